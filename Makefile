@@ -1,0 +1,34 @@
+# Convenience targets over CMake. `make test` and `make demo` are the usual entry points.
+JOBS ?= 2
+BUILD_DIR := build
+SAN_DIR := build-sanitize
+
+.PHONY: build test test-sanitize demo bench clean
+
+build:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize:
+	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFRAME2D_SANITIZE=ON >/dev/null
+	cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	@mkdir -p out
+	@./$(BUILD_DIR)/frame2d -i examples/portal.txt -o out/portal.txt -c out/portal.csv \
+	  -p out/portal.pipe -d out/portal.dxf
+	@echo "Results: out/portal.txt (text report), out/portal.csv, out/portal.pipe, out/portal.dxf (drawing)"
+
+bench: build
+	@found=0; for b in $(BUILD_DIR)/bench_*; do \
+	  [ -x "$$b" ] || continue; found=1; echo "== $$b"; "$$b" || exit 1; done; \
+	  [ $$found = 1 ] || echo "no benchmarks yet"
+
+clean:
+	rm -rf $(BUILD_DIR) $(SAN_DIR) out

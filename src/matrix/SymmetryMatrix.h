@@ -1,0 +1,52 @@
+// Symmetric matrix stored as its upper triangle; element stiffness matrices live here.
+#pragma once
+
+#include "matrix/Matrix.h"
+
+namespace znMatrix {
+
+class csSymmetryMatrix : public ifMatrix {
+ public:
+  struct exItIsnotSymmetryMatrix : exMatrixException {};
+  struct exDiagonalElementIsZero : exMatrixException {};
+  struct exTwoRowsAreSameVector : exMatrixException {};
+  struct exPartialMatrixCrossDiagonal : exMatrixException {};
+  struct exLeftVectorIsnotEqualToMatrixInSize : exMatrixException {};
+  struct exRightVectorIsnotEqualToMatrixInSize : exMatrixException {};
+
+  csSymmetryMatrix(Index n, double init = 0.0);
+  // m must be square and exactly symmetric.
+  explicit csSymmetryMatrix(const ifMatrix& m);
+  csSymmetryMatrix(const csSymmetryMatrix&) = default;
+  csSymmetryMatrix& operator=(const ifMatrix& m);
+  csSymmetryMatrix& operator=(const csSymmetryMatrix& m);
+
+  void Fill(double value) override;
+  Index GetRowN() const override;
+  Index GetColN() const override;
+  double Get(Index i, Index j) const override;
+  void Set(Index i, Index j, double value) override;
+  void AddPartial(Index row0, Index col0, const ifMatrix& m, double factor) override;
+  void AddMatrix(const ifMatrix& m, double factor) override;
+  void Multiply(double factor) override;
+  void Transpose() override;
+  void Solve(Vector& x, const Vector& b) const override;
+
+  // Adds f·m over the upper triangle; with check, m must be exactly symmetric.
+  void AddMatrix(const ifMatrix& m, double factor, bool check);
+  // Adds a block on the diagonal (upper triangle only) or off it (above, or below as its
+  // transpose); with check, a diagonal block must be exactly symmetric.
+  void AddPartial(Index row0, Index col0, const ifMatrix& m, double factor, bool check);
+
+  // Replaces this triangle with the upper triangle of f·A·B (the caller knows it symmetric).
+  friend void MultiplySymmetric(csSymmetryMatrix& C, const ifMatrix& A, const ifMatrix& B,
+                                double factor);
+
+ private:
+  Index n_;
+  std::vector<std::vector<double>> rows_;  // row i holds (i, i..n-1)
+};
+
+void MultiplySymmetric(csSymmetryMatrix& C, const ifMatrix& A, const ifMatrix& B, double factor);
+
+}  // namespace znMatrix
