@@ -63,7 +63,7 @@ int RunDriver(int argc, const char* const* argv, tPhaseB phaseB, std::istream& c
     return ReportText(out, text);
   } catch (const znFEM::znTarvex::exFailed&) {
     return ReportFailed(out);
-  } catch (const tConductorFailed&) {
+  } catch (const exConductorFailed&) {
     return ReportFailed(out);
   }
   out << "\nThe analysis has been succeeded." << std::endl;

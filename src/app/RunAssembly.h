@@ -15,6 +15,6 @@ void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers);
 // conductor runs in phase B this is a stand-in that nothing throws; with the conductor it is
 // znFEM::znTraceYield2DRahmen::csConductor::exFailed.
 struct exConductorFailedStandIn {};
-using tConductorFailed = exConductorFailedStandIn;
+using exConductorFailed = exConductorFailedStandIn;
 
 }  // namespace frame2d

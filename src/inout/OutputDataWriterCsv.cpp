@@ -26,8 +26,11 @@ void csOutputDataWriterCsv::MainTitle(const std::string& text) {
 
 void csOutputDataWriterCsv::Title(unsigned level, const std::string& text) {
   AdvanceTitleCounters(titleCounters_, level);
-  const std::string mark = "[" + std::string(titleCounters_.size(), '$') + "_" +
-                           JoinTitleCounters(titleCounters_, ".", false) + "]";
+  std::string mark = "[";
+  mark.append(titleCounters_.size(), '$');
+  mark += "_";
+  mark += JoinTitleCounters(titleCounters_, ".", false);
+  mark += "]";
   stream_ << "\n" << Quote(mark) << "\n" << Quote(text) << "\n";
 }
 

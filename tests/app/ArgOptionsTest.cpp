@@ -8,109 +8,87 @@ namespace {
 
 using znArgOptions::csArgOptions;
 using Args = std::vector<const char*>;
+using Strings = std::vector<std::string>;
 
-// The program's five options: all take a value, none repeats.
-csArgOptions ProgramOptions() {
+// The program's five options (all take a value, none repeats), parsed after a program path.
+csArgOptions Parsed(Args args) {
   csArgOptions options;
-  options.AddOption("inptxt", "i", true, false);
-  options.AddOption("outtxt", "o", true, false);
-  options.AddOption("outcsv", "c", true, false);
-  options.AddOption("outdxf", "d", true, false);
-  options.AddOption("outpipe", "p", true, false);
+  const std::pair<const char*, const char*> names[] = {
+      {"inptxt", "i"}, {"outtxt", "o"}, {"outcsv", "c"}, {"outdxf", "d"}, {"outpipe", "p"}};
+  for (const auto& [longName, shortName] : names)
+    options.AddOption(longName, shortName, true, false);
+  args.insert(args.begin(), "./frame2d");
+  options.Parse(static_cast<int>(args.size()), args.data());
   return options;
 }
 
-void Parse(csArgOptions& options, Args args) {
-  args.insert(args.begin(), "./frame2d");
-  options.Parse(static_cast<int>(args.size()), args.data());
-}
-
 TEST(ArgOptions, ShortLongAndJoinedFormsNameTheSameOption) {
-  const Args cases[] = {{"-i", "in.txt"}, {"-iin.txt"}, {"--inptxt", "in.txt"}, {"--i", "in.txt"}};
-  for (const auto& args : cases) {
-    const std::size_t n = static_cast<std::size_t>(&args - cases);
-    csArgOptions options = ProgramOptions();
-    Parse(options, args);
-    EXPECT_EQ(options.Count("inptxt"), 1u) << n;
-    EXPECT_EQ(options.Values("inptxt"), std::vector<std::string>{"in.txt"}) << n;
-    EXPECT_EQ(options.Positionals(), std::vector<std::string>{"./frame2d"}) << n;
+  for (const Args& args : {Args{"-i", "in.txt"}, Args{"-iin.txt"}, Args{"--inptxt", "in.txt"},
+                           Args{"--i", "in.txt"}}) {
+    const csArgOptions options = Parsed(args);
+    EXPECT_EQ(options.Count("inptxt"), 1u) << args[0];
+    EXPECT_EQ(options.Values("inptxt"), Strings{"in.txt"}) << args[0];
+    EXPECT_EQ(options.Positionals(), Strings{"./frame2d"}) << args[0];
   }
 }
 
 TEST(ArgOptions, SingleDashLongNameIsTheShortNameWithAJoinedValue) {
-  csArgOptions options = ProgramOptions();
-  Parse(options, {"-inptxt", "in.txt"});
-  EXPECT_EQ(options.Values("inptxt"), std::vector<std::string>{"nptxt"});
-  EXPECT_EQ(options.Positionals(), (std::vector<std::string>{"./frame2d", "in.txt"}));
+  const csArgOptions options = Parsed({"-inptxt", "in.txt", "-"});
+  EXPECT_EQ(options.Values("inptxt"), Strings{"nptxt"});
+  EXPECT_EQ(options.Positionals(), (Strings{"./frame2d", "in.txt", "-"}));
+  EXPECT_EQ(options.Count("outtxt"), 0u);
+  EXPECT_TRUE(options.Values("outtxt").empty());
 }
 
-TEST(ArgOptions, AbsentOptionHasNoCountAndNoValues) {
-  csArgOptions options = ProgramOptions();
-  Parse(options, {"-", "-o", "out.txt"});
-  EXPECT_EQ(options.Count("outtxt"), 1u);
-  EXPECT_EQ(options.Count("outcsv"), 0u);
-  EXPECT_TRUE(options.Values("outcsv").empty());
-  EXPECT_TRUE(options.Values("nosuchoption").empty());
-  EXPECT_EQ(options.Positionals(), (std::vector<std::string>{"./frame2d", "-"}));
-}
-
-TEST(ArgOptions, UnregisteredOptionIsRejectedWithItsKey) {
-  const std::pair<Args, const char*> cases[] = {
-      {{"-x", "a"}, "x"}, {{"--foo", "a"}, "foo"}, {{"--"}, "-"}, {{"-xyz"}, "x"}};
-  for (const auto& [args, key] : cases) {
-    csArgOptions options = ProgramOptions();
+TEST(ArgOptions, EachFailureCarriesItsKeyOrLongName) {
+  const std::pair<Args, std::string> unexpected[] = {
+      {{"-x", "a"}, "x"}, {{"--foo", "a"}, "foo"}, {{"--"}, "-"}};
+  for (const auto& [args, key] : unexpected) {
     try {
-      Parse(options, args);
+      Parsed(args);
       ADD_FAILURE() << key << " was accepted";
     } catch (const csArgOptions::exUnExpectedOptionHasBeenSet& e) {
       EXPECT_EQ(e.option, key);
     }
   }
-}
-
-TEST(ArgOptions, MissingValueIsRejectedWithTheLongName) {
   // A value starting with '-' is taken for an option, so it cannot be given.
-  const Args cases[] = {{"-o"}, {"-o", "-c", "out.csv"}, {"--outtxt", "-value"}};
-  for (const auto& args : cases) {
-    csArgOptions options = ProgramOptions();
+  for (const Args& args : {Args{"-o"}, Args{"-o", "-c", "out.csv"}, Args{"-o", "-value"}}) {
     try {
-      Parse(options, args);
+      Parsed(args);
       ADD_FAILURE() << args.size() << " arguments were accepted";
     } catch (const csArgOptions::exRequiredValueHasnotBeenSet& e) {
       EXPECT_EQ(e.option, "outtxt");
     }
   }
-}
-
-TEST(ArgOptions, DuplicateOptionIsRejectedWithTheLongName) {
-  csArgOptions options = ProgramOptions();
   try {
-    Parse(options, {"-o", "a.txt", "--outtxt", "b.txt"});
-    FAIL() << "duplicate accepted";
+    Parsed({"-o", "a.txt", "--outtxt", "b.txt"});
+    ADD_FAILURE() << "duplicate accepted";
   } catch (const csArgOptions::exSpecifiedOptionIsDuplicated& e) {
     EXPECT_EQ(e.option, "outtxt");
   }
 }
 
 TEST(ArgOptions, ProgramPathIsTokenizedLikeAnyEntry) {
-  csArgOptions options = ProgramOptions();
+  csArgOptions options;
+  options.AddOption("outtxt", "o", true, false);
   const char* argv[] = {"-ofile.txt"};
   options.Parse(1, argv);
-  EXPECT_EQ(options.Values("outtxt"), std::vector<std::string>{"file.txt"});
+  EXPECT_EQ(options.Values("outtxt"), Strings{"file.txt"});
 }
 
 TEST(ArgOptions, RepeatableAndValuelessOptions) {
   csArgOptions options;
   options.AddOption("define", "D", true, true);
-  options.AddOption("verbose", "", false, false);
-  Parse(options, {"-Da", "--define", "b", "--verbose"});
+  options.AddOption("verbose", "v", false, false);
+  const char* argv[] = {"prog", "-Da", "--define", "b", "--verbose"};
+  options.Parse(5, argv);
   EXPECT_EQ(options.Count("define"), 1u);
-  EXPECT_EQ(options.Values("define"), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(options.Values("verbose"), std::vector<std::string>{""});
-
+  EXPECT_EQ(options.Values("define"), (Strings{"a", "b"}));
+  EXPECT_EQ(options.Values("verbose"), Strings{""});
   csArgOptions twice;
   twice.AddOption("verbose", "v", false, false);
-  EXPECT_THROW(Parse(twice, {"-v", "--verbose"}), csArgOptions::exSpecifiedOptionIsDuplicated);
+  const char* argvTwice[] = {"prog", "-v", "-v"};
+  EXPECT_THROW(twice.Parse(3, argvTwice), csArgOptions::exSpecifiedOptionIsDuplicated);
 }
 
 }  // namespace
