@@ -83,6 +83,7 @@ void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
 
   const std::string inputName = NameOrAsk(options, kInput, "InputFileName", console, prompt);
   Open(input_, inputName);
+  // The DXF name is settled before any output is opened, so that all five can be compared.
   const std::string dxfName = NameOrAsk(options, kDxf, "OutputDxfFileName", console, prompt);
 
   std::vector<std::string> names{inputName};
