@@ -12,15 +12,15 @@ namespace znFEM::znMatrixMaker {
 
 // Geometry and section of one wall, derived by the wall element from its record and nodes.
 struct WallStiffnessProp {
-  double A = 0.0;        // section area of the equivalent member
-  double E = 0.0;        // Young's modulus
-  double I = 0.0;        // second moment of area
-  double Poisson = 0.0;  // Poisson's ratio
-  double Kappa = 0.0;    // shear shape factor (0: no shear deformation)
-  double L = 0.0;        // distance between the two reference points
-  std::pair<double, double> Li{0.0, 0.0};  // parts of edge I on the node-a and node-b side
-  std::pair<double, double> Lj{0.0, 0.0};  // parts of edge J on the node-a and node-b side
-  double Angle = 0.0;                      // direction I -> J against global x, radians
+  double A = 0.0;                               // section area of the equivalent member
+  double E = 0.0;                               // Young's modulus
+  double I = 0.0;                               // second moment of area
+  double Poisson = 0.0;                         // Poisson's ratio
+  double Kappa = 0.0;                           // shear shape factor (0: no shear deformation)
+  double L = 0.0;                               // distance between the two reference points
+  std::pair<double, double> Li{0.0, 0.0};       // parts of edge I on the node-a and node-b side
+  std::pair<double, double> Lj{0.0, 0.0};       // parts of edge J on the node-a and node-b side
+  double Angle = 0.0;                           // direction I -> J against global x, radians
   std::pair<double, double> AngleIJ{0.0, 0.0};  // edge angles (I, J) relative to Angle
   std::pair<double, double> AlphaYI{0.0, 0.0};  // along-edge shares of nodes a, b of edge I
   std::pair<double, double> AlphaYJ{0.0, 0.0};  // along-edge shares of nodes a, b of edge J
