@@ -1,11 +1,18 @@
 // The error-message reporter: message keys, field names, formats and key widths of every report.
 #include "fem/app/ErrorMessage.h"
 
+#include <type_traits>
+
+#include "fem/model/EdgeLoadFixCase.h"
+#include "fem/model/ImposedLoadAndDisp.h"
 #include "print/Format.h"
 
 namespace znFEM::znTarvex {
 
 namespace {
+
+static_assert(std::is_same_v<RecordKey, znTraceYield2DRahmen::csImposedLoadAndDisp::RecordKey>);
+static_assert(std::is_same_v<RecordKey, znTraceYield2DRahmen::csEdgeLoadFixCase::RecordKey>);
 
 using znPrint::DirectionName;
 using znPrint::EndName;
@@ -16,15 +23,29 @@ std::string Real(double value) {
   return znPrint::FormatNumber(value, 6, false);
 }
 
-// The block that names an imposed load record: its kind, ordinal, node and load case.
-constexpr unsigned kImposedKeyWidth = 17;
+using Fields = std::vector<std::pair<std::string, std::string>>;
 
-std::vector<std::pair<std::string, std::string>> ImposedBlock(const ImposedRecordKey& key,
-                                                              const ImposedRecord& record) {
+// The blocks that name a load record: its kind, ordinal, node or element, and load case.
+constexpr unsigned kImposedKeyWidth = 17;
+constexpr unsigned kEdgeKeyWidth = 10;
+
+Fields ImposedBlock(const RecordKey& key, const std::string& node, unsigned loadAndDispNumber) {
   return {{"Type", znPrint::ImposedTypeName(static_cast<int>(key.first))},
           {"ArgNumber", FormatCount(key.second)},
-          {"Node", record.ID},
-          {"LoadAndDispNumber", FormatCount(record.LoadAndDispNumber)}};
+          {"Node", node},
+          {"LoadAndDispNumber", FormatCount(loadAndDispNumber)}};
+}
+
+Fields EdgeBlock(const RecordKey& key, const std::string& element, unsigned loadNumber) {
+  return {{"Type", znPrint::EdgeTypeName(static_cast<int>(key.first))},
+          {"ArgNumber", FormatCount(key.second)},
+          {"Element", element},
+          {"LoadNumber", FormatCount(loadNumber)}};
+}
+
+Fields With(Fields fields, const std::string& name, const std::string& value) {
+  fields.emplace_back(name, value);
+  return fields;
 }
 
 }  // namespace
@@ -251,34 +272,73 @@ void csErrorMessage::BothAlphaYOfWallElementAreZero(const std::string& wallEleme
          {{"WallElement", wallElement}, {"IJ", EndName(end)}});
 }
 
-void csErrorMessage::SpecifiedNodeByImposedLoadAndDispIsnotExist(const ImposedRecordKey& key,
-                                                                 const ImposedRecord& record) {
+void csErrorMessage::SpecifiedNodeByImposedLoadAndDispIsnotExist(const RecordKey& key,
+                                                                 const std::string& node,
+                                                                 unsigned loadAndDispNumber) {
   Report("SpecifiedNodeByImposedLoadAndDispIsnotExist", kImposedKeyWidth,
-         ImposedBlock(key, record));
+         ImposedBlock(key, node, loadAndDispNumber));
 }
 
-void csErrorMessage::SpecifiedLoadAndDispNumberIsOver(const ImposedRecordKey& key,
-                                                      const ImposedRecord& record) {
-  Report("SpecifiedLoadAndDispNumberIsOver", kImposedKeyWidth, ImposedBlock(key, record));
+void csErrorMessage::SpecifiedLoadAndDispNumberIsOver(const RecordKey& key, const std::string& node,
+                                                      unsigned loadAndDispNumber) {
+  Report("SpecifiedLoadAndDispNumberIsOver", kImposedKeyWidth,
+         ImposedBlock(key, node, loadAndDispNumber));
 }
 
-void csErrorMessage::ImposedDispIsSetAtNonSupportedNode(const ImposedRecordKey& key,
-                                                        const ImposedRecord& record,
+void csErrorMessage::ImposedDispIsSetAtNonSupportedNode(const RecordKey& key,
+                                                        const std::string& node,
+                                                        unsigned loadAndDispNumber,
                                                         unsigned direction) {
-  Fields fields = ImposedBlock(key, record);
-  fields.emplace_back("XYM", DirectionName(direction));
-  Report("ImposedDispIsSetAtNonSupportedNode", kImposedKeyWidth, fields);
+  Report("ImposedDispIsSetAtNonSupportedNode", kImposedKeyWidth,
+         With(ImposedBlock(key, node, loadAndDispNumber), "XYM", DirectionName(direction)));
 }
 
-void csErrorMessage::ImposedDispIsSetAtZeroCoefSpringSupport(const ImposedRecordKey& key,
-                                                             const ImposedRecord& record,
+void csErrorMessage::ImposedDispIsSetAtZeroCoefSpringSupport(const RecordKey& key,
+                                                             const std::string& node,
+                                                             unsigned loadAndDispNumber,
                                                              unsigned direction) {
-  Fields fields = ImposedBlock(key, record);
-  fields.emplace_back("XYM", DirectionName(direction));
-  Report("ImposedDispIsSetAtZeroCoefSpringSupport", kImposedKeyWidth, fields);
+  Report("ImposedDispIsSetAtZeroCoefSpringSupport", kImposedKeyWidth,
+         With(ImposedBlock(key, node, loadAndDispNumber), "XYM", DirectionName(direction)));
 }
 
-// EDGE-DEFINITIONS
+void csErrorMessage::SpecifiedElementByEdgeLoadFixCaseIsnotExist(const RecordKey& key,
+                                                                 const std::string& element,
+                                                                 unsigned loadNumber) {
+  Report("SpecifiedElementByEdgeLoadFixCaseIsnotExist", kEdgeKeyWidth,
+         EdgeBlock(key, element, loadNumber));
+}
+
+void csErrorMessage::SpecifiedLoadNumberIsOver(const RecordKey& key, const std::string& element,
+                                               unsigned loadNumber) {
+  Report("SpecifiedLoadNumberIsOver", kEdgeKeyWidth, EdgeBlock(key, element, loadNumber));
+}
+
+void csErrorMessage::SpecifiedEdgeLoadIsSetAtZeroLengthEdge(const RecordKey& key,
+                                                            const std::string& element,
+                                                            unsigned loadNumber, unsigned end) {
+  Report("SpecifiedEdgeLoadIsSetAtZeroLengthEdge", kEdgeKeyWidth,
+         With(EdgeBlock(key, element, loadNumber), "IJ", EndName(end)));
+}
+
+void csErrorMessage::PositionOfConcentratedLoadIsOut(const RecordKey& key,
+                                                     const std::string& element,
+                                                     unsigned loadNumber) {
+  Report("PositionOfConcentratedLoadIsOut", kEdgeKeyWidth, EdgeBlock(key, element, loadNumber));
+}
+
+void csErrorMessage::PositionOfDistributedLoadIsOut(const RecordKey& key,
+                                                    const std::string& element, unsigned loadNumber,
+                                                    unsigned position) {
+  Report("PositionOfDistributedLoadIsOut", kEdgeKeyWidth,
+         With(EdgeBlock(key, element, loadNumber), "IJ", EndName(position)));
+}
+
+void csErrorMessage::PositionOfDistributedLoadAreTheSameOrLeftSideRight(const RecordKey& key,
+                                                                        const std::string& element,
+                                                                        unsigned loadNumber) {
+  Report("PositionOfDistributedLoadAreTheSameOrLeftSideRight", kEdgeKeyWidth,
+         EdgeBlock(key, element, loadNumber));
+}
 
 void csErrorMessage::NecessaryBlockKeyHasnotBeenSet(const std::string& blockKey) {
   Report("NecessaryBlockKeyHasnotBeenSet", 0, {{"BlockKey", blockKey}});

@@ -2,17 +2,18 @@
 // the titles "Error" and its message key, then the data that identify the cause.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "fem/model/ImposedLoadAndDisp.h"
 #include "inout/OutputDataWriter.h"
 
 namespace znFEM::znTarvex {
 
-using ImposedRecordKey = znTraceYield2DRahmen::csImposedLoadAndDisp::RecordKey;
-using ImposedRecord = znTraceYield2DRahmen::ImposedLoadAndDispProp;
+// Position of an imposed-load or edge-load record: (kind number, ordinal in its list from 0),
+// the key that the load distributors give their records.
+using RecordKey = std::pair<std::uint32_t, std::uint32_t>;
 
 // Counts (line numbers, steps, load cases, indices) are written "----" when they hold the
 // unset marker; end and side codes other than 0 to 2 throw the text "bad case!!!" before
@@ -72,17 +73,36 @@ class ifErrorMessage {
   virtual void LOfWallElementIsEqualToZero(const std::string& wallElement) = 0;
   virtual void LaOfWallElementIsOverLij(const std::string& wallElement, unsigned end) = 0;
   virtual void BothAlphaYOfWallElementAreZero(const std::string& wallElement, unsigned end) = 0;
-  virtual void SpecifiedNodeByImposedLoadAndDispIsnotExist(const ImposedRecordKey& key,
-                                                           const ImposedRecord& record) = 0;
-  virtual void SpecifiedLoadAndDispNumberIsOver(const ImposedRecordKey& key,
-                                                const ImposedRecord& record) = 0;
-  virtual void ImposedDispIsSetAtNonSupportedNode(const ImposedRecordKey& key,
-                                                  const ImposedRecord& record,
+  // The load record reports name the record by its key, the node or element it applies to
+  // and its load case number.
+  virtual void SpecifiedNodeByImposedLoadAndDispIsnotExist(const RecordKey& key,
+                                                           const std::string& node,
+                                                           unsigned loadAndDispNumber) = 0;
+  virtual void SpecifiedLoadAndDispNumberIsOver(const RecordKey& key, const std::string& node,
+                                                unsigned loadAndDispNumber) = 0;
+  virtual void ImposedDispIsSetAtNonSupportedNode(const RecordKey& key, const std::string& node,
+                                                  unsigned loadAndDispNumber,
                                                   unsigned direction) = 0;
-  virtual void ImposedDispIsSetAtZeroCoefSpringSupport(const ImposedRecordKey& key,
-                                                       const ImposedRecord& record,
+  virtual void ImposedDispIsSetAtZeroCoefSpringSupport(const RecordKey& key,
+                                                       const std::string& node,
+                                                       unsigned loadAndDispNumber,
                                                        unsigned direction) = 0;
-  // EDGE-OPERATIONS
+  virtual void SpecifiedElementByEdgeLoadFixCaseIsnotExist(const RecordKey& key,
+                                                           const std::string& element,
+                                                           unsigned loadNumber) = 0;
+  virtual void SpecifiedLoadNumberIsOver(const RecordKey& key, const std::string& element,
+                                         unsigned loadNumber) = 0;
+  virtual void SpecifiedEdgeLoadIsSetAtZeroLengthEdge(const RecordKey& key,
+                                                      const std::string& element,
+                                                      unsigned loadNumber, unsigned end) = 0;
+  virtual void PositionOfConcentratedLoadIsOut(const RecordKey& key, const std::string& element,
+                                               unsigned loadNumber) = 0;
+  // The position index (0 start, 1 end of the load) is written as the end I or J.
+  virtual void PositionOfDistributedLoadIsOut(const RecordKey& key, const std::string& element,
+                                              unsigned loadNumber, unsigned position) = 0;
+  virtual void PositionOfDistributedLoadAreTheSameOrLeftSideRight(const RecordKey& key,
+                                                                  const std::string& element,
+                                                                  unsigned loadNumber) = 0;
   virtual void NecessaryBlockKeyHasnotBeenSet(const std::string& blockKey) = 0;
   virtual void UnExpectedBlockKeyHasBeenSet(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedSpringSupportIsDuplicated(const std::string& node) = 0;
@@ -151,18 +171,31 @@ class csErrorMessage : public ifErrorMessage {
   void LOfWallElementIsEqualToZero(const std::string& wallElement) override;
   void LaOfWallElementIsOverLij(const std::string& wallElement, unsigned end) override;
   void BothAlphaYOfWallElementAreZero(const std::string& wallElement, unsigned end) override;
-  void SpecifiedNodeByImposedLoadAndDispIsnotExist(const ImposedRecordKey& key,
-                                                   const ImposedRecord& record) override;
-  // Writes the record block, so the user learns which record names a load case that the run
+  void SpecifiedNodeByImposedLoadAndDispIsnotExist(const RecordKey& key, const std::string& node,
+                                                   unsigned loadAndDispNumber) override;
+  // Writes the record block, so that the report names the record whose load case the run
   // does not have.
-  void SpecifiedLoadAndDispNumberIsOver(const ImposedRecordKey& key,
-                                        const ImposedRecord& record) override;
-  void ImposedDispIsSetAtNonSupportedNode(const ImposedRecordKey& key, const ImposedRecord& record,
-                                          unsigned direction) override;
-  void ImposedDispIsSetAtZeroCoefSpringSupport(const ImposedRecordKey& key,
-                                               const ImposedRecord& record,
+  void SpecifiedLoadAndDispNumberIsOver(const RecordKey& key, const std::string& node,
+                                        unsigned loadAndDispNumber) override;
+  void ImposedDispIsSetAtNonSupportedNode(const RecordKey& key, const std::string& node,
+                                          unsigned loadAndDispNumber, unsigned direction) override;
+  void ImposedDispIsSetAtZeroCoefSpringSupport(const RecordKey& key, const std::string& node,
+                                               unsigned loadAndDispNumber,
                                                unsigned direction) override;
-  // EDGE-OVERRIDES
+  void SpecifiedElementByEdgeLoadFixCaseIsnotExist(const RecordKey& key, const std::string& element,
+                                                   unsigned loadNumber) override;
+  // Writes the record block, like the imposed-load case above.
+  void SpecifiedLoadNumberIsOver(const RecordKey& key, const std::string& element,
+                                 unsigned loadNumber) override;
+  void SpecifiedEdgeLoadIsSetAtZeroLengthEdge(const RecordKey& key, const std::string& element,
+                                              unsigned loadNumber, unsigned end) override;
+  void PositionOfConcentratedLoadIsOut(const RecordKey& key, const std::string& element,
+                                       unsigned loadNumber) override;
+  void PositionOfDistributedLoadIsOut(const RecordKey& key, const std::string& element,
+                                      unsigned loadNumber, unsigned position) override;
+  void PositionOfDistributedLoadAreTheSameOrLeftSideRight(const RecordKey& key,
+                                                          const std::string& element,
+                                                          unsigned loadNumber) override;
   void NecessaryBlockKeyHasnotBeenSet(const std::string& blockKey) override;
   void UnExpectedBlockKeyHasBeenSet(unsigned line, const std::string& key) override;
   void SpecifiedSpringSupportIsDuplicated(const std::string& node) override;

@@ -182,38 +182,79 @@ TEST(ErrorMessage, ModelReportsWriteTheirFieldsPaddedToTheKeyWidth) {
   });
 }
 
-const znFEM::znTarvex::ImposedRecord kImposedRecord = [] {
-  znFEM::znTarvex::ImposedRecord record;
-  record.ID = "N5";
-  record.LoadAndDispNumber = 1;
-  return record;
-}();
-const znFEM::znTarvex::ImposedRecordKey kImposedKey{1, 2};
 const std::string kImposedBlock =
     "Type              : DirectInput\n"
     "ArgNumber         : 2\n"
     "Node              : N5\n"
     "LoadAndDispNumber : 1\n";
+const std::string kConcentratedBlock =
+    "Type       : ConcentratedLoad\n"
+    "ArgNumber  : 4\n"
+    "Element    : E3\n"
+    "LoadNumber : 1\n";
+const std::string kDistributedBlock =
+    "Type       : DistributedLoad\n"
+    "ArgNumber  : 0\n"
+    "Element    : E4\n"
+    "LoadNumber : 0\n";
 
-TEST(ErrorMessage, ImposedLoadReportsWriteTheRecordBlock) {
+TEST(ErrorMessage, LoadRecordReportsWriteTheRecordBlock) {
   using M = ifErrorMessage;
   CheckCases({
       {"SpecifiedNodeByImposedLoadAndDispIsnotExist",
-       [](M& m) { m.SpecifiedNodeByImposedLoadAndDispIsnotExist(kImposedKey, kImposedRecord); }, 17,
-       kImposedBlock},
+       [](M& m) {
+         m.SpecifiedNodeByImposedLoadAndDispIsnotExist({1, 2}, "N5", 1);
+       },
+       17, kImposedBlock},
       {"SpecifiedLoadAndDispNumberIsOver",
-       [](M& m) { m.SpecifiedLoadAndDispNumberIsOver(kImposedKey, kImposedRecord); }, 17,
-       kImposedBlock},
+       [](M& m) {
+         m.SpecifiedLoadAndDispNumberIsOver({1, 2}, "N5", 1);
+       },
+       17, kImposedBlock},
       {"ImposedDispIsSetAtNonSupportedNode",
-       [](M& m) { m.ImposedDispIsSetAtNonSupportedNode(kImposedKey, kImposedRecord, 1); }, 17,
-       kImposedBlock + "XYM               : Y\n"},
+       [](M& m) {
+         m.ImposedDispIsSetAtNonSupportedNode({1, 2}, "N5", 1, 1);
+       },
+       17, kImposedBlock + "XYM               : Y\n"},
       {"ImposedDispIsSetAtZeroCoefSpringSupport",
        [](M& m) {
-         m.ImposedDispIsSetAtZeroCoefSpringSupport({7, 0}, kImposedRecord, 2);
+         m.ImposedDispIsSetAtZeroCoefSpringSupport({7, 0}, "N6", 0, 2);
        },
        17,
-       "Type              : dummy\nArgNumber         : 0\nNode              : N5\n"
-       "LoadAndDispNumber : 1\nXYM               : M\n"},
+       "Type              : dummy\nArgNumber         : 0\nNode              : N6\n"
+       "LoadAndDispNumber : 0\nXYM               : M\n"},
+      {"SpecifiedElementByEdgeLoadFixCaseIsnotExist",
+       [](M& m) {
+         m.SpecifiedElementByEdgeLoadFixCaseIsnotExist({2, 4}, "E3", 1);
+       },
+       10, kConcentratedBlock},
+      {"SpecifiedLoadNumberIsOver",
+       [](M& m) {
+         m.SpecifiedLoadNumberIsOver({2, 4}, "E3", 1);
+       },
+       10, kConcentratedBlock},
+      {"SpecifiedEdgeLoadIsSetAtZeroLengthEdge",
+       [](M& m) {
+         m.SpecifiedEdgeLoadIsSetAtZeroLengthEdge({1, 0}, "E1", 0, 1);
+       },
+       10,
+       "Type       : DirectInput\nArgNumber  : 0\nElement    : E1\nLoadNumber : 0\n"
+       "IJ         : J\n"},
+      {"PositionOfConcentratedLoadIsOut",
+       [](M& m) {
+         m.PositionOfConcentratedLoadIsOut({2, 4}, "E3", 1);
+       },
+       10, kConcentratedBlock},
+      {"PositionOfDistributedLoadIsOut",
+       [](M& m) {
+         m.PositionOfDistributedLoadIsOut({3, 0}, "E4", 0, 0);
+       },
+       10, kDistributedBlock + "IJ         : I\n"},
+      {"PositionOfDistributedLoadAreTheSameOrLeftSideRight",
+       [](M& m) {
+         m.PositionOfDistributedLoadAreTheSameOrLeftSideRight({3, 0}, "E4", 0);
+       },
+       10, kDistributedBlock},
   });
 }
 
@@ -236,6 +277,9 @@ TEST(ErrorMessage, AnEndOrSideCodeOutsideItsRangeAbortsTheReportBeforeItIsWritte
       [](ifErrorMessage& m) { m.SpecifiedNodeByWallElementIsnotExist("N1", "W1", 0, 3); },
       [](ifErrorMessage& m) { m.LaOfWallElementIsOverLij("W1", 3); },
       [](ifErrorMessage& m) { m.NodesOfWallElementAreSame("W1", 0, 0, 1, 7); },
+      [](ifErrorMessage& m) {
+        m.PositionOfDistributedLoadIsOut({3, 0}, "E1", 0, 3);
+      },
   };
   for (std::size_t i = 0; i < reports.size(); ++i) {
     SCOPED_TRACE(i);
