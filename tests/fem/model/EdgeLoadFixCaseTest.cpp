@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "fem/makers/EquivalentEdgeLoad.h"
 #include "fem/model/EdgeLoadFixCase.h"
 #include "fem/model/ElementProp.h"
 #include "fem/model/Node.h"
@@ -144,6 +145,36 @@ TEST_F(EdgeLoadFixCaseTest, ConcentratedLoadAtNodeWithoutEndZoneIsKept) {
   EXPECT_EQ(f[15], -1.0);
   EXPECT_EQ(f[16], 2.0);
   EXPECT_EQ(f[17], -3.0);
+}
+
+// The equivalent nodal loads of the element (rigid-zone transfer of the segment forces) carry
+// the whole load, forces and moments, wherever it stands: also at node J where lj = 0.
+TEST_F(EdgeLoadFixCaseTest, EquivalentNodalLoadsCarryTheWholeLoad) {
+  elements[0].Kappa = 1.2;
+  elements[0].Poisson = 0.3;
+  znFEM::znMatrixMaker::FrameStiffnessProp prop;
+  prop.A = 2.0;
+  prop.E = 200.0;
+  prop.I = 3.0;
+  prop.Poisson = 0.3;
+  prop.Kappa = 1.2;
+  prop.L = 5.0;
+  prop.Lij = {0.5, 0.0};
+  const Triple P{1.0, -2.0, 3.0};
+  for (double pos : {0.0, 0.3, 0.5, 2.0, 4.9, 5.0}) {
+    elements[0].FixCases.assign(2, FixCaseLoad{});
+    Apply({}, {Point("B1", 0, P, pos, true)}, {});
+    const auto eq = znFEM::znMatrixMaker::MakeEquivalentEdgeLoad(prop, {false, false}, Case(0, 0));
+    EXPECT_NEAR(eq.EquivalentLoadI[0] + eq.EquivalentLoadJ[0], P[0], kTol) << pos;
+    EXPECT_NEAR(eq.EquivalentLoadI[1] + eq.EquivalentLoadJ[1], P[1], kTol) << pos;
+    EXPECT_NEAR(eq.EquivalentLoadI[2] + eq.EquivalentLoadJ[2] + 5.0 * eq.EquivalentLoadJ[1],
+                P[1] * pos + P[2], kTol)
+        << pos;
+  }
+  // At node J the whole load is J's.
+  EXPECT_NEAR(znFEM::znMatrixMaker::MakeEquivalentEdgeLoad(prop, {false, false}, Case(0, 0))
+                  .EquivalentLoadJ[2],
+              P[2], kTol);
 }
 
 TEST_F(EdgeLoadFixCaseTest, LoggerHearsEveryAppliedRecordInKindOrder) {
