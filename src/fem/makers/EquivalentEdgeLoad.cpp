@@ -76,6 +76,7 @@ FaceForces MakeFaceBending(const FlexiblePart& f, const Triple& mi, const Triple
 
 // Step 2: axial components. A released end passes nothing; the other face takes the whole axial
 // load. Both ends released act as a release at I alone, which keeps the axial load in equilibrium.
+// Theory note: "Equivalent edge loads: axial release".
 void SetFaceAxial(std::pair<bool, bool> release, const Triple& mi, const Triple& mj,
                   FaceForces& face) {
   face.i[0] = mi[0];

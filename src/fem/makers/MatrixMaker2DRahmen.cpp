@@ -106,6 +106,7 @@ csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop) {
 
 // K = T·k·Tᵀ, formed over the upper triangle only: the rounded product is not exactly
 // symmetric, and the stiffness is symmetric by construction.
+// Theory note: "Frame member: rotation to global axes".
 csSymmetryMatrix csMatrixMaker2DRahmen::MakeStiffness(const FrameStiffnessProp& prop) const {
   const csMatrix k_tt =
       znMatrix::MultiplyMatrix(MakeLocalStiffness(prop), MakeGlobalToLocal(prop.Angle));

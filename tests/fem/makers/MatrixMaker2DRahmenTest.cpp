@@ -267,18 +267,6 @@ TEST(FrameStiffness, UnboundedSpringRatioActsAsRigidConnection) {
   EXPECT_EQ(maker.MakeSpringFixCaseI(p), std::vector<double>(6, 0.0));
 }
 
-TEST(FrameStiffness, RotationsAreInverseAndPointAlongTheMember) {
-  const csMatrixMaker2DRahmen maker;
-  const double angle = 0.7;
-  const auto t = maker.MakeLocalToGlobal(angle);
-  const auto product = znMatrix::MultiplyMatrix(t, maker.MakeGlobalToLocal(angle));
-  for (znMatrix::Index i = 0; i < 6; ++i)
-    for (znMatrix::Index j = 0; j < 6; ++j) EXPECT_NEAR(product.Get(i, j), i == j, 1e-15);
-  const auto axis = znMatrix::MultiplyVector(t, {0, 0, 0, 1, 0, 0});
-  EXPECT_NEAR(axis[3], std::cos(angle), 1e-15);
-  EXPECT_NEAR(axis[4], std::sin(angle), 1e-15);
-}
-
 TEST(FrameStiffness, FaceTransformsShiftTheMomentByTheArm) {
   const csMatrixMaker2DRahmen maker;
   const std::vector<double> end{10.0, -4.0, 7.0};
