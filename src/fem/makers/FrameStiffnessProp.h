@@ -31,4 +31,11 @@ double ShearModulus(const FrameStiffnessProp& prop);
 // phi = 6·E·I·Kappa / (G·A·l0²); 0 for a member without shear deformation.
 double ShearParameter(const FrameStiffnessProp& prop);
 
+// Spring ratios at or above this act as rigid connections. Every formula tends to its no-spring
+// form as 1/k, so beyond this ratio the difference is far below double precision, while the
+// products of the formulas would overflow for the unbounded value.
+inline constexpr double kRigidSpringRatio = 1e20;
+// IsRotarySpring with every end whose ratio reaches kRigidSpringRatio taken as rigid.
+std::pair<bool, bool> EffectiveRotarySpring(const FrameStiffnessProp& prop);
+
 }  // namespace znFEM::znMatrixMaker

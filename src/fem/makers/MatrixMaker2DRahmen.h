@@ -23,8 +23,8 @@ class ifMatrixMaker2DRahmen {
   virtual znMatrix::csMatrix MakeFaceTransformJ(double length) const = 0;
   // 3×3: (N, Q, M) -> (N, Q, M − x·Q); carries an I-end triple across a rigid zone of length x.
   virtual znMatrix::csMatrix MakeFaceTransformI(double length) const = 0;
-  // Member-axis 6-vector released by a unit fixed-end moment at a sprung I (resp. J) end;
-  // zeros when that end has no spring.
+  // Row that turns the member-axis end displacements into the rotation taken by the I (resp.
+  // J) end spring, node side minus flexible side; zeros when that end has no spring.
   virtual znMatrix::Vector MakeSpringFixCaseI(const FrameStiffnessProp& prop) const = 0;
   virtual znMatrix::Vector MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const = 0;
   // 6×6 stiffness of a two-node spring from (kx, ky, km).
