@@ -1,6 +1,8 @@
 // Symmetric band matrix storing the upper half band; holds and solves the global stiffness.
 #pragma once
 
+#include <optional>
+
 #include "matrix/Matrix.h"
 
 namespace znMatrix {
@@ -40,7 +42,25 @@ class csBandMatrix : public ifMatrix {
   void Transpose() override;
   void Solve(Vector& x, const Vector& b) const override;
 
+  // y = f·this·x read from the stored band only, O(n·w); sizes as the free MultiplyVector
+  // (which takes this path for a band matrix).
+  void MultiplyBandVector(Vector& y, const Vector& x, double factor) const;
+  // The first row whose every element is zero by IsZero, read from the stored band only
+  // (O(n·w)); empty when there is none.
+  std::optional<Index> FirstZeroRow() const;
+
  private:
+  // Element (i, j) of the band, no range check; callers keep |i - j| < w_.
+  double& At(Index i, Index j) { return band_[Offset(i, j)]; }
+  double At(Index i, Index j) const { return band_[Offset(i, j)]; }
+  std::size_t Offset(Index i, Index j) const {
+    return i <= j ? std::size_t{i} * w_ + (j - i) : std::size_t{j} * w_ + (i - j);
+  }
+  bool InBand(Index i, Index j) const { return (i <= j ? j - i : i - j) < w_; }
+  Index CheckBandOf(const ifMatrix& m) const;
+  bool HasTwoProportionalRows() const;
+  bool RowsAreProportional(Index p, Index q) const;
+
   Index n_;
   Index w_;
   std::vector<double> band_;  // row-major n_ × w_; (i, i+k) at i*w_ + k

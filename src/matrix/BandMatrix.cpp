@@ -1,0 +1,266 @@
+// Symmetric band matrix: storage, assembly, the reduced matrix of a mask, and the band solver.
+#include "matrix/BandMatrix.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "matrix/SameVectorTest.h"
+
+namespace znMatrix {
+
+namespace {
+
+std::uint64_t LastOf(Index first, Index count) {
+  return static_cast<std::uint64_t>(first) + count - 1;
+}
+
+// One past the last index j < n with j - i < w.
+Index BandEnd(Index i, Index w, Index n) {
+  return static_cast<Index>(std::min<std::uint64_t>(n, std::uint64_t{i} + w));
+}
+
+std::uint64_t Distance(std::uint64_t i, std::uint64_t j) {
+  return i < j ? j - i : i - j;
+}
+
+// A source element; a band source is read by a direct call instead of the virtual one.
+double Read(const ifMatrix& m, const csBandMatrix* band, Index i, Index j) {
+  return band != nullptr ? band->csBandMatrix::Get(i, j) : m.Get(i, j);
+}
+
+}  // namespace
+
+csBandMatrix::csBandMatrix(Index n, Index w, double init)
+    : n_(n), w_(w), band_(std::size_t{n} * w, init) {}
+
+csBandMatrix::csBandMatrix(const ifMatrix& m) : n_(m.GetRowN()), w_(GetBandWidthOf(m)) {
+  if (w_ == 0) throw exItIsnotBandMatrix{};
+  band_.assign(std::size_t{n_} * w_, 0.0);
+  const auto* band = dynamic_cast<const csBandMatrix*>(&m);
+  for (Index i = 0; i < n_; ++i) {
+    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) = Read(m, band, i, j);
+  }
+}
+
+csBandMatrix::csBandMatrix(const ifMatrix& m, const std::vector<bool>& mask, bool invert)
+    : n_(0), w_(0) {
+  const Index w = GetBandWidthOf(m);
+  if (w == 0) throw exItIsnotBandMatrix{};
+  const Index n = m.GetRowN();
+  if (mask.size() != n) throw exRowNIsnotEqual{};
+  const auto selected = [&](Index i) { return mask[i] != invert; };
+  std::vector<Index> selectedBefore(std::size_t{n} + 1, 0);  // selected indices in [0, i)
+  for (Index i = 0; i < n; ++i) selectedBefore[i + 1] = selectedBefore[i] + (selected(i) ? 1 : 0);
+  n_ = selectedBefore[n];
+  for (Index i = 0; i < n; ++i) {
+    if (selected(i)) w_ = std::max(w_, selectedBefore[BandEnd(i, w, n)] - selectedBefore[i]);
+  }
+  band_.assign(std::size_t{n_} * w_, 0.0);
+  const auto* band = dynamic_cast<const csBandMatrix*>(&m);
+  for (Index i = 0; i < n; ++i) {
+    if (!selected(i)) continue;
+    double* row = &band_[std::size_t{selectedBefore[i]} * w_];
+    for (Index j = i; j < BandEnd(i, w, n); ++j) {
+      if (selected(j)) *row++ = Read(m, band, i, j);
+    }
+  }
+}
+
+Index csBandMatrix::GetBandWidthOf(const ifMatrix& m) {
+  if (const auto* band = dynamic_cast<const csBandMatrix*>(&m)) return band->GetBandN();
+  if (m.GetRowN() != m.GetColN()) return 0;
+  Index width = 0;
+  for (Index i = 0; i < m.GetRowN(); ++i) {
+    for (Index j = i; j < m.GetColN(); ++j) {
+      const double upper = m.Get(i, j);
+      if (upper != m.Get(j, i)) return 0;
+      if (upper != 0.0) width = std::max(width, j - i + 1);
+    }
+  }
+  return width;
+}
+
+Index csBandMatrix::GetBandN() const {
+  return n_ == 0 ? 0 : w_;
+}
+
+Index csBandMatrix::CheckBandOf(const ifMatrix& m) const {
+  if (m.GetRowN() != m.GetColN()) throw exItIsnotBandMatrix{};
+  const Index width = GetBandWidthOf(m);
+  if (width == 0) throw exItIsnotBandMatrix{};
+  if (w_ < width) throw exBandNIsLargerThanThis{};
+  return width;
+}
+
+void csBandMatrix::Fill(double value) {
+  std::fill(band_.begin(), band_.end(), value);
+}
+
+Index csBandMatrix::GetRowN() const {
+  return n_;
+}
+
+Index csBandMatrix::GetColN() const {
+  return n_;
+}
+
+double csBandMatrix::Get(Index i, Index j) const {
+  CheckRange(i, j);
+  return InBand(i, j) ? At(i, j) : 0.0;
+}
+
+void csBandMatrix::Set(Index i, Index j, double value) {
+  CheckRange(i, j);
+  if (InBand(i, j)) {
+    At(i, j) = value;
+  } else if (value != 0.0) {
+    throw exOutOfBandRange{};
+  }
+}
+
+void csBandMatrix::Assign(const ifMatrix& m) {
+  if (m.GetRowN() != n_) throw exRowNIsnotEqual{};
+  CheckBandOf(m);
+  if (&m == this) return;
+  const auto* band = dynamic_cast<const csBandMatrix*>(&m);
+  for (Index i = 0; i < n_; ++i) {
+    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) = Read(m, band, i, j);
+  }
+}
+
+void csBandMatrix::AddMatrix(const ifMatrix& m, double factor) {
+  if (m.GetRowN() != n_) throw exRowNIsnotEqual{};
+  CheckBandOf(m);
+  const auto* band = dynamic_cast<const csBandMatrix*>(&m);
+  for (Index i = 0; i < n_; ++i) {
+    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) += factor * Read(m, band, i, j);
+  }
+}
+
+void csBandMatrix::AddPartial(Index row0, Index col0, const ifMatrix& m, double factor) {
+  const Index rows = m.GetRowN();
+  const Index cols = m.GetColN();
+  if (row0 == col0) {
+    CheckBandOf(m);
+    if (rows != 0 && LastOf(row0, rows) >= n_) throw exOutOfRowRange{};
+  } else {
+    const bool crosses = row0 < col0 ? LastOf(row0, rows) > col0 : LastOf(col0, cols) > row0;
+    if (rows == 0 || cols == 0) return;
+    if (crosses) throw exPartialMatrixCrossDiagonal{};
+    if (Distance(row0, LastOf(col0, cols)) >= w_ || Distance(LastOf(row0, rows), col0) >= w_) {
+      throw exOutOfBandRange{};
+    }
+    if (LastOf(row0, rows) >= n_) throw exOutOfRowRange{};
+    if (LastOf(col0, cols) >= n_) throw exOutOfColRange{};
+  }
+  if (&m == this) {  // a block taken from this matrix is read before anything is written
+    const csBandMatrix copy(*this);
+    AddPartial(row0, col0, copy, factor);
+    return;
+  }
+  for (Index i = 0; i < rows; ++i) {
+    if (row0 == col0) {  // the block's upper triangle within the band
+      for (Index j = i; j < BandEnd(i, w_, cols); ++j)
+        At(row0 + i, row0 + j) += factor * m.Get(i, j);
+    } else {  // At reads (i, j) and (j, i) alike, so a block below goes in as its transpose
+      for (Index j = 0; j < cols; ++j) At(row0 + i, col0 + j) += factor * m.Get(i, j);
+    }
+  }
+}
+
+void csBandMatrix::Multiply(double factor) {
+  for (double& value : band_) value *= factor;
+}
+
+void csBandMatrix::Transpose() {}
+
+void csBandMatrix::MultiplyBandVector(Vector& y, const Vector& x, double factor) const {
+  if (y.size() != n_) throw exRowNIsnotEqual{};
+  if (x.size() != n_) throw exColNIsnotEqual{};
+  Vector result(n_);
+  for (Index i = 0; i < n_; ++i) {
+    const Index first = i + 1 >= w_ ? i + 1 - w_ : 0;
+    double sum = 0.0;
+    for (Index j = first; j < BandEnd(i, w_, n_); ++j) sum += At(i, j) * x[j] * factor;
+    result[i] = sum;
+  }
+  y = std::move(result);
+}
+
+std::optional<Index> csBandMatrix::FirstZeroRow() const {
+  // Row i and column i hold the same elements, so each stored non-zero marks both its row
+  // and its column; every element outside the band is zero.
+  std::vector<bool> hasNonZero(n_, false);
+  for (Index i = 0; i < n_; ++i) {
+    for (Index j = i; j < BandEnd(i, w_, n_); ++j) {
+      if (!IsZero(At(i, j))) {
+        hasNonZero[i] = true;
+        hasNonZero[j] = true;
+      }
+    }
+  }
+  for (Index i = 0; i < n_; ++i) {
+    if (!hasNonZero[i]) return i;
+  }
+  return std::nullopt;
+}
+
+bool csBandMatrix::RowsAreProportional(Index p, Index q) const {
+  // Column q: a zero in row p would meet the non-zero diagonal of row q.
+  const double pq = At(p, q);
+  if (IsZero(pq)) return false;
+  // Columns p and q both give a ratio, and (q, p) is the stored (p, q); they must agree.
+  if (!(At(p, p) / pq == pq / At(q, q))) return false;
+  const auto element = [this](Index i, Index j) { return InBand(i, j) ? At(i, j) : 0.0; };
+  const Index first = p + 1 >= w_ ? p + 1 - w_ : 0;
+  return RowsAreSameVector(
+      first, BandEnd(q, w_, n_), [&](Index j) { return element(p, j); },
+      [&](Index j) { return element(q, j); });
+}
+
+bool csBandMatrix::HasTwoProportionalRows() const {
+  // Same verdict as comparing every pair of whole rows, given non-zero diagonals: rows w or
+  // more apart differ at the farther row's diagonal, which meets a zero outside the band.
+  for (Index p = 0; p < n_; ++p) {
+    for (Index q = p + 1; q < BandEnd(p, w_, n_); ++q) {
+      if (RowsAreProportional(p, q)) return true;
+    }
+  }
+  return false;
+}
+
+void csBandMatrix::Solve(Vector& x, const Vector& b) const {
+  if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
+  if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
+  for (Index i = 0; i < n_; ++i) {
+    if (w_ == 0 || IsZero(At(i, i))) throw exDiagonalElementIsZero{{}, i};
+  }
+  if (HasTwoProportionalRows()) throw exTwoRowsAreSameVector{};
+
+  std::vector<double> s = band_;
+  Vector work = b;
+  const std::size_t w = w_;
+  for (Index k = 0; k < n_; ++k) {
+    const double* rowK = &s[k * w];
+    const double p = rowK[0];
+    if (IsZero(p)) throw exZeroPivot{};
+    const Index tEnd = BandEnd(k, w_, n_) - k;
+    for (Index t = 1; t < tEnd; ++t) {
+      const double f = rowK[t] / p;
+      if (f == 0.0) continue;  // nothing to eliminate below a zero coupling
+      double* rowI = &s[(k + t) * w];
+      for (Index c = 0; c < tEnd - t; ++c) rowI[c] -= f * rowK[t + c];
+      work[k + t] -= f * work[k];
+    }
+  }
+  Vector result(n_);
+  for (Index k = n_; k-- > 0;) {
+    const double* rowK = &s[k * w];
+    double value = work[k];
+    for (Index t = 1; t < BandEnd(k, w_, n_) - k; ++t) value -= rowK[t] * result[k + t];
+    result[k] = value / rowK[0];
+  }
+  x = std::move(result);
+}
+
+}  // namespace znMatrix

@@ -1,0 +1,185 @@
+// Symmetric matrix on its upper triangle: every operation touches each stored element once.
+#include "matrix/SymmetryMatrix.h"
+
+#include <cmath>
+
+#include "matrix/SameVectorTest.h"
+
+namespace znMatrix {
+
+namespace {
+
+std::uint64_t LastOf(Index first, Index count) {
+  return static_cast<std::uint64_t>(first) + count - 1;
+}
+
+bool IsExactlySymmetric(const ifMatrix& m) {
+  if (m.GetRowN() != m.GetColN()) return false;
+  for (Index i = 0; i < m.GetRowN(); ++i) {
+    for (Index j = i; j < m.GetColN(); ++j) {
+      if (!(m.Get(i, j) == m.Get(j, i))) return false;
+    }
+  }
+  return true;
+}
+
+std::vector<std::vector<double>> Triangle(Index n, double init) {
+  std::vector<std::vector<double>> rows(n);
+  for (Index i = 0; i < n; ++i) rows[i].assign(n - i, init);
+  return rows;
+}
+
+}  // namespace
+
+csSymmetryMatrix::csSymmetryMatrix(Index n, double init) : n_(n), rows_(Triangle(n, init)) {}
+
+csSymmetryMatrix::csSymmetryMatrix(const ifMatrix& m) : n_(0) {
+  if (!IsExactlySymmetric(m)) throw exItIsnotSymmetryMatrix{};
+  n_ = m.GetRowN();
+  rows_ = Triangle(n_, 0.0);
+  for (Index i = 0; i < n_; ++i) {
+    for (Index j = i; j < n_; ++j) rows_[i][j - i] = m.Get(i, j);
+  }
+}
+
+csSymmetryMatrix& csSymmetryMatrix::operator=(const ifMatrix& m) {
+  Assign(m);
+  return *this;
+}
+
+csSymmetryMatrix& csSymmetryMatrix::operator=(const csSymmetryMatrix& m) {
+  Assign(m);
+  return *this;
+}
+
+void csSymmetryMatrix::Fill(double value) {
+  for (auto& row : rows_) row.assign(row.size(), value);
+}
+
+Index csSymmetryMatrix::GetRowN() const {
+  return n_;
+}
+
+Index csSymmetryMatrix::GetColN() const {
+  return n_;
+}
+
+double csSymmetryMatrix::Get(Index i, Index j) const {
+  CheckRange(i, j);
+  if (j < i) std::swap(i, j);
+  return rows_[i][j - i];
+}
+
+void csSymmetryMatrix::Set(Index i, Index j, double value) {
+  CheckRange(i, j);
+  if (j < i) std::swap(i, j);
+  rows_[i][j - i] = value;
+}
+
+void csSymmetryMatrix::AddPartial(Index row0, Index col0, const ifMatrix& m, double factor) {
+  AddPartial(row0, col0, m, factor, false);
+}
+
+void csSymmetryMatrix::AddMatrix(const ifMatrix& m, double factor) {
+  AddMatrix(m, factor, false);
+}
+
+void csSymmetryMatrix::Multiply(double factor) {
+  for (auto& row : rows_) {
+    for (double& value : row) value *= factor;
+  }
+}
+
+void csSymmetryMatrix::Transpose() {}
+
+void csSymmetryMatrix::AddMatrix(const ifMatrix& m, double factor, bool check) {
+  if (check && !IsExactlySymmetric(m)) throw exItIsnotSymmetryMatrix{};
+  if (m.GetRowN() != n_) throw exRowNIsnotEqual{};
+  if (m.GetColN() != n_) throw exColNIsnotEqual{};
+  auto sum = rows_;
+  for (Index i = 0; i < n_; ++i) {
+    for (Index j = i; j < n_; ++j) sum[i][j - i] += factor * m.Get(i, j);
+  }
+  rows_.swap(sum);
+}
+
+void csSymmetryMatrix::AddPartial(Index row0, Index col0, const ifMatrix& m, double factor,
+                                  bool check) {
+  const Index rows = m.GetRowN();
+  const Index cols = m.GetColN();
+  if (row0 == col0 && check && !IsExactlySymmetric(m)) throw exItIsnotSymmetryMatrix{};
+  if (rows == 0 || cols == 0) return;
+  if (row0 != col0) {
+    const bool crosses = row0 < col0 ? LastOf(row0, rows) > col0 : LastOf(col0, cols) > row0;
+    if (crosses) throw exPartialMatrixCrossDiagonal{};
+  }
+  // The column reach is checked on the diagonal as well, so that a wide block cannot run
+  // past the last column.
+  if (LastOf(row0, rows) >= n_) throw exOutOfRowRange{};
+  if (LastOf(col0, cols) >= n_) throw exOutOfColRange{};
+  if (&m == this) {  // a block taken from this matrix is read before anything is written
+    const csSymmetryMatrix copy(*this);
+    AddPartial(row0, col0, copy, factor, false);
+    return;
+  }
+  for (Index i = 0; i < rows; ++i) {
+    for (Index j = row0 == col0 ? i : 0; j < cols; ++j) {
+      const double add = factor * m.Get(i, j);
+      if (row0 <= col0) {
+        rows_[row0 + i][col0 + j - (row0 + i)] += add;
+      } else {  // below the diagonal: the transpose goes in above it
+        rows_[col0 + j][row0 + i - (col0 + j)] += add;
+      }
+    }
+  }
+}
+
+void csSymmetryMatrix::Solve(Vector& x, const Vector& b) const {
+  if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
+  if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
+  for (Index i = 0; i < n_; ++i) {
+    if (IsZero(rows_[i][0])) throw exDiagonalElementIsZero{};
+  }
+  const auto at = [&](Index i, Index j) { return j < i ? rows_[j][i - j] : rows_[i][j - i]; };
+  if (AnyTwoRowsAreSameVector(n_, at)) throw exTwoRowsAreSameVector{};
+
+  auto s = rows_;
+  Vector work = b;
+  for (Index k = 0; k < n_; ++k) {
+    const double p = s[k][0];
+    if (IsZero(p)) throw exZeroPivot{};
+    for (Index i = k + 1; i < n_; ++i) {
+      const double f = s[k][i - k] / p;
+      for (Index j = i; j < n_; ++j) s[i][j - i] -= f * s[k][j - k];
+      work[i] -= f * work[k];
+    }
+  }
+  Vector result(n_);
+  for (Index k = n_; k-- > 0;) {
+    double sum = work[k];
+    for (Index j = k + 1; j < n_; ++j) sum -= s[k][j - k] * result[j];
+    result[k] = sum / s[k][0];
+  }
+  x = std::move(result);
+}
+
+void MultiplySymmetric(csSymmetryMatrix& C, const ifMatrix& A, const ifMatrix& B, double factor) {
+  if (C.GetRowN() != A.GetRowN()) throw ifMatrix::exRowNIsnotEqual{};
+  if (C.GetColN() != B.GetColN()) throw ifMatrix::exColNIsnotEqual{};
+  if (A.GetColN() != B.GetRowN()) throw ifMatrix::exColNOfLeftIsnotEqualToRowNOfRight{};
+  // The inner sum runs over the columns of A, so a rectangular pair such as Tᵀ (n×m) and
+  // K·T (m×n) gives the full product rather than reading past A or dropping terms.
+  const Index n = C.n_;
+  const Index inner = A.GetColN();
+  auto product = Triangle(n, 0.0);
+  for (Index i = 0; i < n; ++i) {
+    for (Index j = i; j < n; ++j) {
+      double sum = 0.0;
+      for (Index k = 0; k < inner; ++k) sum += factor * A.Get(i, k) * B.Get(k, j);
+      product[i][j - i] = sum;
+    }
+  }
+  C.rows_.swap(product);
+}
+
+}  // namespace znMatrix
