@@ -4,6 +4,7 @@
 // pieces are read in file order as one block.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "text/GetLineMgr.h"

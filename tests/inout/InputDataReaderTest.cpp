@@ -98,6 +98,9 @@ TEST(InputDataReaderBlocks, HeaderWithTextAfterItsNameIsAnUnexpectedBlock) {
                 2, " Node");
   ExpectOutcome(CheckBlocks("&&MainProp;&&Node;&&End;\n&&;"), "UnExpectedBlockKeyHasBeenSet", 2,
                 "");
+  // Bytes of 0x80 and above are name characters, never white space.
+  ExpectOutcome(CheckBlocks("&&MainProp;&&Node;&&End;\n&&\xC3\xA9\t\xA0x ;"),
+                "UnExpectedBlockKeyHasBeenSet", 2, "\xC3\xA9 \xA0x");
 }
 
 TEST(InputDataReaderBlocks, HeaderWithTextAfterItsNameDoesNotOpenTheBlock) {
@@ -196,23 +199,6 @@ TEST(InputDataReaderRead, EachValueTypeConvertsAndChecksItsRule) {
   }
 }
 
-TEST(InputDataReaderRead, ConvertedValuesLandInTheirField) {
-  Reader r("&&B;i=1.0 p=3e2 r=-0.25 b=F n");
-  r.reader.SetBlockName("B");
-  r.reader.SetKey("i", true, R::kIntegerPositive);
-  r.reader.SetKey("p", true, R::kInteger);
-  r.reader.SetKey("r", true, R::kRealNegative);
-  r.reader.SetKey("b", true, R::kBool);
-  r.reader.SetKey("n", true, R::kNoValue);
-  const InputLine line = r.reader.ReadBlock().at(0);
-  EXPECT_EQ(line.Value.at("i").Int, 1);
-  EXPECT_EQ(line.Value.at("p").Int, 300);
-  EXPECT_EQ(line.Value.at("r").Dbl, -0.25);
-  EXPECT_FALSE(line.Value.at("b").Bool);
-  EXPECT_TRUE(line.Value.at("n").Bool);
-  EXPECT_EQ(line.Value.at("i").Dbl, 0.0);  // only the field of the type is set
-}
-
 TEST(InputDataReaderRead, UnknownTypeCodeTakesNoValue) {
   Reader r("&&B;k;k=1");
   r.reader.SetBlockName("B");
@@ -280,15 +266,6 @@ TEST(InputDataReaderRead, EmptyStatementsAreRecordsWhenNoKeyIsNecessary) {
   ASSERT_EQ(block.size(), 3u);  // "", "" and the line feed after the last ';'
   EXPECT_TRUE(block[0].Value.empty());
   EXPECT_EQ(Lines(block), (std::vector<int>{2, 2, 3}));
-}
-
-TEST(InputDataReaderRead, ClearKeysForgetsTheKeysOfTheLastBlock) {
-  Reader r("&&A;id=1 x=2;&&B;x=3");
-  EXPECT_EQ(r.ReadIdX("A").size(), 1u);
-  r.reader.SetBlockName("B");
-  r.reader.ClearKeys();
-  r.reader.SetKey("x", true, R::kIntegerPositive);
-  EXPECT_EQ(r.reader.ReadBlock().at(0).Value.at("x").Int, 3);
 }
 
 TEST(InputValue, ComparesRealsToSixDigitsAndPrints) {

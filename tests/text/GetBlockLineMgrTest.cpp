@@ -98,12 +98,6 @@ TEST(GetBlockLineMgr, WithoutSkippingHeadersTheHeadersAreDelivered) {
   EXPECT_EQ(s.Walk(), expected);
 }
 
-TEST(GetBlockLineMgr, StartRewindsForAnotherWalk) {
-  Stack s("#A;a1;#B;b1", "A", true);
-  EXPECT_EQ(s.Walk().size(), 1u);
-  EXPECT_EQ(s.Walk().size(), 1u);
-}
-
 TEST(GetBlockLineMgr, NextAfterTheEndIsAnError) {
   Stack s("#A;a1", "A", true);
   s.Walk();

@@ -163,10 +163,4 @@ TEST(GetLineMgr, StreamFailureSurfacesAsTheManagersFailure) {
   EXPECT_THROW(s.mgr.ReadLine(x), csGetLineMgr::exBad);
 }
 
-TEST(GetLineMgr, NameIsKept) {
-  Stack s("");
-  EXPECT_EQ(s.mgr.GetName(), "input");
-  EXPECT_EQ(&s.mgr.Self(), &s.mgr);
-}
-
 }  // namespace

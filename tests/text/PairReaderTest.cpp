@@ -110,12 +110,4 @@ TEST_F(PairReaderTest, FirstOffenderOfTheFirstFailingCheckIsReported) {
   }
 }
 
-TEST_F(PairReaderTest, SetKeyReplacesAndClearKeysForgets) {
-  reader.SetKey("x", false, true);
-  EXPECT_EQ(reader.Read("id=N1").size(), 1u);
-  reader.ClearKeys();
-  EXPECT_TRUE(reader.Read("").empty());
-  EXPECT_THROW(reader.Read("id=N1"), csPairReader::exUnExpectedKey);
-}
-
 }  // namespace
