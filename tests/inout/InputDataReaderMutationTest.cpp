@@ -31,71 +31,41 @@ struct BlockKeys {
   std::vector<Key> keys;
 };
 
-std::vector<Key> Reals(const std::vector<std::string>& names, bool necessary, int type) {
-  std::vector<Key> keys;
-  for (const std::string& name : names) keys.push_back({name, necessary, type});
-  return keys;
-}
+// The blocks of the input file in reading order, with keys as the model readers declare them:
+// "name" then "key:type", a '!' after the type marking a necessary key.
+const char* const kBlockKeys[] = {
+    "MainProp balance_zero:8",
+    "DxfProp height_str:7! rad_hinge:7! margin_ratio_x:7 margin_ratio_y:7 axial_ratio:7 "
+    "shear_ratio:7 moment_ratio:7 welem_ofs:7 distsep:2 row_n:2",
+    "ElementStress id:0! pos0:6! pos1:6 pos2:6 pos3:6 pos4:6 pos5:6 pos6:6 pos7:6 pos8:6 pos9:6",
+    "Node id:0! x:6! y:6! sptx:11 spty:11 sptm:11",
+    "Element id:0! nodei:0! nodej:0! a:7! e:7! i:7! psn:8 kap:8 li:8 lj:8 ki:8 kj:8",
+    "WallElement id:0! nodeia:0! nodeib:0! nodeja:0! nodejb:0! a:7! e:7! i:7! psn:8 kap:8 lai:8 "
+    "laj:8 alpyia:8 alpyib:8 alpyja:8 alpyjb:8 kwg:8!",
+    "SpringSupport node:0! kx:8 ky:8 km:8",
+    "ImposedLoadAndDisp id:0! fx:6 fy:6 fm:6 dx:6 dy:6 dm:6",
+    "EdgeLoadFixCaseDirectInput id:0! iix:6 iiy:6 iim:6 ijx:6 ijy:6 ijm:6 mix:6 miy:6 mim:6 "
+    "mjx:6 mjy:6 mjm:6 jix:6 jiy:6 jim:6 jjx:6 jjy:6 jjm:6",
+    "EdgeLoadFixCaseConcentratedLoad id:0! x:6 y:6 m:6 pos:7! ecrd:11",
+    "EdgeLoadFixCaseDistributedLoad id:0! ix:6 iy:6 jx:6 jy:6 posi:8! posj:8! ecrd:11",
+};
 
-std::vector<Key> Join(std::vector<std::vector<Key>> parts) {
-  std::vector<Key> keys;
-  for (auto& part : parts) keys.insert(keys.end(), part.begin(), part.end());
-  return keys;
-}
-
-// The blocks of the input file in reading order, with keys as the model readers declare them.
 const std::vector<BlockKeys>& Blocks() {
-  static const std::vector<BlockKeys> blocks = {
-      {"MainProp", {{"balance_zero", false, R::kRealNotNegative}}},
-      {"DxfProp",
-       Join({Reals({"height_str", "rad_hinge"}, true, R::kRealPositive),
-             Reals({"margin_ratio_x", "margin_ratio_y", "axial_ratio", "shear_ratio",
-                    "moment_ratio", "welem_ofs"},
-                   false, R::kRealPositive),
-             {{"distsep", false, R::kIntegerPositive}, {"row_n", false, R::kIntegerPositive}}})},
-      {"ElementStress",
-       Join({{{"id", true, R::kText}, {"pos0", true, R::kReal}},
-             Reals({"pos1", "pos2", "pos3", "pos4", "pos5", "pos6", "pos7", "pos8", "pos9"}, false,
-                   R::kReal)})},
-      {"Node",
-       {{"id", true, R::kText},
-        {"x", true, R::kReal},
-        {"y", true, R::kReal},
-        {"sptx", false, R::kBool},
-        {"spty", false, R::kBool},
-        {"sptm", false, R::kBool}}},
-      {"Element",
-       Join({{{"id", true, R::kText}, {"nodei", true, R::kText}, {"nodej", true, R::kText}},
-             Reals({"a", "e", "i"}, true, R::kRealPositive),
-             Reals({"psn", "kap", "li", "lj", "ki", "kj"}, false, R::kRealNotNegative)})},
-      {"WallElement",
-       Join({{{"id", true, R::kText},
-              {"nodeia", true, R::kText},
-              {"nodeib", true, R::kText},
-              {"nodeja", true, R::kText},
-              {"nodejb", true, R::kText}},
-             Reals({"a", "e", "i"}, true, R::kRealPositive),
-             Reals({"psn", "kap", "lai", "laj", "alpyia", "alpyib", "alpyja", "alpyjb"}, false,
-                   R::kRealNotNegative),
-             {{"kwg", true, R::kRealNotNegative}}})},
-      {"SpringSupport",
-       Join({{{"node", true, R::kText}}, Reals({"kx", "ky", "km"}, false, R::kRealNotNegative)})},
-      {"ImposedLoadAndDisp", Join({{{"id", true, R::kText}},
-                                   Reals({"fx", "fy", "fm", "dx", "dy", "dm"}, false, R::kReal)})},
-      {"EdgeLoadFixCaseDirectInput",
-       Join({{{"id", true, R::kText}},
-             Reals({"iix", "iiy", "iim", "ijx", "ijy", "ijm", "mix", "miy", "mim", "mjx", "mjy",
-                    "mjm", "jix", "jiy", "jim", "jjx", "jjy", "jjm"},
-                   false, R::kReal)})},
-      {"EdgeLoadFixCaseConcentratedLoad",
-       Join({{{"id", true, R::kText}},
-             Reals({"x", "y", "m"}, false, R::kReal),
-             {{"pos", true, R::kRealPositive}, {"ecrd", false, R::kBool}}})},
-      {"EdgeLoadFixCaseDistributedLoad", Join({{{"id", true, R::kText}},
-                                               Reals({"ix", "iy", "jx", "jy"}, false, R::kReal),
-                                               Reals({"posi", "posj"}, true, R::kRealNotNegative),
-                                               {{"ecrd", false, R::kBool}}})},
-  };
+  static const std::vector<BlockKeys> blocks = [] {
+    std::vector<BlockKeys> out;
+    for (const char* line : kBlockKeys) {
+      std::istringstream in(line);
+      BlockKeys block;
+      in >> block.name;
+      for (std::string word; in >> word;) {
+        const std::size_t colon = word.find(':');
+        block.keys.push_back(
+            {word.substr(0, colon), word.back() == '!', std::stoi(word.substr(colon + 1))});
+      }
+      out.push_back(block);
+    }
+    return out;
+  }();
   return blocks;
 }
 
