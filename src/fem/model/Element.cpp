@@ -1,0 +1,471 @@
+#include "fem/model/Element.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace znFEM::znTraceYield2DRahmen {
+
+using znMatrix::Vector;
+using znMatrixMaker::FrameStiffnessProp;
+
+namespace {
+
+// A force increment at most this large never limits a step.
+constexpr double kForceIncrementZero = 0.001;
+// A ratio within this of an event's ratio reaches the event; also the relative margin of
+// the shear failure test.
+constexpr double kRatioTolerance = 1e-5;
+
+// Positions of N, Q and M of an end in a 6-vector.
+constexpr int N(int end) {
+  return 3 * end;
+}
+constexpr int Q(int end) {
+  return 3 * end + 1;
+}
+constexpr int M(int end) {
+  return 3 * end + 2;
+}
+
+bool IsYielded(std::int32_t state) {
+  return state != kElastic;
+}
+
+// Ratio of the unit increment g at which the current value c reaches its limit.
+double ComponentRatio(double c, double g, const Limits& limits) {
+  if (std::fabs(g) <= kForceIncrementZero) return kInfinite;
+  const double limit = g > 0.0 ? limits[0] : limits[1];
+  if (limit == kInfinite || limit == -kInfinite) return kInfinite;
+  return std::max(0.0, (limit - c) / g);
+}
+
+std::int32_t YieldSide(double increment) {
+  return increment > 0.0 ? kYieldedUpper : kYieldedLower;
+}
+
+Triple EndTriple(const Vector& v, int end) {
+  return {v[N(end)], v[Q(end)], v[M(end)]};
+}
+
+Vector Join(const Triple& i, const Triple& j) {
+  return {i[0], i[1], i[2], j[0], j[1], j[2]};
+}
+
+Vector Sum(const Vector& a, const Vector& b) {
+  Vector s(a.size());
+  for (std::size_t k = 0; k < a.size(); ++k) s[k] = a[k] + b[k];
+  return s;
+}
+
+double Dot(const Vector& a, const Vector& b) {
+  double s = 0.0;
+  for (std::size_t k = 0; k < a.size(); ++k) s += a[k] * b[k];
+  return s;
+}
+
+Triple Transform(const znMatrix::ifMatrix& m, const Triple& t) {
+  const Vector v = znMatrix::MultiplyVector(m, Vector(t.begin(), t.end()));
+  return {v[0], v[1], v[2]};
+}
+
+}  // namespace
+
+void csElement::Response::AddScaled(const Response& increment, double ratio) {
+  for (std::size_t k = 0; k < FaceForce.size(); ++k) {
+    FaceForce[k] += ratio * increment.FaceForce[k];
+  }
+  Stretch += ratio * increment.Stretch;
+  for (int end = 0; end < 2; ++end) {
+    SpringRotation[end] += ratio * increment.SpringRotation[end];
+    PanelRotation[end] += ratio * increment.PanelRotation[end];
+  }
+}
+
+csElement::csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger)
+    : maker_(maker),
+      logger_(logger),
+      K_(6),
+      T_(6, 6),
+      Tt_(6, 6),
+      faceTransform_{znMatrix::csMatrix(3, 3), znMatrix::csMatrix(3, 3)},
+      springVector_{Vector(6, 0.0), Vector(6, 0.0)},
+      equivalentLoad_(6, 0.0),
+      disp_(6, 0.0),
+      dispIncrement_(6, 0.0) {}
+
+void csElement::SetProp(const ElementProp& prop) {
+  for (std::uint32_t end = 0; end < 2; ++end) {
+    if (IsPinnedByInput(prop, end) && prop.PreFaceLoad[end][2] != 0.0) {
+      throw exPreFaceMomentIsSetAtHinge{prop.ID, end};
+    }
+  }
+  prop_ = prop;
+  const auto ci = prop_.Node[0]->GetCoordinate();
+  const auto cj = prop_.Node[1]->GetCoordinate();
+  const double dx = cj[0] - ci[0];
+  const double dy = cj[1] - ci[1];
+  L_ = std::hypot(dx, dy);
+  if (ClearLength() <= 0.0) throw exLnIsUnderOrEqualToZero{prop_.ID};
+  response_.FaceForce = Join(prop_.PreFaceLoad[0], prop_.PreFaceLoad[1]);
+  angle_ = std::atan2(dy, dx);
+  T_ = maker_.MakeLocalToGlobal(angle_);
+  Tt_ = maker_.MakeGlobalToLocal(angle_);
+  faceTransform_[0] = maker_.MakeFaceTransformI(prop_.Lij[0]);
+  faceTransform_[1] = maker_.MakeFaceTransformJ(prop_.Lij[1]);
+  const Vector v = znMatrix::MultiplyVector(T_, response_.FaceForce);
+  for (int end = 0; end < 2; ++end) prop_.Node[end]->SetPanelForce(prop_.ID, EndTriple(v, end));
+  if (logger_) logger_->Prop(prop_);
+}
+
+const ElementProp& csElement::GetProp() const {
+  return prop_;
+}
+
+PerEnd<ifNode*> csElement::GetNodes() const {
+  return prop_.Node;
+}
+
+double csElement::ClearLength() const {
+  return L_ - (prop_.Lij[0] + prop_.Lij[1]);
+}
+
+// Spring stiffness as a ratio of the flexible part's bending stiffness 4EI/l0.
+double csElement::SpringRatio(double stiffness) const {
+  return stiffness * ClearLength() / (4.0 * prop_.E * prop_.I);
+}
+
+// The end's spring ratio for the current states: a hinge releases the end, a yielded panel
+// lends its spring in series with the member's own.
+double csElement::StiffnessRatio(int end) const {
+  if (IsYielded(hingeState_[end])) return 0.0;
+  const bool ownSpring = prop_.IsRotarySpring[end];
+  if (IsYielded(panelState_[end])) {
+    const double kP = SpringRatio(prop_.Node[end]->GetKijForPy(prop_.ID));
+    if (!ownSpring) return kP;
+    const double kE = SpringRatio(prop_.Kij[end]);
+    return kE + kP == 0.0 ? 0.0 : kE * kP / (kE + kP);
+  }
+  return ownSpring ? SpringRatio(prop_.Kij[end]) : kInfinite;
+}
+
+FrameStiffnessProp csElement::MakeStiffnessProp() const {
+  FrameStiffnessProp sp;
+  sp.A = prop_.A;
+  sp.E = prop_.E;
+  sp.I = prop_.I;
+  sp.Poisson = prop_.Poisson;
+  sp.Kappa = prop_.Kappa;
+  sp.L = L_;
+  sp.Lij = {prop_.Lij[0], prop_.Lij[1]};
+  PerEnd<bool> rotary;
+  for (int end = 0; end < 2; ++end) {
+    rotary[end] =
+        prop_.IsRotarySpring[end] || IsYielded(hingeState_[end]) || IsYielded(panelState_[end]);
+  }
+  sp.IsRotarySpring = {rotary[0], rotary[1]};
+  sp.Kij = {StiffnessRatio(0), StiffnessRatio(1)};
+  sp.Kn = IsYielded(axialState_[0]) || IsYielded(axialState_[1]) ? 0.0 : 1.0;
+  sp.Angle = angle_;
+  return sp;
+}
+
+void csElement::PrepareStiffness() {
+  const FrameStiffnessProp sp = MakeStiffnessProp();
+  K_ = maker_.MakeStiffness(sp);
+  springVector_[0] = maker_.MakeSpringFixCaseI(sp);
+  springVector_[1] = maker_.MakeSpringFixCaseJ(sp);
+}
+
+// The part of an end rotation taken by the member's own spring or hinge and the part taken
+// by the yielded panel, shared like springs in series.
+csElement::RotationSplit csElement::SplitRotation(int end, double rotation) const {
+  if (!IsYielded(panelState_[end])) return {rotation, 0.0};
+  if (!prop_.IsRotarySpring[end] && !IsYielded(hingeState_[end])) return {0.0, rotation};
+  const double kA = IsYielded(hingeState_[end]) ? 0.0 : prop_.Kij[end];
+  const double kB = prop_.Node[end]->GetKijForPy(prop_.ID);
+  if (kA == 0.0 && kB == 0.0) return {rotation, 0.0};
+  return {rotation * kB / (kA + kB), rotation * kA / (kA + kB)};
+}
+
+const FixCaseLoad* csElement::CurrentFixCase() const {
+  return caseIndex_ < prop_.FixCases.size() ? &prop_.FixCases[caseIndex_] : nullptr;
+}
+
+void csElement::PrepareFixCase() {
+  const FrameStiffnessProp sp = MakeStiffnessProp();
+  // Never both ends released: with both yielded only I is released.
+  const bool releaseI = IsYielded(axialState_[0]);
+  const bool releaseJ = IsYielded(axialState_[1]) && !releaseI;
+  const FixCaseLoad* load = CurrentFixCase();
+  const znMatrixMaker::csEquivalentEdgeLoad result =
+      znMatrixMaker::MakeEquivalentEdgeLoad(sp, {releaseI, releaseJ}, load ? *load : FixCaseLoad{});
+  equivalentLoad_ =
+      znMatrix::MultiplyVector(T_, Join(result.EquivalentLoadI, result.EquivalentLoadJ));
+  fixIncrement_.FaceForce = Join(result.FaceForceI, result.FaceForceJ);
+  const double s1 = result.Stretch.first;
+  fixIncrement_.Stretch = s1 != 0.0 ? -s1 : result.Stretch.second;
+  const PerEnd<double> rotation{result.SpringRotation.first, result.SpringRotation.second};
+  for (int end = 0; end < 2; ++end) {
+    const RotationSplit split = SplitRotation(end, rotation[end]);
+    fixIncrement_.SpringRotation[end] = split.spring;
+    fixIncrement_.PanelRotation[end] = split.panel;
+  }
+  if (logger_) {
+    logger_->FixCase(prop_, equivalentLoad_, result, fixIncrement_.FaceForce, fixIncrement_.Stretch,
+                     fixIncrement_.SpringRotation, fixIncrement_.PanelRotation);
+  }
+}
+
+const znMatrix::csSymmetryMatrix& csElement::GetStiffness() const {
+  return K_;
+}
+
+const Vector& csElement::GetEquivalentLoad() const {
+  return equivalentLoad_;
+}
+
+void csElement::SetDispIncrement(const Vector& disp) {
+  dispIncrement_ = znMatrix::MultiplyVector(Tt_, disp);
+  const Vector f = znMatrix::MultiplyVector(Tt_, znMatrix::MultiplyVector(K_, disp));
+  responseIncrement_.FaceForce = Join(Transform(faceTransform_[0], EndTriple(f, 0)),
+                                      Transform(faceTransform_[1], EndTriple(f, 1)));
+  for (int end = 0; end < 2; ++end) {
+    const RotationSplit split = SplitRotation(end, Dot(springVector_[end], dispIncrement_));
+    responseIncrement_.SpringRotation[end] = split.spring;
+    responseIncrement_.PanelRotation[end] = split.panel;
+  }
+  const bool axialYielded = IsYielded(axialState_[0]) || IsYielded(axialState_[1]);
+  responseIncrement_.Stretch = axialYielded ? dispIncrement_[N(1)] - dispIncrement_[N(0)] : 0.0;
+  SendPanelIncrements();
+  if (!logger_) return;
+  logger_->DispIncrement(prop_, dispIncrement_);
+  logger_->FaceForceIncrement(prop_, responseIncrement_.FaceForce);
+  logger_->StretchIncrement(prop_, responseIncrement_.Stretch);
+  logger_->SpringRotationIncrement(prop_, responseIncrement_.SpringRotation);
+  logger_->PanelRotationIncrement(prop_, responseIncrement_.PanelRotation);
+  logger_->RotationAngleIncrement(prop_, GetRotationAngleIncrement());
+}
+
+// The end nodes follow their panels with this member's share, in global axes.
+void csElement::SendPanelIncrements() const {
+  const Vector v = znMatrix::MultiplyVector(T_, ForceIncrement());
+  for (int end = 0; end < 2; ++end) {
+    ifNode* node = prop_.Node[end];
+    node->SetPanelForceIncrement(prop_.ID, EndTriple(v, end));
+    node->SetPanelRotationIncrement(
+        prop_.ID, responseIncrement_.PanelRotation[end] + fixIncrement_.PanelRotation[end]);
+  }
+}
+
+const Vector& csElement::GetFaceForceIncrement() const {
+  return responseIncrement_.FaceForce;
+}
+
+Vector csElement::TotalForce() const {
+  return Sum(response_.FaceForce, fix_.FaceForce);
+}
+
+Vector csElement::ForceIncrement() const {
+  return Sum(responseIncrement_.FaceForce, fixIncrement_.FaceForce);
+}
+
+// A yielded end unloads when the plastic stretch runs against its yield: compression yield
+// (upper at I, lower at J) against lengthening, tension yield against shortening.
+void csElement::ComputeAxialRatio(const Vector& c, const Vector& g) {
+  const double s = responseIncrement_.Stretch + fixIncrement_.Stretch;
+  const bool unloadingI =
+      (axialState_[0] == kYieldedUpper && s > 0.0) || (axialState_[0] == kYieldedLower && s < 0.0);
+  const bool unloadingJ =
+      (axialState_[1] == kYieldedUpper && s < 0.0) || (axialState_[1] == kYieldedLower && s > 0.0);
+  if (unloadingI || unloadingJ) {
+    axialRatio_ = {0.0, 0.0};
+    axialUnloading_ = true;
+    return;
+  }
+  for (int end = 0; end < 2; ++end) {
+    axialRatio_[end] = IsYielded(axialState_[end])
+                           ? kInfinite
+                           : ComponentRatio(c[N(end)], g[N(end)], prop_.Ny[end]);
+  }
+}
+
+void csElement::ComputeMomentRatio(const Vector& c, const Vector& g) {
+  for (int end = 0; end < 2; ++end) {
+    if (IsPinnedByInput(prop_, end)) {
+      momentRatio_[end] = kInfinite;
+      continue;
+    }
+    const double rotation =
+        responseIncrement_.SpringRotation[end] + fixIncrement_.SpringRotation[end];
+    const bool unloading = (hingeState_[end] == kYieldedUpper && rotation < 0.0) ||
+                           (hingeState_[end] == kYieldedLower && rotation > 0.0);
+    if (unloading) {
+      momentRatio_[end] = 0.0;
+      hingeUnloading_[end] = true;
+    } else if (IsYielded(hingeState_[end])) {
+      momentRatio_[end] = kInfinite;
+    } else {
+      momentRatio_[end] = ComponentRatio(c[M(end)], g[M(end)], prop_.My[end]);
+    }
+  }
+}
+
+void csElement::ComputePanelRatio() {
+  for (int end = 0; end < 2; ++end) {
+    if (IsPinnedByInput(prop_, end)) {
+      panelRatio_[end] = kInfinite;
+      continue;
+    }
+    ifNode* node = prop_.Node[end];
+    panelRatio_[end] = node->GetPanelRatio(prop_.ID);
+    panelUnloading_[end] = node->IsPanelUnloading();
+  }
+}
+
+// An unloading end is elastic again at once: the step of ratio 0 only changes its state,
+// and the next step solves with the restored stiffness.
+void csElement::ReleaseUnloadingStates() {
+  if (axialUnloading_) axialState_ = {kElastic, kElastic};
+  for (int end = 0; end < 2; ++end) {
+    if (hingeUnloading_[end]) hingeState_[end] = kElastic;
+    if (panelUnloading_[end]) panelState_[end] = kElastic;
+  }
+}
+
+PerEnd<double> csElement::GetNextRatio() {
+  const Vector c = TotalForce();
+  const Vector g = ForceIncrement();
+  ComputeAxialRatio(c, g);
+  for (int end = 0; end < 2; ++end) {
+    shearRatio_[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Qy[end]);
+  }
+  ComputeMomentRatio(c, g);
+  ComputePanelRatio();
+  ReleaseUnloadingStates();
+  for (int end = 0; end < 2; ++end) {
+    nextRatio_[end] =
+        std::min({axialRatio_[end], shearRatio_[end], momentRatio_[end], panelRatio_[end]});
+  }
+  LogRatios();
+  return nextRatio_;
+}
+
+void csElement::LogRatios() const {
+  if (!logger_) return;
+  logger_->AxialRatio(prop_, axialRatio_);
+  logger_->ShearRatio(prop_, shearRatio_);
+  logger_->MomentRatio(prop_, momentRatio_);
+  logger_->PanelRatio(prop_, panelRatio_);
+  logger_->NextRatio(prop_, nextRatio_);
+  logger_->AxialUnloading(prop_, axialUnloading_);
+  logger_->HingeUnloading(prop_, hingeUnloading_);
+  logger_->PanelUnloading(prop_, panelUnloading_);
+}
+
+void csElement::Update(double ratio) {
+  for (std::size_t k = 0; k < 6; ++k) disp_[k] += ratio * dispIncrement_[k];
+  response_.AddScaled(responseIncrement_, ratio);
+  fix_.AddScaled(fixIncrement_, ratio);
+  const Vector g = ForceIncrement();
+  const auto reached = [ratio](double eventRatio) { return ratio >= eventRatio - kRatioTolerance; };
+  if (axialUnloading_) {
+    axialUnloading_ = false;
+  } else {
+    for (int end = 0; end < 2; ++end) {
+      if (!IsYielded(axialState_[end]) && reached(axialRatio_[end])) {
+        axialState_[end] = YieldSide(g[N(end)]);
+      }
+    }
+  }
+  for (int end = 0; end < 2; ++end) {
+    if (IsPinnedByInput(prop_, end)) continue;
+    if (hingeUnloading_[end]) {
+      hingeUnloading_[end] = false;
+    } else if (!IsYielded(hingeState_[end]) && reached(momentRatio_[end])) {
+      hingeState_[end] = YieldSide(g[M(end)]);
+    }
+  }
+  for (int end = 0; end < 2; ++end) {
+    if (panelUnloading_[end]) {
+      panelUnloading_[end] = false;
+    } else if (!IsYielded(panelState_[end]) && reached(panelRatio_[end])) {
+      panelState_[end] = YieldSide(g[M(end)]);
+    }
+  }
+  if (logger_) logger_->Update(prop_, ratio);
+  LogTotals();
+}
+
+void csElement::LogTotals() const {
+  if (!logger_) return;
+  logger_->Disp(prop_, disp_);
+  logger_->FaceForce(prop_, response_.FaceForce, fix_.FaceForce);
+  logger_->Stretch(prop_, response_.Stretch, fix_.Stretch, axialState_);
+  logger_->SpringRotation(prop_, response_.SpringRotation, fix_.SpringRotation, hingeState_);
+  logger_->PanelRotation(prop_, response_.PanelRotation, fix_.PanelRotation, panelState_);
+  logger_->RotationAngle(prop_, GetRotationAngle());
+}
+
+void csElement::NextCase() {
+  ++caseIndex_;
+  if (logger_) logger_->NextCase(prop_, caseIndex_);
+}
+
+// Shear has no yield state: reaching a shear capacity ends the analysis. So does an axial
+// mechanism (both ends yielded) under an axial edge load.
+bool csElement::IsFailed() {
+  const Vector c = TotalForce();
+  for (std::uint32_t end = 0; end < 2; ++end) {
+    const double q = c[Q(end)];
+    if (q == 0.0) continue;
+    const double limit = q > 0.0 ? prop_.Qy[end][0] : prop_.Qy[end][1];
+    if ((limit - q) / q < kRatioTolerance) {
+      if (logger_) logger_->ShearFailed(prop_, end);
+      return true;
+    }
+  }
+  const FixCaseLoad* load = CurrentFixCase();
+  const bool axialLoad =
+      load &&
+      (znMatrixMaker::SegmentTriple(*load, znMatrixMaker::SegmentEnd::kMiddleStart)[0] != 0.0 ||
+       znMatrixMaker::SegmentTriple(*load, znMatrixMaker::SegmentEnd::kMiddleEnd)[0] != 0.0);
+  if (axialLoad && IsYielded(axialState_[0]) && IsYielded(axialState_[1])) {
+    if (logger_) logger_->AxialFailed(prop_);
+    return true;
+  }
+  return false;
+}
+
+const Vector& csElement::GetDisp() const {
+  return disp_;
+}
+
+const Vector& csElement::GetFaceForce() const {
+  return response_.FaceForce;
+}
+
+double csElement::GetRotationAngleIncrement() const {
+  return (dispIncrement_[Q(1)] - dispIncrement_[Q(0)]) / L_;
+}
+
+double csElement::GetRotationAngle() const {
+  return (disp_[Q(1)] - disp_[Q(0)]) / L_;
+}
+
+void csElement::BeginAnalysis() {
+  if (logger_) logger_->AnalysisStarted();
+}
+
+void csElement::EndAnalysis() {
+  if (logger_) logger_->AnalysisEnded();
+}
+
+void csElement::BeginStep(std::uint32_t step) {
+  if (logger_) logger_->StepStarted(step);
+}
+
+void csElement::EndStep(std::uint32_t step) {
+  if (logger_) logger_->StepEnded(step);
+}
+
+}  // namespace znFEM::znTraceYield2DRahmen

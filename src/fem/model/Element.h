@@ -1,0 +1,205 @@
+// A two-node plane frame member that follows its own elasto-plastic history: per end it can
+// yield axially, form a hinge or yield through its node's joint panel, and it fails in shear.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "fem/makers/EquivalentEdgeLoad.h"
+#include "fem/makers/MatrixMaker2DRahmen.h"
+#include "fem/model/ElementProp.h"
+#include "fem/model/Node.h"
+#include "matrix/Matrix.h"
+#include "matrix/SymmetryMatrix.h"
+
+namespace znFEM::znTraceYield2DRahmen {
+
+// What the step solver and the analyzer see of a two-node member. 6-vectors are
+// (x, y, rotation) or (N, Q, M) of end I, then of end J.
+class ifElement {
+ public:
+  virtual ~ifElement() = default;
+  virtual const ElementProp& GetProp() const = 0;
+  virtual PerEnd<ifNode*> GetNodes() const = 0;
+  virtual void PrepareStiffness() = 0;
+  virtual void PrepareFixCase() = 0;
+  // 6×6 in global axes.
+  virtual const znMatrix::csSymmetryMatrix& GetStiffness() const = 0;
+  // Nodal loads equivalent to the edge loads of the current case, global axes.
+  virtual const znMatrix::Vector& GetEquivalentLoad() const = 0;
+  // The six global end displacements of the unit increment.
+  virtual void SetDispIncrement(const znMatrix::Vector& disp) = 0;
+  virtual const znMatrix::Vector& GetFaceForceIncrement() const = 0;
+  // Ratio of the unit increment at which the next event occurs at I and at J.
+  virtual PerEnd<double> GetNextRatio() = 0;
+  virtual void Update(double ratio) = 0;
+  virtual void NextCase() = 0;
+  virtual bool IsFailed() = 0;
+  virtual const znMatrix::Vector& GetDisp() const = 0;
+  virtual const znMatrix::Vector& GetFaceForce() const = 0;
+  virtual double GetRotationAngleIncrement() const = 0;
+  virtual double GetRotationAngle() const = 0;
+  virtual void BeginAnalysis() = 0;
+  virtual void EndAnalysis() = 0;
+  virtual void BeginStep(std::uint32_t step) = 0;
+  virtual void EndStep(std::uint32_t step) = 0;
+};
+
+class csElement : public ifElement {
+ public:
+  // Told every moment of the member's life; the member never writes anything itself.
+  // "six" arguments are 6-vectors, per-end arguments are (I, J).
+  class ifLogger {
+   public:
+    using Vector = znMatrix::Vector;
+    virtual ~ifLogger() = default;
+    virtual void Prop(const ElementProp& prop) = 0;
+    // equivalentLoad is global; the rest are the fixed-end results of the current case.
+    virtual void FixCase(const ElementProp& prop, const Vector& equivalentLoad,
+                         const znMatrixMaker::csEquivalentEdgeLoad& result,
+                         const Vector& fixFaceForceIncrement, double fixStretchIncrement,
+                         const PerEnd<double>& fixSpringRotationIncrement,
+                         const PerEnd<double>& fixPanelRotationIncrement) = 0;
+    virtual void DispIncrement(const ElementProp& prop, const Vector& disp) = 0;
+    virtual void FaceForceIncrement(const ElementProp& prop, const Vector& force) = 0;
+    virtual void StretchIncrement(const ElementProp& prop, double stretch) = 0;
+    virtual void SpringRotationIncrement(const ElementProp& prop,
+                                         const PerEnd<double>& rotation) = 0;
+    virtual void PanelRotationIncrement(const ElementProp& prop,
+                                        const PerEnd<double>& rotation) = 0;
+    virtual void RotationAngleIncrement(const ElementProp& prop, double angle) = 0;
+    virtual void Disp(const ElementProp& prop, const Vector& disp) = 0;
+    virtual void FaceForce(const ElementProp& prop, const Vector& force,
+                           const Vector& fixForce) = 0;
+    virtual void Stretch(const ElementProp& prop, double stretch, double fixStretch,
+                         const PerEnd<std::int32_t>& axialState) = 0;
+    virtual void SpringRotation(const ElementProp& prop, const PerEnd<double>& rotation,
+                                const PerEnd<double>& fixRotation,
+                                const PerEnd<std::int32_t>& hingeState) = 0;
+    virtual void PanelRotation(const ElementProp& prop, const PerEnd<double>& rotation,
+                               const PerEnd<double>& fixRotation,
+                               const PerEnd<std::int32_t>& panelState) = 0;
+    virtual void RotationAngle(const ElementProp& prop, double angle) = 0;
+    virtual void AxialRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void MomentRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void ShearRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void PanelRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void NextRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void AxialUnloading(const ElementProp& prop, bool unloading) = 0;
+    virtual void HingeUnloading(const ElementProp& prop, const PerEnd<bool>& unloading) = 0;
+    virtual void PanelUnloading(const ElementProp& prop, const PerEnd<bool>& unloading) = 0;
+    virtual void Update(const ElementProp& prop, double ratio) = 0;
+    virtual void NextCase(const ElementProp& prop, std::uint32_t caseIndex) = 0;
+    virtual void AxialFailed(const ElementProp& prop) = 0;
+    virtual void ShearFailed(const ElementProp& prop, std::uint32_t end) = 0;
+    virtual void AnalysisStarted() = 0;
+    virtual void AnalysisEnded() = 0;
+    virtual void StepStarted(std::uint32_t step) = 0;
+    virtual void StepEnded(std::uint32_t step) = 0;
+  };
+
+  struct exLnIsUnderOrEqualToZero {
+    std::string ID;
+  };
+  struct exPreFaceMomentIsSetAtHinge {
+    std::string ID;
+    std::uint32_t End;  // 0 I, 1 J
+  };
+
+  // Neither the maker nor the logger (may be null) is owned.
+  csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger);
+
+  // Called once right after construction; the record's nodes must be set.
+  void SetProp(const ElementProp& prop);
+
+  const ElementProp& GetProp() const override;
+  PerEnd<ifNode*> GetNodes() const override;
+  void PrepareStiffness() override;
+  void PrepareFixCase() override;
+  const znMatrix::csSymmetryMatrix& GetStiffness() const override;
+  const znMatrix::Vector& GetEquivalentLoad() const override;
+  void SetDispIncrement(const znMatrix::Vector& disp) override;
+  const znMatrix::Vector& GetFaceForceIncrement() const override;
+  PerEnd<double> GetNextRatio() override;
+  void Update(double ratio) override;
+  void NextCase() override;
+  bool IsFailed() override;
+  const znMatrix::Vector& GetDisp() const override;
+  const znMatrix::Vector& GetFaceForce() const override;
+  double GetRotationAngleIncrement() const override;
+  double GetRotationAngle() const override;
+  void BeginAnalysis() override;
+  void EndAnalysis() override;
+  void BeginStep(std::uint32_t step) override;
+  void EndStep(std::uint32_t step) override;
+
+  // Yield states per end: 2 elastic, 0 yielded at the upper limit, 1 at the lower limit.
+  PerEnd<std::int32_t> GetAxialState() const { return axialState_; }
+  PerEnd<std::int32_t> GetHingeState() const { return hingeState_; }
+  PerEnd<std::int32_t> GetPanelState() const { return panelState_; }
+  // The stiffness record for the current states.
+  znMatrixMaker::FrameStiffnessProp MakeStiffnessProp() const;
+
+ private:
+  // Forces and plastic deformations produced by one cause (end displacements, or the edge
+  // loads' fixed-end state): a total or its increment per unit ratio.
+  struct Response {
+    znMatrix::Vector FaceForce = znMatrix::Vector(6, 0.0);
+    double Stretch = 0.0;
+    PerEnd<double> SpringRotation{0.0, 0.0};
+    PerEnd<double> PanelRotation{0.0, 0.0};
+    void AddScaled(const Response& increment, double ratio);
+  };
+  // A rotation taken by the end, split between the member's spring and the panel.
+  struct RotationSplit {
+    double spring = 0.0;
+    double panel = 0.0;
+  };
+
+  double ClearLength() const;
+  double SpringRatio(double stiffness) const;
+  double StiffnessRatio(int end) const;
+  RotationSplit SplitRotation(int end, double rotation) const;
+  const FixCaseLoad* CurrentFixCase() const;
+  znMatrix::Vector TotalForce() const;
+  znMatrix::Vector ForceIncrement() const;
+  void SendPanelIncrements() const;
+  void ComputeAxialRatio(const znMatrix::Vector& c, const znMatrix::Vector& g);
+  void ComputeMomentRatio(const znMatrix::Vector& c, const znMatrix::Vector& g);
+  void ComputePanelRatio();
+  void ReleaseUnloadingStates();
+  void LogRatios() const;
+  void LogTotals() const;
+
+  const znMatrixMaker::ifMatrixMaker2DRahmen& maker_;
+  ifLogger* logger_;
+  ElementProp prop_;
+  double L_ = 0.0;
+  double angle_ = 0.0;
+  std::uint32_t caseIndex_ = 0;
+  znMatrix::csSymmetryMatrix K_;
+  znMatrix::csMatrix T_;
+  znMatrix::csMatrix Tt_;
+  PerEnd<znMatrix::csMatrix> faceTransform_;
+  PerEnd<znMatrix::Vector> springVector_;
+  znMatrix::Vector equivalentLoad_;
+  znMatrix::Vector disp_;
+  znMatrix::Vector dispIncrement_;
+  Response response_;  // FaceForce starts at PreFaceLoad
+  Response responseIncrement_;
+  Response fix_;
+  Response fixIncrement_;
+  PerEnd<double> axialRatio_{kInfinite, kInfinite};
+  PerEnd<double> shearRatio_{kInfinite, kInfinite};
+  PerEnd<double> momentRatio_{kInfinite, kInfinite};
+  PerEnd<double> panelRatio_{kInfinite, kInfinite};
+  PerEnd<double> nextRatio_{kInfinite, kInfinite};
+  PerEnd<std::int32_t> axialState_{kElastic, kElastic};
+  PerEnd<std::int32_t> hingeState_{kElastic, kElastic};
+  PerEnd<std::int32_t> panelState_{kElastic, kElastic};
+  bool axialUnloading_ = false;
+  PerEnd<bool> hingeUnloading_{false, false};
+  PerEnd<bool> panelUnloading_{false, false};
+};
+
+}  // namespace znFEM::znTraceYield2DRahmen

@@ -1,0 +1,30 @@
+#include "fem/model/ElementMgr.h"
+
+namespace znFEM::znTraceYield2DRahmen {
+
+csElementMgr::csElementMgr(const znMatrixMaker::ifMatrixMaker2DRahmen& maker,
+                           csElement::ifLogger* logger)
+    : maker_(maker), logger_(logger) {}
+
+ifElement* csElementMgr::MakeElement(const ElementProp& prop) {
+  if (byID_.count(prop.ID) != 0) throw exItIsMakingDuplicatedElement{prop.ID};
+  auto element = std::make_unique<csElement>(maker_, logger_);
+  element->SetProp(prop);
+  owned_.push_back(std::move(element));
+  ifElement* made = owned_.back().get();
+  elements_.push_back(made);
+  byID_.emplace(prop.ID, made);
+  return made;
+}
+
+ifElement* csElementMgr::GetElement(const std::string& id) const {
+  const auto it = byID_.find(id);
+  if (it == byID_.end()) throw exSpecifiedElementIsnotExist{id};
+  return it->second;
+}
+
+const std::vector<ifElement*>& csElementMgr::GetElements() const {
+  return elements_;
+}
+
+}  // namespace znFEM::znTraceYield2DRahmen

@@ -1,0 +1,42 @@
+// Creates the frame elements from their records, owns them in creation order and finds them
+// by ID.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fem/model/Element.h"
+
+namespace znFEM::znTraceYield2DRahmen {
+
+class csElementMgr {
+ public:
+  struct exItIsMakingDuplicatedElement {
+    std::string ID;
+  };
+  struct exSpecifiedElementIsnotExist {
+    std::string ID;
+  };
+
+  // The maker and the logger (may be null) are handed to every element; neither is owned.
+  csElementMgr(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, csElement::ifLogger* logger);
+  csElementMgr(const csElementMgr&) = delete;
+  csElementMgr& operator=(const csElementMgr&) = delete;
+
+  // The record's nodes must be set. An element whose record is rejected is not kept.
+  ifElement* MakeElement(const ElementProp& prop);
+  ifElement* GetElement(const std::string& id) const;
+  // In creation order.
+  const std::vector<ifElement*>& GetElements() const;
+
+ private:
+  const znMatrixMaker::ifMatrixMaker2DRahmen& maker_;
+  csElement::ifLogger* logger_;
+  std::vector<std::unique_ptr<csElement>> owned_;
+  std::vector<ifElement*> elements_;
+  std::map<std::string, ifElement*> byID_;
+};
+
+}  // namespace znFEM::znTraceYield2DRahmen

@@ -1,0 +1,27 @@
+#include "fem/model/NodeMgr.h"
+
+namespace znFEM::znTraceYield2DRahmen {
+
+csNodeMgr::csNodeMgr(csNode::ifLogger* logger) : logger_(logger) {}
+
+ifNode* csNodeMgr::MakeNode(const NodeProp& prop) {
+  if (byID_.count(prop.ID) != 0) throw exItIsMakingDuplicatedNode{prop.ID};
+  owned_.push_back(std::make_unique<csNode>(logger_));
+  csNode* node = owned_.back().get();
+  nodes_.push_back(node);
+  byID_.emplace(prop.ID, node);
+  node->SetProp(prop);
+  return node;
+}
+
+ifNode* csNodeMgr::GetNode(const std::string& id) const {
+  const auto it = byID_.find(id);
+  if (it == byID_.end()) throw exSpecifiedNodeIsnotExist{id};
+  return it->second;
+}
+
+const std::vector<ifNode*>& csNodeMgr::GetNodes() const {
+  return nodes_;
+}
+
+}  // namespace znFEM::znTraceYield2DRahmen

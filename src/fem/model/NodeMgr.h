@@ -1,0 +1,39 @@
+// Creates the nodes from their records, owns them in creation order and finds them by ID.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fem/model/Node.h"
+
+namespace znFEM::znTraceYield2DRahmen {
+
+class csNodeMgr {
+ public:
+  struct exItIsMakingDuplicatedNode {
+    std::string ID;
+  };
+  struct exSpecifiedNodeIsnotExist {
+    std::string ID;
+  };
+
+  // The logger is handed to every node made; it is not owned.
+  explicit csNodeMgr(csNode::ifLogger* logger);
+  csNodeMgr(const csNodeMgr&) = delete;
+  csNodeMgr& operator=(const csNodeMgr&) = delete;
+
+  ifNode* MakeNode(const NodeProp& prop);
+  ifNode* GetNode(const std::string& id) const;
+  // In creation order: the step solver numbers the degrees of freedom by this position.
+  const std::vector<ifNode*>& GetNodes() const;
+
+ private:
+  csNode::ifLogger* logger_;
+  std::vector<std::unique_ptr<csNode>> owned_;
+  std::vector<ifNode*> nodes_;
+  std::map<std::string, ifNode*> byID_;
+};
+
+}  // namespace znFEM::znTraceYield2DRahmen

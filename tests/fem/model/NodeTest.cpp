@@ -1,0 +1,354 @@
+#include <gtest/gtest.h>
+
+#include "fem/model/Node.h"
+#include "fem/model/NodeMgr.h"
+
+namespace {
+
+using namespace znFEM::znTraceYield2DRahmen;
+
+// Keeps the panel sums and states the node reports.
+class PanelRecorder : public csNode::ifLogger {
+ public:
+  void Prop(const NodeProp&) override {}
+  void PanelForce(const NodeProp&, const std::string&, const Triple&) override {}
+  void ForceIncrement(const NodeProp&, const Triple&) override {}
+  void DispIncrement(const NodeProp&, const Triple&) override {}
+  void PanelForceIncrement(const NodeProp&, const std::string&, const Triple&) override {}
+  void PanelRotationIncrement(const NodeProp&, const std::string&, double) override {}
+  void PanelMomentA(const NodeProp&, double m, double dm, double r) override { a = {m, dm, r}; }
+  void PanelMomentB(const NodeProp&, double m, double dm, double r) override { b = {m, dm, r}; }
+  void PanelRatio(const NodeProp&, double) override {}
+  void UpdateRatio(const NodeProp&, double) override {}
+  void Force(const NodeProp&, const Triple&) override {}
+  void Disp(const NodeProp&, const Triple&) override {}
+  void PanelElement(const NodeProp&, const PanelElementProp&, std::uint32_t,
+                    const Triple&) override {}
+  void PanelUnloading(const NodeProp&, bool, double) override {}
+  void PanelState(const NodeProp&, std::int32_t s) override { state = s; }
+  void KijForPy(const NodeProp&, const std::string&, double) override {}
+  void NextCase(const NodeProp&) override {}
+  void AnalysisStarted() override {}
+  void AnalysisEnded() override {}
+  void StepStarted(std::uint32_t) override {}
+  void StepEnded(std::uint32_t) override {}
+
+  Triple a{};
+  Triple b{};
+  std::int32_t state = -1;
+};
+
+// A joint with a column C (T side) and a beam B (L side), no rigid zones, yield moment ±100.
+// Neither member is excluded from reporting the panel ratio.
+NodeProp JointProp() {
+  NodeProp prop;
+  prop.ID = "J1";
+  prop.Myp = {100.0, -100.0};
+  prop.ElementProps = {{"C", 0.0, kTHLR_T, 5.0}, {"B", 0.0, kTHLR_L, 7.0}};
+  prop.ExcludedElement = 99;
+  return prop;
+}
+
+TEST(NodeManagerTest, DuplicateIDIsRejectedAndFirstNodeStays) {
+  csNodeMgr mgr(nullptr);
+  NodeProp first;
+  first.ID = "N1";
+  first.Coordinate = {1.0, 2.0};
+  mgr.MakeNode(first);
+  NodeProp second = first;
+  second.Coordinate = {9.0, 9.0};
+  EXPECT_THROW(
+      {
+        try {
+          mgr.MakeNode(second);
+        } catch (const csNodeMgr::exItIsMakingDuplicatedNode& e) {
+          EXPECT_EQ(e.ID, "N1");
+          throw;
+        }
+      },
+      csNodeMgr::exItIsMakingDuplicatedNode);
+  ASSERT_EQ(mgr.GetNodes().size(), 1u);
+  EXPECT_EQ(mgr.GetNode("N1")->GetCoordinate()[0], 1.0);
+}
+
+TEST(NodeManagerTest, UnknownIDIsRejected) {
+  csNodeMgr mgr(nullptr);
+  NodeProp prop;
+  prop.ID = "N1";
+  mgr.MakeNode(prop);
+  try {
+    mgr.GetNode("N2");
+    FAIL() << "no exception";
+  } catch (const csNodeMgr::exSpecifiedNodeIsnotExist& e) {
+    EXPECT_EQ(e.ID, "N2");
+  }
+}
+
+TEST(NodeManagerTest, NodesKeepCreationOrder) {
+  csNodeMgr mgr(nullptr);
+  for (const char* id : {"Z", "A", "M"}) {
+    NodeProp prop;
+    prop.ID = id;
+    mgr.MakeNode(prop);
+  }
+  const auto& nodes = mgr.GetNodes();
+  ASSERT_EQ(nodes.size(), 3u);
+  EXPECT_EQ(nodes[0]->GetProp().ID, "Z");
+  EXPECT_EQ(nodes[1]->GetProp().ID, "A");
+  EXPECT_EQ(nodes[2]->GetProp().ID, "M");
+  EXPECT_EQ(mgr.GetNode("A"), nodes[1]);
+}
+
+TEST(NodeTest, NodeWithoutPanelNeverLimitsAStep) {
+  csNode node(nullptr);
+  NodeProp prop;
+  prop.ID = "N1";
+  node.SetProp(prop);
+  node.SetPanelForce("E1", {1.0, 2.0, 3.0});
+  node.SetPanelForceIncrement("E1", {1.0, 2.0, 3.0});
+  EXPECT_EQ(node.GetPanelRatio("E1"), kInfinite);
+  EXPECT_FALSE(node.IsPanelUnloading());
+  EXPECT_EQ(node.GetKijForPy("E1"), 0.0);
+  EXPECT_NO_THROW(node.CheckPreFaceMoment());
+}
+
+TEST(NodeTest, UpdateAccumulatesScaledIncrements) {
+  csNode node(nullptr);
+  NodeProp prop;
+  prop.ID = "N1";
+  node.SetProp(prop);
+  node.SetDispIncrement({2.0, 0.0, 0.0});
+  node.SetForceIncrement({0.0, -4.0, 1.0});
+  node.Update(0.5);
+  node.Update(0.5);
+  EXPECT_EQ(node.GetDisp(), (Triple{2.0, 0.0, 0.0}));
+  EXPECT_EQ(node.GetForce(), (Triple{0.0, -4.0, 1.0}));
+  EXPECT_EQ(node.GetDispIncrement(), (Triple{2.0, 0.0, 0.0}));
+}
+
+TEST(NodeTest, LoadCasesAdvanceTogether) {
+  csNode node(nullptr);
+  NodeProp prop;
+  prop.ID = "N1";
+  prop.ImposedLoads = {{1.0, 0.0, 0.0}, {2.0, 0.0, 0.0}};
+  prop.ImposedDisps = {{0.0, 0.1, 0.0}, {0.0, 0.2, 0.0}};
+  node.SetProp(prop);
+  EXPECT_EQ(node.GetImposedLoad()[0], 1.0);
+  EXPECT_EQ(node.GetImposedDisp()[1], 0.1);
+  node.NextCase();
+  EXPECT_EQ(node.GetImposedLoad()[0], 2.0);
+  EXPECT_EQ(node.GetImposedDisp()[1], 0.2);
+}
+
+TEST(NodeTest, YieldMomentNeedsBothGroups) {
+  struct Case {
+    std::vector<int> codes;
+    bool throws;
+  };
+  const Case cases[] = {
+      {{kTHLR_L, kTHLR_R}, true},
+      {{kTHLR_T, kTHLR_H}, true},
+      {{}, true},
+      {{kTHLR_H, kTHLR_R}, false},
+  };
+  for (const Case& c : cases) {
+    NodeProp prop;
+    prop.ID = "J";
+    prop.Myp = {100.0, -100.0};
+    for (std::size_t i = 0; i < c.codes.size(); ++i) {
+      prop.ElementProps.push_back({"E" + std::to_string(i), 0.0, c.codes[i], 0.0});
+    }
+    csNode node(nullptr);
+    if (c.throws) {
+      EXPECT_THROW(node.SetProp(prop), csNode::exMypIsSetAtNodeThatHasnotPanel);
+    } else {
+      EXPECT_NO_THROW(node.SetProp(prop));
+    }
+  }
+}
+
+// Ratio of one panel sum against Myp = (100, -100): the column moment is the vertical sum A
+// and the negated beam moment is B, so a balanced joint has A = B.
+TEST(NodeTest, PanelRatioOfTheGroupSums) {
+  struct Case {
+    double current, increment, ratio;
+  };
+  const Case cases[] = {
+      {40.0, 20.0, 3.0},        // (100 - 40) / 20
+      {-40.0, -20.0, 3.0},      // (-100 + 40) / -20
+      {120.0, 10.0, 0.0},       // already beyond the limit: 0, not negative
+      {40.0, 1e-6, kInfinite},  // an increment this small never limits
+      {0.0, -50.0, 2.0},
+  };
+  for (const Case& c : cases) {
+    csNode node(nullptr);
+    node.SetProp(JointProp());
+    node.SetPanelForce("C", {0.0, 0.0, c.current});
+    node.SetPanelForce("B", {0.0, 0.0, -c.current});
+    node.SetPanelForceIncrement("C", {0.0, 0.0, c.increment});
+    node.SetPanelForceIncrement("B", {0.0, 0.0, -c.increment});
+    EXPECT_DOUBLE_EQ(node.GetPanelRatio("C"), c.ratio) << c.current << " " << c.increment;
+    EXPECT_DOUBLE_EQ(node.GetPanelRatio("B"), c.ratio);
+  }
+}
+
+TEST(NodeTest, FaceShearAddsShearTimesRigidLength) {
+  PanelRecorder log;
+  csNode node(&log);
+  NodeProp prop = JointProp();
+  prop.WithFaceShear = true;
+  prop.ElementProps = {{"C1", 2.0, kTHLR_T, 0.0},
+                       {"C2", 1.0, kTHLR_H, 0.0},
+                       {"B1", 3.0, kTHLR_L, 0.0},
+                       {"B2", 4.0, kTHLR_R, 0.0}};
+  node.SetProp(prop);
+  node.SetPanelForceIncrement("C1", {10.0, 0.0, 1.0});
+  node.SetPanelForceIncrement("C2", {6.0, 0.0, 2.0});
+  node.SetPanelForceIncrement("B1", {0.0, 5.0, 4.0});
+  node.SetPanelForceIncrement("B2", {0.0, 8.0, 8.0});
+  node.GetPanelRatio("C1");
+  // A = 1 + 2 - 5*3 + 8*4 = 20; B = -4 - 8 - 10*2 + 6*1 = -26.
+  EXPECT_DOUBLE_EQ(log.a[1], 20.0);
+  EXPECT_DOUBLE_EQ(log.b[1], -26.0);
+}
+
+TEST(NodeTest, MemberAtExcludedPositionDoesNotReportThePanelRatio) {
+  NodeProp prop = JointProp();
+  prop.ExcludedElement = kNoExcludedElement;  // no rigid zones: position 0 is excluded
+  csNode node(nullptr);
+  node.SetProp(prop);
+  node.SetPanelForceIncrement("C", {0.0, 0.0, 20.0});
+  node.SetPanelForceIncrement("B", {0.0, 0.0, -20.0});
+  EXPECT_EQ(node.GetPanelRatio("C"), kInfinite);
+  EXPECT_DOUBLE_EQ(node.GetPanelRatio("B"), 5.0);
+
+  prop.ElementProps[1].Lij = 0.3;  // a rigid zone: nobody is excluded
+  csNode zoned(nullptr);
+  zoned.SetProp(prop);
+  zoned.SetPanelForceIncrement("C", {0.0, 0.0, 20.0});
+  zoned.SetPanelForceIncrement("B", {0.0, 0.0, -20.0});
+  EXPECT_DOUBLE_EQ(zoned.GetPanelRatio("C"), 5.0);
+}
+
+TEST(NodeTest, PanelYieldsThenUnloads) {
+  PanelRecorder log;
+  csNode node(&log);
+  node.SetProp(JointProp());
+  node.SetPanelForce("C", {0.0, 0.0, 40.0});
+  node.SetPanelForce("B", {0.0, 0.0, -40.0});
+  node.SetPanelForceIncrement("C", {0.0, 0.0, 20.0});
+  node.SetPanelForceIncrement("B", {0.0, 0.0, -20.0});
+  ASSERT_DOUBLE_EQ(node.GetPanelRatio("C"), 3.0);
+  node.Update(3.0);
+  EXPECT_EQ(node.GetPanelState(), kYieldedUpper);
+  EXPECT_EQ(log.state, kYieldedUpper);
+
+  // Loading on: the column turns against the beam in the yielding sense.
+  node.SetPanelForceIncrement("C", {0.0, 0.0, 1.0});
+  node.SetPanelRotationIncrement("C", 0.01);
+  node.SetPanelRotationIncrement("B", -0.01);
+  EXPECT_FALSE(node.IsPanelUnloading());
+  EXPECT_EQ(node.GetPanelRatio("C"), kInfinite);
+  node.Update(0.5);
+  EXPECT_EQ(node.GetPanelState(), kYieldedUpper);
+
+  // Reversal: a step of ratio 0 that only returns the panel to elastic.
+  node.SetPanelForceIncrement("C", {0.0, 0.0, -1.0});
+  node.SetPanelRotationIncrement("C", -0.01);
+  node.SetPanelRotationIncrement("B", 0.0);
+  EXPECT_TRUE(node.IsPanelUnloading());
+  EXPECT_EQ(node.GetPanelRatio("C"), 0.0);
+  node.Update(0.0);
+  EXPECT_EQ(node.GetPanelState(), kElastic);
+  EXPECT_FALSE(node.IsPanelUnloading());
+}
+
+TEST(NodeTest, PanelYieldedAtLowerLimitUnloadsUnderNonNegativeRotation) {
+  csNode node(nullptr);
+  node.SetProp(JointProp());
+  node.SetPanelForceIncrement("C", {0.0, 0.0, -50.0});
+  node.SetPanelForceIncrement("B", {0.0, 0.0, 50.0});
+  ASSERT_DOUBLE_EQ(node.GetPanelRatio("B"), 2.0);
+  node.Update(2.0);
+  ASSERT_EQ(node.GetPanelState(), kYieldedLower);
+  node.SetPanelRotationIncrement("C", -0.02);
+  EXPECT_FALSE(node.IsPanelUnloading());
+  node.SetPanelRotationIncrement("C", 0.0);
+  EXPECT_TRUE(node.IsPanelUnloading());
+}
+
+// A moment applied to the joint itself makes the vertical and horizontal sums differ. Here
+// the beam group limits (B rises by 50 per unit while the column moment falls by 10): the
+// panel yields at the upper limit, the side B was heading for, and loading on in the same
+// sense is not taken for unloading.
+TEST(NodeTest, PanelSideFollowsTheLimitingGroupWhenTheJointCarriesAMoment) {
+  csNode node(nullptr);
+  node.SetProp(JointProp());
+  node.SetPanelForceIncrement("C", {0.0, 0.0, -10.0});
+  node.SetPanelForceIncrement("B", {0.0, 0.0, -50.0});  // joint moment -60 per unit
+  ASSERT_DOUBLE_EQ(node.GetPanelRatio("C"), 2.0);       // B: 100 / 50; A: -100 / -10 = 10
+  node.Update(2.0);
+  EXPECT_EQ(node.GetPanelState(), kYieldedUpper);
+
+  node.SetPanelForceIncrement("C", {0.0, 0.0, -10.0});
+  node.SetPanelForceIncrement("B", {0.0, 0.0, -50.0});
+  node.SetPanelRotationIncrement("C", 0.0);
+  node.SetPanelRotationIncrement("B", -0.03);  // beam turns away: the panel keeps yielding
+  EXPECT_FALSE(node.IsPanelUnloading());
+  EXPECT_EQ(node.GetPanelRatio("C"), kInfinite);
+}
+
+TEST(NodeTest, UnknownMemberAtPanelNodeDoesNothing) {
+  csNode node(nullptr);
+  node.SetProp(JointProp());
+  node.SetPanelForce("X", {0.0, 0.0, 500.0});
+  node.SetPanelForceIncrement("X", {0.0, 0.0, 500.0});
+  node.SetPanelRotationIncrement("X", 1.0);
+  EXPECT_EQ(node.GetPanelRatio("X"), kInfinite);
+  EXPECT_EQ(node.GetKijForPy("X"), 0.0);
+  EXPECT_EQ(node.GetKijForPy("B"), 7.0);
+  EXPECT_NO_THROW(node.CheckPreFaceMoment());
+  EXPECT_EQ(node.GetPanelRatio("C"), kInfinite);  // the unknown increment was not taken
+}
+
+TEST(NodeTest, PreFaceMomentBeyondYieldIsRejected) {
+  struct Case {
+    double column, beam;  // A = column, B = -beam
+    int side;             // -1: accepted
+  };
+  const Case cases[] = {
+      {120.0, -120.0, 0}, {-120.0, 120.0, 1}, {100.0, -100.0, -1},
+      {0.0, -130.0, 0},   {50.0, 80.0, -1},   {-101.0, 0.0, 1},
+  };
+  for (const Case& c : cases) {
+    csNode node(nullptr);
+    node.SetProp(JointProp());
+    node.SetPanelForce("C", {0.0, 0.0, c.column});
+    node.SetPanelForce("B", {0.0, 0.0, c.beam});
+    if (c.side < 0) {
+      EXPECT_NO_THROW(node.CheckPreFaceMoment());
+      continue;
+    }
+    try {
+      node.CheckPreFaceMoment();
+      ADD_FAILURE() << c.column << " " << c.beam;
+    } catch (const csNode::exPreFaceMomentIsOverMyp& e) {
+      EXPECT_EQ(e.ID, "J1");
+      EXPECT_EQ(e.MomentA, c.column);
+      EXPECT_EQ(e.MomentB, -c.beam);
+      EXPECT_EQ(e.Side, c.side);
+    }
+  }
+}
+
+TEST(NodeTest, SideCodeNames) {
+  EXPECT_EQ(THLRName(kTHLR_T), "T");
+  EXPECT_EQ(THLRName(kTHLR_H), "H");
+  EXPECT_EQ(THLRName(kTHLR_L), "L");
+  EXPECT_EQ(THLRName(kTHLR_R), "R");
+  EXPECT_EQ(THLRName(kTHLR_Undef), "Undef");
+  EXPECT_THROW(THLRName(5), std::string);
+  EXPECT_THROW(THLRName(-1), std::string);
+}
+
+}  // namespace
