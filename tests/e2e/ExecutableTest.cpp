@@ -1,10 +1,89 @@
-// End-to-end checks that drive the built executable.
+// End-to-end checks that drive the built executable: exit codes and exact console texts.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
 
-TEST(Executable, SucceedsAndExitsZero) {
-  const std::string command = std::string(FRAME2D_EXE) + " > /dev/null";
-  EXPECT_EQ(std::system(command.c_str()), 0);
+#include "app/ScratchDirectory.h"
+
+namespace {
+
+using frame2d::testing::ScratchDirectory;
+
+struct Outcome {
+  int exitCode;
+  std::string console;
+};
+
+class ExecutableTest : public ::testing::Test {
+ protected:
+  ExecutableTest() { dir.Write("in.txt", "&&MainProp;\n&&Node;\n&&Element;\n&&End;\n"); }
+
+  // Runs frame2d in the scratch directory with the arguments and the typed console input.
+  // Nothing may reach standard error (a sanitizer report would).
+  Outcome Run(const std::string& args, const std::string& typed = "") {
+    dir.Write("stdin", typed);
+    const std::string command =
+        "cd '" + dir.Path() + "' && '" FRAME2D_EXE "' " + args + " < stdin > stdout 2> stderr";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status)) << command;
+    EXPECT_EQ(dir.Read("stderr"), "") << command;
+    return {WEXITSTATUS(status), dir.Read("stdout")};
+  }
+
+  ScratchDirectory dir;
+};
+
+const std::string kSucceeded = "\nThe analysis has been succeeded.\n";
+
+TEST_F(ExecutableTest, RunWithEveryFileSucceeds) {
+  const Outcome outcome = Run("-i in.txt -o o.txt -c o.csv -p o.pipe -d o.dxf");
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(outcome.console, kSucceeded);
+  for (const char* name : {"o.txt", "o.csv", "o.pipe", "o.dxf"}) EXPECT_TRUE(dir.Exists(name));
 }
+
+TEST_F(ExecutableTest, ExampleModelSucceeds) {
+  const Outcome outcome = Run("-i '" FRAME2D_SOURCE_DIR "/examples/portal.txt' -d portal.dxf");
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(outcome.console, kSucceeded);
+}
+
+TEST_F(ExecutableTest, MissingNamesAreReadFromStandardInput) {
+  const Outcome outcome = Run("-o o.txt", "in.txt\ntyped.dxf\n");
+  EXPECT_EQ(outcome.exitCode, 0);
+  EXPECT_EQ(outcome.console, "InputFileName : OutputDxfFileName : " + kSucceeded);
+  EXPECT_TRUE(dir.Exists("typed.dxf"));
+}
+
+TEST_F(ExecutableTest, CommandLineAndFileFailuresPrintTheirTextAndExitOne) {
+  struct Case {
+    const char* args;
+    const char* typed;
+    const char* console;
+  };
+  const Case cases[] = {
+      {"-x a", "", "\nAn unexpected option has been set. : x\n"},
+      {"--foo a", "", "\nAn unexpected option has been set. : foo\n"},
+      {"-i in.txt -d o.dxf -o", "", "\nThe required value hasn't been set. : outtxt\n"},
+      {"-o -c out.csv", "", "\nThe required value hasn't been set. : outtxt\n"},
+      {"-o a.txt --outtxt b.txt", "", "\nThe specifeid option is duplicated. : outtxt\n"},
+      {"-i missing.txt -d o.dxf", "",
+       "\nThe specified file can't been open.\nFileName : missing.txt\n\n"},
+      {"-d o.dxf", "", "InputFileName : \nThe specified file can't been open.\nFileName : \n\n"},
+      {"-i in.txt -o in.txt -d o.dxf", "",
+       "\nThe same file is specified twice.\nFileName : in.txt\n\n"},
+      {"-i in.txt", "in.txt\n",
+       "OutputDxfFileName : \nThe same file is specified twice.\nFileName : in.txt\n\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = Run(c.args, c.typed);
+    EXPECT_EQ(outcome.exitCode, 1) << c.args;
+    EXPECT_EQ(outcome.console, c.console) << c.args;
+  }
+  EXPECT_EQ(dir.Read("in.txt"), "&&MainProp;\n&&Node;\n&&Element;\n&&End;\n");
+  EXPECT_FALSE(dir.Exists("o.dxf"));
+}
+
+}  // namespace

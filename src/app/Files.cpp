@@ -1,0 +1,111 @@
+#include "app/Files.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "app/ArgOptions.h"
+
+namespace frame2d {
+
+namespace {
+
+using znArgOptions::csArgOptions;
+
+const char* const kInput = "inptxt";
+const char* const kText = "outtxt";
+const char* const kCsv = "outcsv";
+const char* const kDxf = "outdxf";
+const char* const kPipe = "outpipe";
+
+void ParseOptions(csArgOptions& options, int argc, const char* const* argv) {
+  options.AddOption(kInput, "i", true, false);
+  options.AddOption(kText, "o", true, false);
+  options.AddOption(kCsv, "c", true, false);
+  options.AddOption(kDxf, "d", true, false);
+  options.AddOption(kPipe, "p", true, false);
+  try {
+    options.Parse(argc, argv);
+  } catch (const csArgOptions::exUnExpectedOptionHasBeenSet& e) {
+    throw "An unexpected option has been set. : " + e.option;
+  } catch (const csArgOptions::exRequiredValueHasnotBeenSet& e) {
+    throw "The required value hasn't been set. : " + e.option;
+  } catch (const csArgOptions::exSpecifiedOptionIsDuplicated& e) {
+    throw "The specifeid option is duplicated. : " + e.option;
+  }
+}
+
+// The option's first value, or one whole line typed at the prompt when it was not given.
+std::string NameOrAsk(const csArgOptions& options, const std::string& longName,
+                      const std::string& promptText, std::istream& console, std::ostream& prompt) {
+  if (options.Count(longName) != 0) return options.Values(longName).front();
+  prompt << promptText << " : " << std::flush;
+  std::string name;
+  std::getline(console, name);
+  return name;
+}
+
+std::string FileMessage(const std::string& what, const std::string& name) {
+  return what + "\n" + "FileName : " + name + "\n";
+}
+
+template <typename Stream>
+void Open(Stream& stream, const std::string& name) {
+  stream.open(name);
+  if (!stream.is_open()) throw FileMessage("The specified file can't been open.", name);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+// Refuses a file named twice among the five before any output is opened: opening the second
+// name for output would truncate the input before it is read, or one output would overwrite
+// another. Empty names are left to fail when they are opened.
+void CheckDistinct(const std::vector<std::string>& names) {
+  for (std::size_t later = 1; later < names.size(); ++later) {
+    if (names[later].empty()) continue;
+    for (std::size_t earlier = 0; earlier < later; ++earlier) {
+      if (!names[earlier].empty() && SameFile(names[earlier], names[later])) {
+        throw FileMessage("The same file is specified twice.", names[later]);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
+                    std::ostream& prompt) {
+  csArgOptions options;
+  ParseOptions(options, argc, argv);
+
+  const std::string inputName = NameOrAsk(options, kInput, "InputFileName", console, prompt);
+  Open(input_, inputName);
+  // The DXF name is settled before any output is opened, so that all five can be compared.
+  const std::string dxfName = NameOrAsk(options, kDxf, "OutputDxfFileName", console, prompt);
+
+  std::vector<std::string> names{inputName};
+  for (const char* name : {kText, kCsv, kPipe}) {
+    if (options.Count(name) != 0) names.push_back(options.Values(name).front());
+  }
+  names.push_back(dxfName);
+  CheckDistinct(names);
+
+  struct stOutput {
+    const char* longName;
+    std::ofstream& stream;
+    bool& wanted;
+  };
+  const stOutput outputs[] = {
+      {kText, text_, textWanted_}, {kCsv, csv_, csvWanted_}, {kPipe, pipe_, pipeWanted_}};
+  for (const auto& output : outputs) {
+    if (options.Count(output.longName) == 0) continue;
+    Open(output.stream, options.Values(output.longName).front());
+    output.wanted = true;
+  }
+  Open(dxf_, dxfName);
+}
+
+}  // namespace frame2d

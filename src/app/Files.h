@@ -1,0 +1,44 @@
+// The driver's file set: the input file and the text, CSV, pipe and DXF output files named on
+// the command line (or, for the input and the DXF file, typed at a prompt).
+#pragma once
+
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace frame2d {
+
+class csFiles {
+ public:
+  csFiles() = default;
+  csFiles(const csFiles&) = delete;
+  csFiles& operator=(const csFiles&) = delete;
+  // The members close in reverse order: DXF, pipe, CSV, text, then input.
+  ~csFiles() = default;
+
+  // Parses the command line and opens the files; a missing input or DXF file name is asked
+  // for on the console. Every failure is thrown as a text string (std::string).
+  void Setup(int argc, const char* const* argv, std::istream& console = std::cin,
+             std::ostream& prompt = std::cout);
+
+  std::ifstream& InputStream() { return input_; }
+  std::ofstream& TextStream() { return text_; }
+  std::ofstream& CsvStream() { return csv_; }
+  std::ofstream& PipeStream() { return pipe_; }
+  std::ofstream& DxfStream() { return dxf_; }
+  bool IsTextWanted() const { return textWanted_; }
+  bool IsCsvWanted() const { return csvWanted_; }
+  bool IsPipeWanted() const { return pipeWanted_; }
+
+ private:
+  std::ifstream input_;
+  std::ofstream text_;
+  std::ofstream csv_;
+  std::ofstream pipe_;
+  std::ofstream dxf_;
+  bool textWanted_ = false;
+  bool csvWanted_ = false;
+  bool pipeWanted_ = false;
+};
+
+}  // namespace frame2d

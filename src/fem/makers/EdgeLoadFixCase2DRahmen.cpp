@@ -1,0 +1,190 @@
+// Fixed-end forces of concentrated and distributed edge loads, segment by segment.
+#include "fem/makers/EdgeLoadFixCase2DRahmen.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace znFEM::znEdgeLoadFixCase {
+
+namespace {
+
+struct Triple {
+  double x = 0.0;
+  double y = 0.0;
+  double m = 0.0;
+};
+
+Triple operator-(const Triple& t) {
+  return {-t.x, -t.y, -t.m};
+}
+Triple operator+(const Triple& s, const Triple& t) {
+  return {s.x + t.x, s.y + t.y, s.m + t.m};
+}
+
+// Forces on a segment (or on a loaded part of it) at its start and its end.
+struct EndForces {
+  Triple start;
+  Triple end;
+};
+
+EndForces operator+(const EndForces& f, const EndForces& g) {
+  return {f.start + g.start, f.end + g.end};
+}
+
+enum SegmentIndex : std::size_t { kIEdge = 0, kMiddle = 1, kJEdge = 2 };
+
+// One of the three segments: from s0 to s1 (positions from node I), its length, and its shear
+// parameter (0 for the end zones, whose shear deformation is ignored).
+struct Segment {
+  SegmentIndex index;
+  double s0;
+  double s1;
+  double length;
+  double beta;
+};
+
+// β(l) = 6·E·I·κ / (G·A·l²); exactly 0 when the member has no shear factor.
+double ShearParameter(const EdgeLoadMember& m, double length) {
+  if (m.Kappa == 0.0) return 0.0;
+  return 6.0 * m.E * m.I * m.Kappa / (m.G * m.A * length * length);
+}
+
+std::array<Segment, 3> SegmentsOf(const EdgeLoadMember& m) {
+  const double clearLength = m.L - m.Li - m.Lj;
+  return {{{kIEdge, 0.0, m.Li, m.Li, 0.0},
+           {kMiddle, m.Li, m.L - m.Lj, clearLength, ShearParameter(m, clearLength)},
+           {kJEdge, m.L - m.Lj, m.L, m.Lj, 0.0}}};
+}
+
+// Derivation: theory notes, section "Point load on a segment".
+EndForces PointLoad(double a, double b, double beta, const Triple& p) {
+  const double l = a + b;
+  const double l2 = l * l;
+  const double l3 = l2 * l;
+  const double d = 1.0 + 2.0 * beta;
+  const double momentShear = 6.0 * a * b / (d * l3);
+  EndForces f;
+  f.start.x = -(b / l) * p.x;
+  f.start.y = -((2.0 * b * beta / l + (3.0 * a + b) * b * b / l3) / d) * p.y + momentShear * p.m;
+  f.start.m = -((b / l + beta) * a * b / (d * l)) * p.y -
+              ((3.0 * b * b + 2.0 * (a * l - l2) * (1.0 - beta)) / (d * l2)) * p.m;
+  f.end.x = -(a / l) * p.x;
+  f.end.y = -((2.0 * a * beta / l + (3.0 * b + a) * a * a / l3) / d) * p.y - momentShear * p.m;
+  f.end.m = ((a / l + beta) * a * b / (d * l)) * p.y -
+            (((2.0 * beta + 4.0) * a * l - 3.0 * (l2 - b * b)) / (d * l2)) * p.m;
+  return f;
+}
+
+// Derivation: theory notes, section "Linear load on a clamped part".
+// The part has length b and carries q0 at its start and q1 at its end (x and y used).
+EndForces LinearPart(double b, double beta, const Triple& q0, const Triple& q1) {
+  const double d = 1.0 + 2.0 * beta;
+  const double dx = q0.x - q1.x;
+  const double dy = q0.y - q1.y;
+  const double b2 = b * b;
+  EndForces f;
+  f.start.x = -q1.x * b / 2.0 - dx * b / 3.0;
+  f.start.y = -q1.y * b / 2.0 - ((21.0 + 40.0 * beta) / (60.0 * d)) * dy * b;
+  f.start.m = -q1.y * b2 / 12.0 - ((3.0 + 5.0 * beta) / (60.0 * d)) * dy * b2;
+  f.end.x = -q1.x * b / 2.0 - dx * b / 6.0;
+  f.end.y = -q1.y * b / 2.0 - ((9.0 + 20.0 * beta) / (60.0 * d)) * dy * b;
+  f.end.m = q1.y * b2 / 12.0 + ((1.0 + 2.5 * beta) / (30.0 * d)) * dy * b2;
+  return f;
+}
+
+// Derivation: theory notes, section "Partial load on a segment".
+// Releases the clamps of a loaded part that lies a from the segment start and c from its end.
+EndForces ReleasePart(double a, double b, double c, double segmentBeta, const EndForces& part) {
+  EndForces f;
+  if (a == 0.0) {
+    f.start = part.start;
+  } else {
+    f = f + PointLoad(a, b + c, segmentBeta, -part.start);
+  }
+  if (c == 0.0) {
+    f.end = f.end + part.end;
+  } else {
+    f = f + PointLoad(a + b, c, segmentBeta, -part.end);
+  }
+  return f;
+}
+
+void Store(SegmentForces& forces, SegmentIndex index, const EndForces& f) {
+  const std::size_t k = 6 * static_cast<std::size_t>(index);
+  forces[k + 0] = f.start.x;
+  forces[k + 1] = f.start.y;
+  forces[k + 2] = f.start.m;
+  forces[k + 3] = f.end.x;
+  forces[k + 4] = f.end.y;
+  forces[k + 5] = f.end.m;
+}
+
+const Segment& SegmentAt(const std::array<Segment, 3>& segments, const EdgeLoadMember& m,
+                         double pos) {
+  if (pos <= m.Li) return segments[kIEdge];
+  if (pos >= m.L - m.Lj) return segments[kJEdge];
+  return segments[kMiddle];
+}
+
+// Derivation: theory notes, section "Load on a zero-length end zone".
+// A zero-length end zone sits at its node: the node takes the whole load.
+EndForces LoadAtNode(SegmentIndex index, const Triple& p) {
+  EndForces f;
+  if (index == kIEdge) {
+    f.start = -p;
+  } else {
+    f.end = -p;
+  }
+  return f;
+}
+
+Triple Interpolate(const DistributedLoadInput& in, double pos) {
+  const double t = (pos - in.PosI) / (in.PosJ - in.PosI);
+  return {in.IX + (in.JX - in.IX) * t, in.IY + (in.JY - in.IY) * t, 0.0};
+}
+
+EndForces DistributedOnSegment(const DistributedLoadInput& in, const EdgeLoadMember& m,
+                               const Segment& s) {
+  const double p0 = std::max(in.PosI, s.s0);
+  const double p1 = std::min(in.PosJ, s.s1);
+  const double a = p0 - s.s0;
+  const double b = p1 - p0;
+  const double c = s.s1 - p1;
+  const double partBeta = s.index == kMiddle ? ShearParameter(m, b) : 0.0;
+  const EndForces part = LinearPart(b, partBeta, Interpolate(in, p0), Interpolate(in, p1));
+  return ReleasePart(a, b, c, s.beta, part);
+}
+
+}  // namespace
+
+SegmentForces csEdgeLoadFixCase2DRahmen::Concentrated(const ConcentratedLoadInput& input) const {
+  const EdgeLoadMember& m = input.Member;
+  if (input.Pos < 0.0 || input.Pos > m.L) throw exPositionOfConcentratedLoadIsOut{};
+  const std::array<Segment, 3> segments = SegmentsOf(m);
+  const Segment& s = SegmentAt(segments, m, input.Pos);
+  const Triple p{input.X, input.Y, input.M};
+  const double a = input.Pos - s.s0;
+  SegmentForces forces{};
+  if (s.length == 0.0) {
+    Store(forces, s.index, LoadAtNode(s.index, p));
+  } else {
+    Store(forces, s.index, PointLoad(a, s.length - a, s.beta, p));
+  }
+  return forces;
+}
+
+SegmentForces csEdgeLoadFixCase2DRahmen::Distributed(const DistributedLoadInput& input) const {
+  const EdgeLoadMember& m = input.Member;
+  DistributedLoadInput in = input;
+  if (in.PosJ == 0.0) in.PosJ = m.L;
+  if (in.PosJ <= in.PosI) throw exPositionOfDistributedLoadAreTheSameOrLeftSideRight{};
+  if (in.PosI < 0.0 || in.PosI > m.L) throw exPositionOfDistributedLoadIsOut{0};
+  if (in.PosJ < 0.0 || in.PosJ > m.L) throw exPositionOfDistributedLoadIsOut{1};
+  SegmentForces forces{};
+  for (const Segment& s : SegmentsOf(m)) {
+    if (in.PosI < s.s1 && in.PosJ > s.s0) Store(forces, s.index, DistributedOnSegment(in, m, s));
+  }
+  return forces;
+}
+
+}  // namespace znFEM::znEdgeLoadFixCase
