@@ -317,18 +317,16 @@ struct Loggers {
   NodeRecorder nodes;
   GroundRecorder grounds;
 
-  LoggerBundle Bundle() {
-    LoggerBundle b;
-    b.Conductor = &conductor;
-    b.Analyzer = &analyzer;
-    b.Node = &nodes;
-    b.SpringSupportNode = &grounds;
-    return b;
-  }
+  // Points at the recorders above; a test may put other loggers in.
+  LoggerBundle bundle{&conductor, &analyzer, &nodes, nullptr, nullptr, &grounds};
+
+  Loggers() = default;
+  Loggers(const Loggers&) = delete;
+  Loggers& operator=(const Loggers&) = delete;
 
   // True when the run failed with csConductor::exFailed.
   bool Run(const Records& r, double balanceTolerance = 1e-3) {
-    csConductor conductor(Bundle(), balanceTolerance);
+    csConductor conductor(bundle, balanceTolerance);
     conductor.SetLimitSteps(r.limitSteps);
     conductor.SetLimitRatios(r.limitRatios);
     conductor.SetNodeRecords(r.nodes);
