@@ -1,5 +1,5 @@
-// The step solver's own decisions: its failures, the step ratio and its caps, yield events
-// applied within the step, and the extremes with their tie rules.
+// The step solver's own decisions: its failures, the step ratio and its caps, and the
+// extremes with their tie rules.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -151,22 +151,6 @@ TEST_F(EachDoneStep, RemainingRatioCapsTheStep) {
   }
 }
 
-// Mp at the fixed end is reached at ratio Mp/(P·L); the hinge forms in that same step.
-TEST_F(EachDoneStep, MemberRatioLimitsTheStepAndYieldsThere) {
-  constexpr double mp = 0.4 * kP * kL;
-  TestModel model;
-  AddCantilever(model, "", kP);
-  model.Member("AB").My = {Limits{mp, -mp}, Limits{mp, -mp}};
-  Prepare(model);
-  stepSolver.Do(1.0, 0, 0);
-  EXPECT_NEAR(stepSolver.GetAddRatio(), 0.4, 1e-12);
-  const auto* member = dynamic_cast<const csElement*>(model.Element("AB"));
-  ASSERT_NE(member, nullptr);
-  EXPECT_NE(member->GetHingeState()[0], kElastic);
-  EXPECT_EQ(member->GetHingeState()[1], kElastic);
-  EXPECT_NEAR(model.Node("A")->GetForce()[2], mp, 1e-9 * mp);
-}
-
 // Imposed motion of the only support moves the structure rigidly: no forces, and the
 // translation measure ignores the rotation. The free node is listed first but moves less.
 TEST_F(EachDoneStep, RigidSupportMotionGivesExtremesWithoutForces) {
@@ -230,27 +214,6 @@ TEST_F(EachDoneStep, NothingMovedLeavesTheIDsEmpty) {
   EXPECT_EQ(stepSolver.GetMaxRotAngleElementID(), "");
   EXPECT_EQ(stepSolver.GetMaxAddRotAngleElementID(), "");
   EXPECT_EQ(model.Node("A")->GetForce()[0], -kP);  // the reaction holds the load
-}
-
-// Shear at the fixed end reaches Qy: the structure is finished; members before it are asked
-// first and a sound structure is never finished.
-TEST_F(EachDoneStep, ShearFailureFinishesTheStructure) {
-  TestModel model;
-  AddCantilever(model, "1", kP);
-  AddCantilever(model, "2", kP);
-  model.Member("AB2").Qy = {Limits{0.5 * kP, -0.5 * kP}, Limits{0.5 * kP, -0.5 * kP}};
-  Prepare(model);
-  stepSolver.Do(1.0, 0, 0);
-  EXPECT_NEAR(stepSolver.GetAddRatio(), 0.5, 1e-12);
-  EXPECT_TRUE(stepSolver.IsFinished());
-
-  TestModel sound;
-  AddCantilever(sound, "", kP);
-  csEachDone step(solver);
-  sound.Build();
-  sound.Attach(step);
-  step.Do(1.0, 0, 0);
-  EXPECT_FALSE(step.IsFinished());
 }
 
 }  // namespace
