@@ -156,7 +156,8 @@ TEST(NodeTest, YieldMomentNeedsBothGroups) {
     prop.ID = "J";
     prop.Myp = {100.0, -100.0};
     for (std::size_t i = 0; i < c.codes.size(); ++i) {
-      prop.ElementProps.push_back({"E" + std::to_string(i), 0.0, c.codes[i], 0.0});
+      prop.ElementProps.push_back(
+          {std::string(1, static_cast<char>('a' + i)), 0.0, c.codes[i], 0.0});
     }
     csNode node(nullptr);
     if (c.throws) {
