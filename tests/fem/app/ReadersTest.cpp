@@ -2,51 +2,19 @@
 // absent keys, the drawing and MainProp settings with and without their blocks.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <limits>
+#include <sstream>
 #include <string>
 
 #include "ReadInput.h"
 
 namespace {
 
+using readertest::kCompleteFile;
 using readertest::ReadAll;
 using readertest::stInput;
 constexpr double kInf = std::numeric_limits<double>::max();
-
-const char* const kCompleteFile = R"(/* a portal frame with a wall, a spring support and loads */
-&&MainProp;
-balance_zero=0.001;
-&&DxfProp;
-height_str=200 rad_hinge=50 axial_ratio=2e-7 row_n=3;
-&&Node;
-id=N1 x=0 y=0 sptx=true spty=T sptm=1;
-id=N2 x=0 y=3000;            // column top
-id=N3 x=4000 y=3000;
-id=N4 x=4000 y=0 sptx=t spty=False;
-&&Element;
-id=C1 nodei=N1 nodej=N2 a=1.2e4 e=2.05e5 i=3.6e8;
-id=B1 nodei=N2 nodej=N3 a=8.0e3 e=2.05e5 i=2.0e8
-   li=150 lj=200 ki=1e12 kj=0;
-id=C2 nodei=N4 nodej=N3 a=1.2e4 e=2.05e5 i=3.6e8 psn=0.3 kap=1.2;
-&&WallElement;
-id=W1 nodeia=N1 nodeib=N2 nodeja=N4 nodejb=N3 a=1e5 e=2e4 i=1e9 kwg=0.5 lai=100 alpyjb=0.5;
-&&SpringSupport;
-node=N4 kx=1e3 km=2.5e6;
-&&ImposedLoadAndDisp;
-id=N2 fx=10000 fy=-5000;
-id=N2 fm=3e5;
-id=N1 dm=1e-4;
-&&EdgeLoadFixCaseDirectInput;
-id=B1 iiy=-100 iim=-2e5 jjy=-100 jjm=2e5;
-&&EdgeLoadFixCaseConcentratedLoad;
-id=B1 y=-1000 pos=2000;
-&&EdgeLoadFixCaseDistributedLoad;
-id=B1 iy=-1 jy=-2 posi=0 posj=4000 ecrd=T;
-&&ElementStress;
-id=B1 pos0=0 pos1=1000 pos2=2000;
-id=C1 pos0=1500;
-&&End;
-)";
 
 TEST(Readers, CompleteFileReadsIntoRecordsWithDefaults) {
   const stInput in = ReadAll(kCompleteFile);
@@ -179,6 +147,29 @@ TEST(Readers, IdOfTenCharactersIsAccepted) {
   const stInput in = ReadAll("&&MainProp;&&Node;id=N123456789 x=0 y=0;" + kFrame);
   ASSERT_FALSE(in.failed) << in.report;
   EXPECT_EQ(in.nodes[0].ID, "N123456789");
+}
+
+std::string SourceFile(const std::string& path) {
+  std::ifstream in(std::string(FRAME2D_SOURCE_DIR) + "/" + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The example of the README's input-format section and the shipped example read cleanly.
+TEST(Readers, DocumentedExamplesAreValidInput) {
+  const std::string readme = SourceFile("README.md");
+  const std::size_t heading = readme.find("### A complete example");
+  ASSERT_NE(heading, std::string::npos);
+  const std::size_t begin = readme.find("```\n", heading) + 4;
+  const std::string example = readme.substr(begin, readme.find("```", begin) - begin);
+  const stInput fromReadme = ReadAll(example);
+  EXPECT_EQ(fromReadme.report, "");
+  EXPECT_EQ(fromReadme.walls.size(), 1u);
+  EXPECT_EQ(fromReadme.stresses.size(), 1u);
+  const stInput portal = ReadAll(SourceFile("examples/portal.txt"));
+  EXPECT_EQ(portal.report, "");
+  EXPECT_EQ(portal.nodes.size(), 3u);
 }
 
 }  // namespace
