@@ -104,12 +104,6 @@ TEST(DenseMatrix, AddPartialChecksTheLastTargetPosition) {
   EXPECT_TRUE(self == Dense({{2, 4}, {6, 8}}));
 }
 
-TEST(DenseMatrix, TransposeExchangesRowsAndColumns) {
-  csMatrix m = Dense({{1, 2, 3}, {4, 5, 6}});
-  m.Transpose();
-  EXPECT_TRUE(m == Dense({{1, 4}, {2, 5}, {3, 6}}));
-}
-
 TEST(Products, MultiplyMatrixAndVector) {
   const csMatrix a = Dense({{1, 2}, {3, 4}, {5, 6}});
   const csMatrix b = Dense({{1, 0, 2}, {0, 1, 3}});

@@ -130,21 +130,6 @@ TEST(SymmetryMatrix, FailedAdditionsThrowAndChangeNothing) {
   }
 }
 
-TEST(SymmetryMatrix, MultiplySymmetricGivesTheRotatedStiffness) {
-  // Tᵀ·K·T of a symmetric K and a rotation T is symmetric; compare with dense products.
-  const double c = std::cos(0.3), s = std::sin(0.3);
-  const csMatrix t = Dense({{c, s, 0}, {-s, c, 0}, {0, 0, 1}});
-  csMatrix tt = t;
-  tt.Transpose();
-  const csMatrix k = Dense({{4, 1, 2}, {1, 5, 3}, {2, 3, 6}});
-  const csMatrix kt = MultiplyMatrix(k, t);
-  csSymmetryMatrix result(3, 99.0);
-  MultiplySymmetric(result, tt, kt, 2.0);
-  csMatrix expected = MultiplyMatrix(tt, kt);
-  expected *= 2.0;
-  EXPECT_TRUE(result == expected);
-}
-
 TEST(SymmetryMatrix, MultiplySymmetricSumsOverTheInnerDimension) {
   // A (2×3) times Aᵀ (3×2): the inner sum has three terms, not two.
   const csMatrix a = Dense({{1, 2, 3}, {4, 5, 6}});

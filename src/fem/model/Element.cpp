@@ -32,6 +32,7 @@ bool IsYielded(std::int32_t state) {
 }
 
 // Ratio of the unit increment g at which the current value c reaches its limit.
+// docs/theory.md "Ratio of a member force component".
 double ComponentRatio(double c, double g, const Limits& limits) {
   if (std::fabs(g) <= kForceIncrementZero) return kInfinite;
   const double limit = g > 0.0 ? limits[0] : limits[1];
@@ -177,7 +178,7 @@ void csElement::PrepareStiffness() {
 }
 
 // The part of an end rotation taken by the member's own spring or hinge and the part taken
-// by the yielded panel, shared like springs in series.
+// by the yielded panel. docs/theory.md "Springs in series at a member end".
 csElement::RotationSplit csElement::SplitRotation(int end, double rotation) const {
   if (!IsYielded(panelState_[end])) return {rotation, 0.0};
   if (!prop_.IsRotarySpring[end] && !IsYielded(hingeState_[end])) return {0.0, rotation};

@@ -112,7 +112,7 @@ void csNode::SetPanelRotationIncrement(const std::string& elementID, double rota
   if (logger_) logger_->PanelRotationIncrement(prop_, elementID, rotation);
 }
 
-// theory/model.md "Panel moments": the vertical members' moments against the horizontal
+// docs/theory.md "Panel moments": the vertical members' moments against the horizontal
 // members' moments, each optionally with the face shear carried over the rigid zone.
 csNode::PanelMoments csNode::PanelMomentsOf(const std::vector<Triple>& forces) const {
   PanelMoments sums;

@@ -1,0 +1,107 @@
+// The supported linear system: effective load of the prescribed displacements, the reduced
+// band solve of the free degrees of freedom, the balance check and the support reactions.
+#include "fem/makers/SimulEquation.h"
+
+#include <cmath>
+
+#include "matrix/BandMatrix.h"
+
+namespace znFEM::znSimulEquation {
+
+using znMatrix::csBandMatrix;
+using znMatrix::Index;
+using znMatrix::Vector;
+
+namespace {
+
+// Matrix and vectors that do not all have the system's n entries cannot be analysed.
+void CheckShape(const System& system) {
+  const std::size_t n = system.F.size();
+  if (system.K.GetRowN() != n || system.K.GetColN() != n || system.supported.size() != n ||
+      system.U.size() != n) {
+    throw ifSimulEquation::exFailedToAnalyzeMatrix{};
+  }
+}
+
+// The free degrees of freedom in their full numbering, in order.
+std::vector<Index> FreeIndices(const std::vector<bool>& supported) {
+  std::vector<Index> free;
+  for (Index i = 0; i < supported.size(); ++i) {
+    if (!supported[i]) free.push_back(i);
+  }
+  return free;
+}
+
+// A stiffness refused as a band source is either not symmetric or holds no non-zero at all.
+bool HoldsOnlyZeros(const znMatrix::ifMatrix& K) {
+  if (dynamic_cast<const csBandMatrix*>(&K) != nullptr) return true;  // refused only when bandless
+  for (Index i = 0; i < K.GetRowN(); ++i) {
+    for (Index j = 0; j < K.GetColN(); ++j) {
+      if (K.Get(i, j) != 0.0) return false;
+    }
+  }
+  return true;
+}
+
+// The stiffness of the free degrees of freedom. A stiffness without any non-zero (no member
+// at all) has a zero row at the first free degree of freedom.
+csBandMatrix ReducedStiffness(const znMatrix::ifMatrix& K, const std::vector<bool>& supported,
+                              const std::vector<Index>& free) {
+  try {
+    return csBandMatrix(K, supported, true);
+  } catch (const csBandMatrix::exItIsnotBandMatrix&) {
+    if (HoldsOnlyZeros(K)) throw ifSimulEquation::exThereIsZeroRow{free.front()};
+    throw ifSimulEquation::exFailedToAnalyzeMatrix{};
+  }
+}
+
+}  // namespace
+
+csSimulEquation::csSimulEquation(double balanceTolerance) : balanceTolerance_(balanceTolerance) {}
+
+void csSimulEquation::Solve(System& system) {
+  CheckShape(system);
+  const std::vector<Index> free = FreeIndices(system.supported);
+  if (free.empty()) {
+    // Nothing is unknown: every entry of F becomes the reaction K·U − F.
+    Vector p = znMatrix::MultiplyVector(system.K, system.U);
+    for (std::size_t i = 0; i < p.size(); ++i) p[i] -= system.F[i];
+    system.F = std::move(p);
+    return;
+  }
+  // Only the supported entries of U are input; the free ones start from 0.0 so that a stray
+  // value cannot shift the effective load.
+  Vector u = system.U;
+  for (Index i : free) u[i] = 0.0;
+  Vector effectiveLoad = znMatrix::MultiplyVector(system.K, u);
+  for (std::size_t i = 0; i < effectiveLoad.size(); ++i) {
+    effectiveLoad[i] = system.F[i] - effectiveLoad[i];
+  }
+
+  const csBandMatrix reduced = ReducedStiffness(system.K, system.supported, free);
+  if (const auto zeroRow = reduced.FirstZeroRow()) throw exThereIsZeroRow{free[*zeroRow]};
+  Vector b(free.size());
+  for (std::size_t r = 0; r < free.size(); ++r) b[r] = effectiveLoad[free[r]];
+  Vector x(free.size());
+  try {
+    reduced.Solve(x, b);
+  } catch (const znMatrix::exMatrixException&) {
+    throw exFailedToAnalyzeMatrix{};
+  }
+  for (std::size_t r = 0; r < free.size(); ++r) u[free[r]] = x[r];
+  system.U = std::move(u);
+
+  Vector p(system.F.size());
+  znMatrix::MultiplyVector(p, system.K, system.U, 1.0);
+  for (Index i : free) {
+    const double imbalance = std::fabs(p[i] - system.F[i]);
+    if (imbalance > balanceTolerance_) throw exUnBalancedLoad{i, imbalance};
+  }
+  // At a supported entry the nodal force K·U less the applied load is the reaction.
+  for (Index i = 0; i < p.size(); ++i) {
+    if (system.supported[i]) p[i] += -system.F[i];
+  }
+  system.F = std::move(p);
+}
+
+}  // namespace znFEM::znSimulEquation

@@ -1,0 +1,48 @@
+// The global equilibrium K·U = F of one increment with supported degrees of freedom: removes
+// the supported rows, solves the reduced band system, checks the balance, returns the reactions.
+#pragma once
+
+#include <vector>
+
+#include "matrix/Matrix.h"
+
+namespace znFEM::znSimulEquation {
+
+// The equations of one increment; the step solver builds and owns it.
+struct System {
+  const znMatrix::ifMatrix& K;  // global stiffness, n × n (a band matrix); left unchanged
+  std::vector<bool> supported;  // n flags: true where the degree of freedom is supported
+  znMatrix::Vector F;           // in: applied nodal loads; out: K·U at free entries and the
+                                //     reactions at supported ones
+  znMatrix::Vector U;           // in: prescribed displacements at supported entries (the free
+                                //     entries are not read); out: the full displacements
+};
+
+class ifSimulEquation {
+ public:
+  struct exThereIsZeroRow {
+    znMatrix::Index dof;  // in the full numbering
+  };
+  struct exFailedToAnalyzeMatrix {};
+  struct exUnBalancedLoad {
+    znMatrix::Index dof;
+    double imbalance;
+  };
+
+  virtual ~ifSimulEquation() = default;
+  virtual void Solve(System& system) = 0;
+};
+
+class csSimulEquation : public ifSimulEquation {
+ public:
+  explicit csSimulEquation(double balanceTolerance);
+
+  // Throws one of the three records of ifSimulEquation. F and U are changed only on success,
+  // except that an unbalanced load is found after U already holds the solution.
+  void Solve(System& system) override;
+
+ private:
+  double balanceTolerance_;
+};
+
+}  // namespace znFEM::znSimulEquation

@@ -1,0 +1,116 @@
+#include "fem/model/SpringSupportElement.h"
+
+#include <cstddef>
+
+namespace znFEM::znTraceYield2DRahmen {
+
+namespace {
+
+ElementProp SpringElementProp(const SpringSupportElementProp& prop) {
+  ElementProp element;
+  element.ID = prop.ElementID;
+  element.Node = prop.Nodes;
+  for (std::size_t end = 0; end < 2; ++end) {
+    if (prop.Nodes[end]) element.NodeID[end] = prop.Nodes[end]->GetProp().ID;
+  }
+  return element;
+}
+
+void AddScaled(znMatrix::Vector& total, double ratio, const znMatrix::Vector& increment) {
+  for (std::size_t k = 0; k < total.size(); ++k) total[k] += ratio * increment[k];
+}
+
+}  // namespace
+
+csSpringSupportElement::csSpringSupportElement(const SpringSupportElementProp& prop,
+                                               ifLogger* logger)
+    : springProp_(prop), elementProp_(SpringElementProp(prop)), logger_(logger) {
+  if (logger_) logger_->Prop(springProp_);
+}
+
+const ElementProp& csSpringSupportElement::GetProp() const {
+  return elementProp_;
+}
+
+PerEnd<ifNode*> csSpringSupportElement::GetNodes() const {
+  return springProp_.Nodes;
+}
+
+void csSpringSupportElement::PrepareStiffness() {}
+
+void csSpringSupportElement::PrepareFixCase() {}
+
+const znMatrix::csSymmetryMatrix& csSpringSupportElement::GetStiffness() const {
+  return springProp_.K;
+}
+
+const znMatrix::Vector& csSpringSupportElement::GetEquivalentLoad() const {
+  return equivalentLoad_;
+}
+
+void csSpringSupportElement::SetDispIncrement(const znMatrix::Vector& disp) {
+  dispIncrement_ = disp;
+  forceIncrement_ = znMatrix::MultiplyVector(springProp_.K, dispIncrement_);
+  if (logger_) {
+    logger_->DispIncrement(springProp_, dispIncrement_);
+    logger_->ForceIncrement(springProp_, forceIncrement_);
+  }
+}
+
+const znMatrix::Vector& csSpringSupportElement::GetFaceForceIncrement() const {
+  return forceIncrement_;
+}
+
+PerEnd<double> csSpringSupportElement::GetNextRatio() {
+  return {kInfinite, kInfinite};
+}
+
+void csSpringSupportElement::Update(double ratio) {
+  AddScaled(disp_, ratio, dispIncrement_);
+  AddScaled(force_, ratio, forceIncrement_);
+  if (logger_) {
+    logger_->Update(springProp_, ratio);
+    logger_->Disp(springProp_, disp_);
+    logger_->Force(springProp_, force_);
+  }
+}
+
+void csSpringSupportElement::NextCase() {}
+
+bool csSpringSupportElement::IsFailed() {
+  return false;
+}
+
+const znMatrix::Vector& csSpringSupportElement::GetDisp() const {
+  return disp_;
+}
+
+const znMatrix::Vector& csSpringSupportElement::GetFaceForce() const {
+  return force_;
+}
+
+double csSpringSupportElement::GetRotationAngleIncrement() const {
+  return 0.0;
+}
+
+double csSpringSupportElement::GetRotationAngle() const {
+  return 0.0;
+}
+
+void csSpringSupportElement::BeginAnalysis() {
+  if (logger_) logger_->AnalysisStarted();
+}
+
+void csSpringSupportElement::EndAnalysis() {
+  if (logger_) logger_->AnalysisEnded();
+}
+
+void csSpringSupportElement::BeginStep(std::uint32_t step) {
+  if (logger_) logger_->StepStarted(step);
+}
+
+void csSpringSupportElement::EndStep(std::uint32_t step) {
+  if (logger_) logger_->StepEnded(step);
+}
+
+}  // namespace znFEM::znTraceYield2DRahmen
