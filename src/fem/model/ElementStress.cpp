@@ -1,4 +1,4 @@
-// Member forces along a span and their extremes. See docs, "Member forces along a span".
+// Member forces along a span and their extremes. docs/theory.md "Member forces along a span".
 #include "fem/model/ElementStress.h"
 
 #include <algorithm>
