@@ -5,7 +5,6 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
-#include <optional>
 #include <sstream>
 
 #include "draw/ForceDiagram.h"
@@ -115,8 +114,8 @@ struct MemberForces {
 
 MemberForces Evaluate(const model::csElementStress& stress, const Triple& faceForceI, int distsep) {
   MemberForces result;
-  result.extremes = stress.GetExtremes(faceForceI);
   const model::csElementStressProfile profile = stress.MakeProfile(faceForceI);
+  result.extremes = stress.GetExtremes(profile);
   result.positions = DiagramPositions(result.extremes, profile, distsep);
   for (double x : result.positions) result.forces.push_back(profile.At(x));
   return result;

@@ -147,7 +147,10 @@ std::vector<StressPair> csElementStress::GetStressAtPositions(
 }
 
 StressExtremes csElementStress::GetExtremes(const Triple& faceForceI) const {
-  const csElementStressProfile profile = MakeProfile(faceForceI);
+  return GetExtremes(MakeProfile(faceForceI));
+}
+
+StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profile) const {
   StressExtremes result;
   for (double x : EvaluationPoints(profile)) result.Points.push_back({x, profile.At(x)});
   csExtremeSearch search(profile, divisionCount_, SearchLength());
