@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 #include <vector>
 
@@ -12,23 +13,20 @@ namespace {
 
 using frame2d::csFiles;
 using znInOutData::ifOutputDataWriter;
-using znInOutData::stTable;
 
 void Report(csFiles&, ifOutputDataWriter& writers) {
   writers.MainTitle("T");
-  writers.Table(stTable{{3}, {{"h"}}, {{"v"}}});
+  writers.Table(znInOutData::stTable{{3}, {{"h"}}, {{"v"}}});
 }
+
 void ThrowText(csFiles& files, ifOutputDataWriter& writers) {
   Report(files, writers);
   throw std::string("bad case!!!");
 }
-void ThrowInputFailed(csFiles& files, ifOutputDataWriter& writers) {
+template <class Failure>
+void Throw(csFiles& files, ifOutputDataWriter& writers) {
   Report(files, writers);
-  throw znFEM::znTarvex::exFailed{};
-}
-void ThrowConductorFailed(csFiles& files, ifOutputDataWriter& writers) {
-  Report(files, writers);
-  throw frame2d::exConductorFailed{};
+  throw Failure{};
 }
 
 class DriverTest : public ::testing::Test {
@@ -39,9 +37,8 @@ class DriverTest : public ::testing::Test {
   int Run(frame2d::tPhaseB phaseB, bool reports = true) {
     std::vector<std::string> args{"frame2d", "-i", dir.Path("in.txt"), "-d", dir.Path("o.dxf")};
     if (reports) {
-      for (const char* name : {"-o", "o.txt", "-c", "o.csv", "-p", "o.pipe"}) {
+      for (const char* name : {"-o", "o.txt", "-c", "o.csv", "-p", "o.pipe"})
         args.push_back(name[0] == '-' ? name : dir.Path(name));
-      }
     }
     std::vector<const char*> argv;
     for (const auto& arg : args) argv.push_back(arg.c_str());
@@ -63,9 +60,9 @@ TEST_F(DriverTest, SuccessfulRunReportsThroughTextCsvAndPipe) {
   EXPECT_EQ(dir.Read("o.csv"), "\"T\"\n\"h\",\n\"v\",\n");
   EXPECT_EQ(dir.Read("o.pipe").substr(0, 11), "&&MainTitle");
   EXPECT_TRUE(dir.Exists("o.dxf"));
-}
 
-TEST_F(DriverTest, WithoutReportOptionsOnlyTheDrawingIsCreated) {
+  // Without report options only the drawing is created.
+  for (const char* name : {"o.txt", "o.csv", "o.pipe"}) std::remove(dir.Path(name).c_str());
   EXPECT_EQ(Run(Report, false), 0);
   EXPECT_TRUE(dir.Exists("o.dxf"));
   for (const char* name : {"o.txt", "o.csv", "o.pipe"}) EXPECT_FALSE(dir.Exists(name));
@@ -74,9 +71,8 @@ TEST_F(DriverTest, WithoutReportOptionsOnlyTheDrawingIsCreated) {
 TEST_F(DriverTest, PhaseBFailuresPrintTheirLineAndKeepWhatWasWritten) {
   const std::pair<frame2d::tPhaseB, const char*> cases[] = {
       {ThrowText, "\nbad case!!!\n"},
-      {ThrowInputFailed, "\nThe analysis has been failed\n"},
-      {ThrowConductorFailed, "\nThe analysis has been failed\n"},
-  };
+      {Throw<znFEM::znTarvex::exFailed>, "\nThe analysis has been failed\n"},
+      {Throw<frame2d::exConductorFailed>, "\nThe analysis has been failed\n"}};
   for (const auto& [phaseB, console] : cases) {
     EXPECT_EQ(Run(phaseB), 1) << console;
     EXPECT_EQ(out.str(), console);

@@ -72,14 +72,12 @@ TEST_F(FilesTest, SameFileNamedTwiceIsRefusedAndNothingIsTruncated) {
     std::vector<std::string> args;
     std::string typed;
     std::string reported;
-  } cases[] = {
-      {{"-i", P("in.txt"), "-o", P("in.txt"), "-d", P("o.dxf")}, "", P("in.txt")},
-      {{"-i", P("in.txt"), "-o", P("o.txt"), "-c", P("old.csv"), "-d", P("old.csv")},
-       "",
-       P("old.csv")},
-      {{"-i", P("in.txt")}, P("in.txt") + "\n", P("in.txt")},
-      {{"-i", P("in.txt"), "-p", otherSpelling, "-d", P("o.dxf")}, "", otherSpelling},
-  };
+  } cases[] = {{{"-i", P("in.txt"), "-o", P("in.txt"), "-d", P("o.dxf")}, "", P("in.txt")},
+               {{"-i", P("in.txt"), "-o", P("o.txt"), "-c", P("old.csv"), "-d", P("old.csv")},
+                "",
+                P("old.csv")},
+               {{"-i", P("in.txt")}, P("in.txt") + "\n", P("in.txt")},
+               {{"-i", P("in.txt"), "-p", otherSpelling, "-d", P("o.dxf")}, "", otherSpelling}};
   for (const auto& c : cases) {
     EXPECT_EQ(Setup(c.args, c.typed),
               "The same file is specified twice.\nFileName : " + c.reported + "\n");

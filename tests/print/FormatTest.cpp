@@ -15,12 +15,10 @@ TEST(Format, NumbersInFixedAndScientificNotation) {
     unsigned precision;
     bool fixed;
     const char* expected;
-  } cases[] = {
-      {12.5, 4, false, "1.2500e+01"},  {12.5, 1, true, "12.5"},
-      {1234.5678, 2, true, "1234.57"}, {-0.000123, 3, false, "-1.230e-04"},
-      {1e6, 0, true, "1000000"},       {unset, 4, true, "----"},
-      {-unset, 4, true, "----"},       {-unset, 2, false, "----"},
-  };
+  } cases[] = {{12.5, 4, false, "1.2500e+01"},  {12.5, 1, true, "12.5"},
+               {1234.5678, 2, true, "1234.57"}, {-0.000123, 3, false, "-1.230e-04"},
+               {1e6, 0, true, "1000000"},       {unset, 4, true, "----"},
+               {-unset, 4, true, "----"},       {-unset, 2, false, "----"}};
   for (const auto& c : cases) {
     EXPECT_EQ(FormatNumber(c.value, c.precision, c.fixed), c.expected) << c.value;
   }
@@ -33,16 +31,6 @@ TEST(Format, CountsCodesAndFlags) {
   EXPECT_EQ(DirectionName(3) + DirectionName(-1), "");
   EXPECT_EQ(EndName(0) + EndName(1) + EndName(2), "IJUndef");
   EXPECT_EQ(SideName(0) + SideName(1) + SideName(2), "ABUndef");
-  EXPECT_EQ(SupportMark(true), "\xE2\x97\x8B");  // U+25CB in UTF-8
-  EXPECT_EQ(SupportMark(false), "");
-  EXPECT_EQ(ImposedTypeName(1) + " " + ImposedTypeName(0) + " " + ImposedTypeName(2),
-            "DirectInput dummy dummy");
-  EXPECT_EQ(EdgeTypeName(0) + " " + EdgeTypeName(1) + " " + EdgeTypeName(2) + " " +
-                EdgeTypeName(3) + " " + EdgeTypeName(4),
-            "dummy DirectInput ConcentratedLoad DistributedLoad dummy");
-}
-
-TEST(Format, UnknownEndOrSideThrowsTheBadCaseText) {
   for (auto* name : {&EndName, &SideName}) {
     for (int code : {3, -1}) {
       try {
@@ -53,6 +41,13 @@ TEST(Format, UnknownEndOrSideThrowsTheBadCaseText) {
       }
     }
   }
+  EXPECT_EQ(SupportMark(true), "\xE2\x97\x8B");  // U+25CB in UTF-8
+  EXPECT_EQ(SupportMark(false), "");
+  EXPECT_EQ(ImposedTypeName(1) + " " + ImposedTypeName(0) + " " + ImposedTypeName(2),
+            "DirectInput dummy dummy");
+  EXPECT_EQ(EdgeTypeName(0) + " " + EdgeTypeName(1) + " " + EdgeTypeName(2) + " " +
+                EdgeTypeName(3) + " " + EdgeTypeName(4),
+            "dummy DirectInput ConcentratedLoad DistributedLoad dummy");
 }
 
 }  // namespace

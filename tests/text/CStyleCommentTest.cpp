@@ -4,136 +4,56 @@
 
 #include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "text/CStyleComment.h"
 
 namespace {
 
 using znGetString::znGetC::csCStyleComment;
-using Delivered = std::vector<std::pair<int, int>>;  // (character, line breaks)
 
-Delivered ReadAll(const std::string& text, bool quoteAware = true) {
+// Every character delivered up to the end of input ("$"), each preceded by "<n>" when the call
+// that delivered it passed n > 0 line breaks; "?" marks a negative character other than -1.
+std::string Trace(const std::string& text, bool quoteAware = true) {
   std::istringstream in(text);
   csCStyleComment source(in, quoteAware);
-  Delivered out;
-  for (int guard = 0; guard < 1000; ++guard) {
-    int c = 0;
+  std::string out;
+  for (int c = 0; c != -1 && out.size() < 1000;) {
     const int n = source.GetC(c);
-    out.emplace_back(c, n);
-    if (c == -1) break;
+    if (n > 0) out += "<" + std::to_string(n) + ">";
+    out += c == -1 ? '$' : c < 0 ? '?' : static_cast<char>(c);
   }
   return out;
 }
 
-std::string Text(const Delivered& delivered) {
-  std::string s;
-  for (auto [c, n] : delivered) {
-    if (c != -1) s.push_back(static_cast<char>(c));
-  }
-  return s;
-}
-
-TEST(CStyleComment, BlockCommentVanishesAndItsLineBreaksCount) {
-  const Delivered expected = {{'a', 0}, {'b', 1}, {-1, 0}};
-  EXPECT_EQ(ReadAll("a/*x\ny*/b"), expected);
-}
-
-TEST(CStyleComment, LineCommentDeliversItsLineFeed) {
-  const Delivered expected = {{'a', 0}, {'\n', 1}, {'b', 0}, {-1, 0}};
-  EXPECT_EQ(ReadAll("a//x\nb"), expected);
-}
-
-TEST(CStyleComment, SlashWithoutStarOrSlashIsOrdinary) {
-  EXPECT_EQ(Text(ReadAll("x=1/2")), "x=1/2");
-  EXPECT_EQ(Text(ReadAll("a/")), "a/");
-}
-
-TEST(CStyleComment, CommentsDoNotNestAndReuseNoCharacter) {
-  EXPECT_EQ(Text(ReadAll("a/* /* */b*/")), "ab*/");
-  EXPECT_EQ(Text(ReadAll("a/*/b*/c")), "ac");
-  EXPECT_EQ(Text(ReadAll("a/**/b/***/c")), "abc");
-}
-
-TEST(CStyleComment, BackToBackCommentsAddTheirLineBreaksToTheNextCharacter) {
-  const Delivered expected = {{'x', 3}, {-1, 0}};
-  EXPECT_EQ(ReadAll("/*\n*//**//*\n\n*/x"), expected);
-  const Delivered lineAfterBlock = {{'\n', 2}, {'y', 0}, {-1, 0}};
-  EXPECT_EQ(ReadAll("/*\n*///c\ny"), lineAfterBlock);
-}
-
-TEST(CStyleComment, ManyBackToBackCommentsDoNotGrowTheStack) {
-  std::string text;
-  for (int i = 0; i < 200000; ++i) text += "/*\n*/";
-  text += "z";
-  const Delivered expected = {{'z', 200000}, {-1, 0}};
-  EXPECT_EQ(ReadAll(text), expected);
-}
-
-TEST(CStyleComment, UnterminatedCommentsEndTheInput) {
-  const Delivered block = {{'a', 0}, {-1, 2}};
-  EXPECT_EQ(ReadAll("a/*\n\nxyz"), block);
-  const Delivered line = {{'a', 0}, {-1, 0}};
-  EXPECT_EQ(ReadAll("a// no line feed"), line);
-}
-
-TEST(CStyleComment, CommentMarkersInsideStringsAreText) {
-  EXPECT_EQ(Text(ReadAll("\"/*\"")), "\"/*\"");
-  EXPECT_EQ(Text(ReadAll("\"a//b\"c//d")), "\"a//b\"c");
-  // Without quote awareness the quote is an ordinary character and the comment starts.
-  EXPECT_EQ(Text(ReadAll("\"/*\"*/x", false)), "\"x");
-}
-
-TEST(CStyleComment, DoubledQuoteInsideStringIsOneQuote) {
-  EXPECT_EQ(Text(ReadAll("\"a\"\"b\"")), "\"a\"b\"");
-  // The string closed after b: the comment that follows is removed.
-  EXPECT_EQ(Text(ReadAll("\"a\"\"b\"/*c*/d")), "\"a\"b\"d");
-}
-
-TEST(CStyleComment, StringsSpanLinesAndCountTheirLineBreaks) {
-  const Delivered expected = {{'"', 0}, {'\n', 1}, {'/', 0}, {'*', 0}, {'"', 0}, {-1, 0}};
-  EXPECT_EQ(ReadAll("\"\n/*\""), expected);
-}
-
-TEST(CStyleComment, QuotesInsideCommentsOpenNoString) {
-  EXPECT_EQ(Text(ReadAll("/* \" */a/*b*/")), "a");
-  EXPECT_EQ(Text(ReadAll("// \"\n/*x*/b")), "\nb");
-}
-
-TEST(CStyleComment, HighBytesAndNulAreDeliveredAsNonNegativeCharacters) {
-  const Delivered expected = {{0xEF, 0}, {0xBB, 0}, {0xBF, 0}, {0, 0}, {'a', 0}, {-1, 0}};
-  EXPECT_EQ(ReadAll(std::string("\xEF\xBB\xBF\0a", 5)), expected);
-}
-
-TEST(CStyleComment, RestorePositionReturnsToSavedCharacterAndStringState) {
-  std::istringstream in("ab\"c/*d\"e");
-  csCStyleComment source(in, true);
-  int c = 0;
-  source.GetC(c);
-  source.GetC(c);
-  source.GetC(c);  // the opening quote
-  source.SavePosition();
-  source.GetC(c);
-  EXPECT_EQ(c, 'c');
-  source.RestorePosition();
-  std::string rest;
-  while (source.GetC(c), c != -1) rest.push_back(static_cast<char>(c));
-  EXPECT_EQ(rest, "c/*d\"e");
-  EXPECT_TRUE(source.IsEof());
-  source.Rewind();
-  EXPECT_FALSE(source.IsEof());
-  source.GetC(c);
-  EXPECT_EQ(c, 'a');
-}
-
-TEST(CStyleComment, ReadingPastTheEndIsAFailure) {
-  std::istringstream in("");
-  csCStyleComment source(in, true);
-  int c = 0;
-  source.GetC(c);
-  EXPECT_EQ(c, -1);
-  EXPECT_THROW(source.GetC(c), csCStyleComment::exFail);
+TEST(CStyleComment, CommentsVanishAndTheirLineBreaksCount) {
+  std::string manyComments;
+  for (int i = 0; i < 200000; ++i) manyComments += "/*\n*/";  // must not grow the stack
+  const struct {
+    std::string text;
+    bool quoteAware;
+    std::string trace;
+  } cases[] = {{"a/*x\ny*/b", true, "a<1>b$"},
+               {"a//x\nb", true, "a<1>\nb$"},
+               {"x=1/2", true, "x=1/2$"},
+               {"a/", true, "a/$"},
+               {"a/* /* */b*/", true, "ab*/$"},  // comments do not nest
+               {"a/*/b*/c", true, "ac$"},
+               {"a/**/b/***/c", true, "abc$"},
+               {"/*\n*//**//*\n\n*/x", true, "<3>x$"},
+               {"/*\n*///c\ny", true, "<2>\ny$"},
+               {manyComments + "z", true, "<200000>z$"},
+               {"a/*\n\nxyz", true, "a<2>$"},  // unterminated comments end the input
+               {"a// no line feed", true, "a$"},
+               {"\"/*\"", true, "\"/*\"$"},
+               {"\"a//b\"c//d", true, "\"a//b\"c$"},
+               {"\"/*\"*/x", false, "\"x$"},
+               {"\"a\"\"b\"", true, "\"a\"b\"$"},  // a doubled quote inside a string is one quote
+               {"\"a\"\"b\"/*c*/d", true, "\"a\"b\"d$"},
+               {"\"\n/*\"", true, "\"<1>\n/*\"$"},
+               {"/* \" */a/*b*/", true, "a$"},  // a quote inside a comment opens no string
+               {"// \"\n/*x*/b", true, "<1>\nb$"},
+               {std::string("\xEF\xBB\xBF\0a", 5), true, std::string("\xEF\xBB\xBF\0a$", 6)}};
+  for (const auto& c : cases) EXPECT_EQ(Trace(c.text, c.quoteAware), c.trace) << c.text;
 }
 
 }  // namespace

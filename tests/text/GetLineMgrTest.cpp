@@ -1,175 +1,134 @@
-// Statements and their line numbers: the statement source over the comment-free characters and
-// the statement manager with its one step back.
+// Statements and their line numbers: the statement source over the comment-free characters,
+// the statement manager with its one step back, and the walk over the statements of a block.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "text/CStyleComment.h"
 #include "text/ContainGetC.h"
+#include "text/GetBlockLineMgr.h"
 #include "text/GetLineMgr.h"
 
 namespace {
 
-using znGetString::znGetC::csCStyleComment;
-using znGetString::znGetLine::csContainGetC;
 using znGetString::znGetLineMgr::csGetLineMgr;
+using BlockMgr = znGetString::znGetLineMgr::csGetBlockLineMgr<std::string>;
 
-struct Stack {
-  explicit Stack(const std::string& text) : in(text) {}
-  std::istringstream in;
-  csCStyleComment comment{in, true};
-  csContainGetC line{comment, ';'};
-  csGetLineMgr mgr{line, "input"};
+// A header is "#" and a block name; an empty name matches any header.
+class Header : public BlockMgr::ifCompareLine {
+ public:
+  explicit Header(const std::string& name) : header_("#" + name) {}
+  bool Compare(const std::string& s) const override {
+    const std::string text = s.substr(std::min(s.size(), s.find_first_not_of(" \n")));
+    return header_ == "#" ? text.rfind('#', 0) == 0 : text == header_;
+  }
+
+ private:
+  std::string header_;
 };
 
-using Lines = std::vector<std::pair<std::string, unsigned>>;  // (statement, line number)
+struct Stack {
+  explicit Stack(const std::string& text, const std::string& block = "", bool skipHeader = true)
+      : in(text), begin(block), blocks(mgr, begin, end, skipHeader, "blk") {}
+  std::istringstream in;
+  znGetString::znGetC::csCStyleComment comment{in, true};
+  znGetString::znGetLine::csContainGetC line{comment, ';'};
+  csGetLineMgr mgr{line, "input"};
+  Header begin, end{""};
+  BlockMgr blocks;
 
-Lines ReadAll(const std::string& text) {
-  Stack s(text);
-  Lines out;
-  std::string statement;
-  while (!s.mgr.IsEof()) {
-    s.mgr.ReadLine(statement);
-    out.emplace_back(statement, s.mgr.GetLineNum());
+  // Reads one statement; gives it with its line number, as "statement@line".
+  std::string Read() {
+    std::string s;
+    mgr.ReadLine(s);
+    return s + "@" + std::to_string(mgr.GetLineNum());
   }
-  return out;
-}
+  // Every statement, as "statement@line|".
+  std::string ReadAll() {
+    std::string out;
+    while (!mgr.IsEof()) out += Read() + "|";
+    return out;
+  }
+  // The block's statements, as "statement@line|".
+  std::string Walk() {
+    std::string out;
+    for (blocks.Start(); blocks.HasLine(); blocks.Next())
+      out += blocks.GetCurrent() + "@" + std::to_string(blocks.GetLineNum()) + "|";
+    return out;
+  }
+};
 
-TEST(ContainGetC, TerminatorIsConsumedAndEmptyStatementsRemain) {
-  const Lines expected = {{"x=1", 1}, {"", 1}, {"y=2", 1}};
-  EXPECT_EQ(ReadAll("x=1;;y=2"), expected);
-}
-
-TEST(ContainGetC, TextAfterTheLastTerminatorIsALastStatement) {
-  const Lines expected = {{"a", 1}, {"\n", 2}};
-  EXPECT_EQ(ReadAll("a;\n"), expected);
-}
-
-// After a '/' or a closing quote the character source looks one character ahead; when that
-// look meets the end of input, the character itself must still end up in the last statement.
-TEST(ContainGetC, LastStatementKeepsACharacterDeliveredAtTheEndOfInput) {
-  const Lines slash = {{"a", 1}, {"x=1/", 1}};
-  EXPECT_EQ(ReadAll("a;x=1/"), slash);
-  const Lines quote = {{"s=\"q\"", 1}};
-  EXPECT_EQ(ReadAll("s=\"q\""), quote);
-}
-
-TEST(ContainGetC, StatementKeepsItsInnerWhiteSpaceAndLineFeeds) {
-  std::istringstream in("  id=N1\n x=0 ;rest");
-  csCStyleComment comment(in, true);
-  csContainGetC line(comment, ';');
-  std::string s;
-  EXPECT_EQ(line.GetLine(s), 1);
-  EXPECT_EQ(s, "  id=N1\n x=0 ");
-  EXPECT_EQ(line.GetLeadingLineN(), 0);
-}
-
-TEST(GetLineMgr, LineNumberIsThatOfTheFirstNonWhiteCharacter) {
-  const Lines expected = {{"\n\n  id=1", 3}, {"\n\nb", 5}};
-  EXPECT_EQ(ReadAll("\n\n  id=1;\n\nb"), expected);
-}
-
-TEST(GetLineMgr, CommentsAcrossLinesKeepTheLineCount) {
-  const Lines expected = {{"a", 1}, {"\nb", 3}, {"\n\nc", 6}};
-  EXPECT_EQ(ReadAll("a/* one\ntwo */;\nb;// three\n\n/*\n*/c"), expected);
-}
-
-// The line breaks of a comment arrive with the character after it; that character's line is
-// still the statement's line.
-TEST(GetLineMgr, StatementAfterMultiLineCommentIsDatedToItsOwnLine) {
-  const Lines expected = {{"id=N1 x=0", 2}, {"  id=N2", 4}};
-  EXPECT_EQ(ReadAll("/* a\nb */id=N1 x=0; /*\n\n*/ id=N2"), expected);
-}
-
-TEST(GetLineMgr, SemicolonsAndHeadersInsideCommentsStartNothing) {
-  const Lines expected = {{"a  b", 1}};
-  EXPECT_EQ(ReadAll("a /* ; &&Node; */ b"), expected);
-}
-
-// The string closes at its quote, so the comment after it is removed.
-TEST(GetLineMgr, SemicolonInsideStringStillEndsTheStatement) {
-  const Lines expected = {{"s=\"a", 1}, {"b\"", 1}};
-  EXPECT_EQ(ReadAll("s=\"a;b\"/*"), expected);
+TEST(GetLineMgr, StatementsAndTheLineOfTheirFirstNonWhiteCharacter) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"x=1;;y=2", "x=1@1|@1|y=2@1|"},  // the terminator is consumed
+      {"a;\n", "a@1|\n@2|"},            // text after the last ';' is a last statement
+      {"a;x=1/", "a@1|x=1/@1|"},        // a character read just before the end stays
+      {"s=\"q\"", "s=\"q\"@1|"},
+      {"\n\n  id=1;\n\nb", "\n\n  id=1@3|\n\nb@5|"},
+      {"a/* one\ntwo */;\nb;// three\n\n/*\n*/c", "a@1|\nb@3|\n\nc@6|"},
+      // The comment's line breaks arrive with the first character after it.
+      {"/* a\nb */id=N1 x=0; /*\n\n*/ id=N2", "id=N1 x=0@2|  id=N2@4|"},
+      {"a /* ; &&Node; */ b", "a  b@1|"},
+      {"s=\"a;b\"/*", "s=\"a@1|b\"@1|"}};  // the string closes at its quote; the comment goes
+  for (const auto& [text, statements] : cases) EXPECT_EQ(Stack(text).ReadAll(), statements);
 }
 
 TEST(GetLineMgr, UnreadLineStepsBackOneStatementOnly) {
   Stack s("a;\nb;\nc");
-  std::string x;
-  s.mgr.ReadLine(x).ReadLine(x);
-  EXPECT_EQ(x, "\nb");
-  EXPECT_EQ(s.mgr.GetLineNum(), 2u);
-  EXPECT_EQ(s.mgr.GetCount(), 2u);
+  s.mgr.UnreadLine();  // nothing read yet: no effect
+  s.Read();
+  EXPECT_EQ(s.Read(), "\nb@2");
   s.mgr.UnreadLine();
   s.mgr.UnreadLine();  // no effect: one step back only
   EXPECT_EQ(s.mgr.GetCount(), 1u);
-  s.mgr.ReadLine(x);
-  EXPECT_EQ(x, "\nb");
-  EXPECT_EQ(s.mgr.GetLineNum(), 2u);
-  s.mgr.ReadLine(x);
-  EXPECT_EQ(x, "\nc");
-  EXPECT_EQ(s.mgr.GetLineNum(), 3u);
+  EXPECT_EQ(s.Read(), "\nb@2");
+  EXPECT_EQ(s.Read(), "\nc@3");
+  Stack quoted("x=\"a;/*b\";c");  // the step back restores the string state
+  quoted.Read();
+  EXPECT_EQ(quoted.Read(), "/*b\"@1");
+  quoted.mgr.UnreadLine();
+  EXPECT_EQ(quoted.Read(), "/*b\"@1");
 }
 
-TEST(GetLineMgr, UnreadLineBeforeAnyReadDoesNothing) {
-  Stack s("a;b");
-  s.mgr.UnreadLine();
-  std::string x;
-  s.mgr.ReadLine(x);
-  s.mgr.Rewind();
-  s.mgr.UnreadLine();
-  EXPECT_EQ(s.mgr.GetCount(), 0u);
-  s.mgr.ReadLine(x);
-  EXPECT_EQ(x, "a");
-  EXPECT_EQ(s.mgr.GetLineNum(), 1u);
-}
-
-TEST(GetLineMgr, UnreadRestoresStringStateOfTheStatement) {
-  Stack s("x=\"a;/*b\";c");
-  std::string x;
-  s.mgr.ReadLine(x);
-  s.mgr.ReadLine(x);
-  EXPECT_EQ(x, "/*b\"");
-  s.mgr.UnreadLine();
-  s.mgr.ReadLine(x);
-  EXPECT_EQ(x, "/*b\"");
-}
-
-TEST(GetLineMgr, RewindStartsOverWithClearedCounters) {
-  Stack s("a;\n\nb;c");
-  std::string x;
-  while (!s.mgr.IsEof()) s.mgr.ReadLine(x);
-  s.mgr.Rewind();
-  EXPECT_EQ(s.mgr.GetCount(), 0u);
-  EXPECT_FALSE(s.mgr.IsEof());
-  s.mgr >> x;
-  EXPECT_EQ(x, "a");
-  s.mgr >> x >> x;
-  EXPECT_EQ(x, "c");
-  EXPECT_EQ(s.mgr.GetLineNum(), 3u);
-}
-
-TEST(GetLineMgr, FindLineLeavesTheFoundStatementUnreadUnlessConsumed) {
-  Stack s("a;key=1;b;key=2");
-  std::string x;
+TEST(GetLineMgr, RewindFindLineAndStreamFailures) {
+  Stack s("a;key=1;b;\n\nkey=2");
   EXPECT_TRUE(s.mgr.FindLine("key", false));
-  s.mgr.ReadLine(x);
-  EXPECT_EQ(x, "key=1");
+  EXPECT_EQ(s.Read(), "key=1@1");
   EXPECT_TRUE(s.mgr.FindLine("key", true));
   EXPECT_FALSE(s.mgr.FindLine("key", true));
-  EXPECT_TRUE(s.mgr.IsEof());
-}
-
-TEST(GetLineMgr, StreamFailureSurfacesAsTheManagersFailure) {
-  Stack s("a");
+  s.mgr.Rewind();
+  EXPECT_EQ(s.mgr.GetCount(), 0u);
   std::string x;
-  s.mgr.ReadLine(x);
+  s.mgr >> x >> x >> x >> x;
+  EXPECT_EQ(x + "@" + std::to_string(s.mgr.GetLineNum()), "\n\nkey=2@3");
   ASSERT_TRUE(s.mgr.IsEof());
   EXPECT_THROW(s.mgr.ReadLine(x), csGetLineMgr::exFail);
   s.in.setstate(std::ios::badbit);
   EXPECT_THROW(s.mgr.ReadLine(x), csGetLineMgr::exBad);
+}
+
+TEST(GetBlockLineMgr, BlockStatementsInFileOrder) {
+  const std::string pieces = "#A;a1;\n#B;b1;\n#A;a2;#C;c1;#A";  // block A in two pieces
+  std::string repeatedHeaders;
+  for (int i = 0; i < 100000; ++i) repeatedHeaders += "#A;#B;";  // must not grow the stack
+  EXPECT_EQ(Stack(pieces, "A").Walk(), "a1@1|a2@3|");
+  EXPECT_EQ(Stack(pieces, "B").Walk(), "b1@2|");
+  EXPECT_EQ(Stack("#A;x;y", "A").Walk(), "x@1|y@1|");
+  EXPECT_EQ(Stack("#A;x;#B;y", "C").Walk(), "");
+  EXPECT_EQ(Stack("", "C").Walk(), "");
+  EXPECT_EQ(Stack(repeatedHeaders + "#A;x", "A").Walk(), "x@1|");
+  EXPECT_EQ(Stack("#A;a1;#B;b1;#A;a2", "A", false).Walk(), "#A@1|a1@1|#A@1|a2@1|");
+  Stack s("#A;a1", "A");
+  s.Walk();
+  try {
+    s.blocks.Next();
+    FAIL() << "no exception";
+  } catch (const BlockMgr::exAlreadyEof& e) {
+    EXPECT_EQ(e.Name, "blk");
+  }
 }
 
 }  // namespace

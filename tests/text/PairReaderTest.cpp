@@ -13,36 +13,33 @@ namespace {
 using znString::znDivider::csBySpace;
 using znString::znFilter::csPairSpliter;
 using znString::znPairReader::csPairReader;
-using Words = std::vector<std::string>;
 
-Words Divide(const std::string& text, char quote = '\0') {
-  Words words;
-  csBySpace(quote).Divide(text, words);
-  return words;
-}
-
-TEST(BySpace, WhiteSpaceOfAnyKindSeparatesWords) {
-  EXPECT_EQ(Divide("  id=N1\tx=0.5\n y=-2 "), (Words{"id=N1", "x=0.5", "y=-2"}));
-  EXPECT_EQ(Divide(" \n\t "), Words{});
-  EXPECT_EQ(Divide(""), Words{});
-}
-
-TEST(BySpace, HighBytesAndNulAreWordCharacters) {
-  EXPECT_EQ(Divide("\xEF\xBB\xBFid=\xC3\xA9 a"), (Words{"\xEF\xBB\xBFid=\xC3\xA9", "a"}));
-  EXPECT_EQ(Divide(std::string("a\0b c", 5)), (Words{std::string("a\0b", 3), "c"}));
-}
-
-TEST(BySpace, QuotedSectionKeepsWhiteSpaceAndDoubledQuote) {
-  EXPECT_EQ(Divide("a='x y' b", '\''), (Words{"a=x y", "b"}));
-  EXPECT_EQ(Divide("'it''s'", '\''), Words{"it's"});
-  EXPECT_EQ(Divide("'open ended", '\''), Words{"open ended"});
-  // Without a quote character the quote is an ordinary character.
-  EXPECT_EQ(Divide("a='x y'"), (Words{"a='x", "y'"}));
+TEST(BySpace, WordsAreSeparatedByWhiteSpaceOutsideQuotedSections) {
+  const struct {
+    std::string text;
+    char quote;
+    std::string words;  // joined by "|"
+  } cases[] = {
+      {"  id=N1\tx=0.5\n y=-2 ", '\0', "id=N1|x=0.5|y=-2|"},
+      {" \n\t ", '\0', ""},
+      {"\xEF\xBB\xBFid=\xC3\xA9 a", '\0', "\xEF\xBB\xBFid=\xC3\xA9|a|"},  // high bytes are no space
+      {std::string("a\0b c", 5), '\0', std::string("a\0b|c|", 6)},
+      {"a='x y' b", '\'', "a=x y|b|"},
+      {"'it''s'", '\'', "it's|"},
+      {"'open ended", '\'', "open ended|"},
+      {"a='x y'", '\0', "a='x|y'|"}};
+  for (const auto& c : cases) {
+    std::vector<std::string> words;
+    csBySpace(c.quote).Divide(c.text, words);
+    std::string joined;
+    for (const std::string& word : words) joined += word + "|";
+    EXPECT_EQ(joined, c.words) << c.text;
+  }
 }
 
 TEST(PairSpliter, SplitsAtTheFirstSeparator) {
-  const csPairSpliter split("=");
   using P = std::pair<std::string, std::string>;
+  const csPairSpliter split("=");
   EXPECT_EQ(split.Filter("a=b=c"), (P{"a", "b=c"}));
   EXPECT_EQ(split.Filter("=5"), (P{"", "5"}));
   EXPECT_EQ(split.Filter("sptx"), (P{"sptx", ""}));
@@ -50,64 +47,53 @@ TEST(PairSpliter, SplitsAtTheFirstSeparator) {
   EXPECT_EQ(csPairSpliter("::").Filter("k::v:w"), (P{"k", "v:w"}));
 }
 
-class PairReaderTest : public ::testing::Test {
- protected:
-  PairReaderTest() {
-    reader.SetKey("id", true, true);
-    reader.SetKey("x", true, true);
-    reader.SetKey("y", false, true);
-    reader.SetKey("flag", false, false);
+// Reads statement with the keys id and x (necessary, with value), y (with value) and flag
+// (without value); gives the failure and its key, or "ok".
+std::string Read(const std::string& statement, csPairReader::KeyValues* pairs = nullptr) {
+  const csBySpace divider('\0');
+  const csPairSpliter filter("=");
+  csPairReader reader(divider, filter);
+  reader.SetKey("id", true, true);
+  reader.SetKey("x", true, true);
+  reader.SetKey("y", false, true);
+  reader.SetKey("flag", false, false);
+  try {
+    const csPairReader::KeyValues read = reader.Read(statement);
+    if (pairs != nullptr) *pairs = read;
+  } catch (const csPairReader::exUnExpectedKey& e) {
+    return "UnExpectedKey " + e.Key;
+  } catch (const csPairReader::exNecessaryKeyHasnotBeenSet& e) {
+    return "NecessaryKeyHasnotBeenSet " + e.Key;
+  } catch (const csPairReader::exUnRequiredValueHasBeenSet& e) {
+    return "UnRequiredValueHasBeenSet " + e.Key;
+  } catch (const csPairReader::exRequiredValueHasnotBeenSet& e) {
+    return "RequiredValueHasnotBeenSet " + e.Key;
   }
-  csBySpace divider{'\0'};
-  csPairSpliter filter{"="};
-  csPairReader reader{divider, filter};
-};
-
-TEST_F(PairReaderTest, KeysGetTheirNonEmptyValuesInWrittenOrder) {
-  const csPairReader::KeyValues pairs = reader.Read("id=N1 x=1 x= x=2 flag");
-  const csPairReader::KeyValues expected = {{"flag", {}}, {"id", {"N1"}}, {"x", {"1", "2"}}};
-  EXPECT_EQ(pairs, expected);
+  return "ok";
 }
 
-// Each check walks its keys in key order, and the checks run in a fixed order: unknown keys,
-// then missing necessary keys, then values against the rule.
-TEST_F(PairReaderTest, FirstOffenderOfTheFirstFailingCheckIsReported) {
-  struct Case {
-    const char* statement;
-    const char* kind;
-    const char* key;
-  };
-  const Case cases[] = {
-      {"zz=1 aa=1", "UnExpectedKey", "aa"},
-      {"flag=1 q", "UnExpectedKey", "q"},
-      {"=5 id=N1 x=1", "UnExpectedKey", ""},
-      {"zz=1", "UnExpectedKey", "zz"},  // unknown key before missing id and x
-      {"y=1", "NecessaryKeyHasnotBeenSet", "id"},
-      {"id=N1 flag=1", "NecessaryKeyHasnotBeenSet", "x"},
-      {"id=N1 x flag=1", "UnRequiredValueHasBeenSet", "flag"},
-      {"id x=1 flag", "RequiredValueHasnotBeenSet", "id"},
-      {"id x=1 flag=1", "UnRequiredValueHasBeenSet", "flag"},  // flag sorts before id
-      {"id=N1 x=1 y=", "RequiredValueHasnotBeenSet", "y"},
-      {"", "NecessaryKeyHasnotBeenSet", "id"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.statement);
-    std::string kind = "none";
-    std::string key;
-    try {
-      reader.Read(c.statement);
-    } catch (const csPairReader::exUnExpectedKey& e) {
-      kind = "UnExpectedKey", key = e.Key;
-    } catch (const csPairReader::exNecessaryKeyHasnotBeenSet& e) {
-      kind = "NecessaryKeyHasnotBeenSet", key = e.Key;
-    } catch (const csPairReader::exUnRequiredValueHasBeenSet& e) {
-      kind = "UnRequiredValueHasBeenSet", key = e.Key;
-    } catch (const csPairReader::exRequiredValueHasnotBeenSet& e) {
-      kind = "RequiredValueHasnotBeenSet", key = e.Key;
-    }
-    EXPECT_EQ(kind, c.kind);
-    EXPECT_EQ(key, c.key);
-  }
+TEST(PairReader, KeysGetTheirNonEmptyValuesInWrittenOrder) {
+  csPairReader::KeyValues pairs;
+  EXPECT_EQ(Read("id=N1 x=1 x= x=2 flag", &pairs), "ok");
+  EXPECT_EQ(pairs, (csPairReader::KeyValues{{"flag", {}}, {"id", {"N1"}}, {"x", {"1", "2"}}}));
+}
+
+// The checks run in a fixed order (unknown keys, missing necessary keys, values against the
+// rule), each walking its keys in key order.
+TEST(PairReader, FirstOffenderOfTheFirstFailingCheckIsReported) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"zz=1 aa=1", "UnExpectedKey aa"},
+      {"flag=1 q", "UnExpectedKey q"},
+      {"=5 id=N1 x=1", "UnExpectedKey "},
+      {"zz=1", "UnExpectedKey zz"},
+      {"y=1", "NecessaryKeyHasnotBeenSet id"},
+      {"", "NecessaryKeyHasnotBeenSet id"},
+      {"id=N1 flag=1", "NecessaryKeyHasnotBeenSet x"},
+      {"id=N1 x flag=1", "UnRequiredValueHasBeenSet flag"},
+      {"id x=1 flag", "RequiredValueHasnotBeenSet id"},
+      {"id x=1 flag=1", "UnRequiredValueHasBeenSet flag"},
+      {"id=N1 x=1 y=", "RequiredValueHasnotBeenSet y"}};
+  for (const auto& [statement, failure] : cases) EXPECT_EQ(Read(statement), failure) << statement;
 }
 
 }  // namespace

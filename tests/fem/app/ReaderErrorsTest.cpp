@@ -3,221 +3,144 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ReadInput.h"
 
 namespace {
 
-// Lines 1 to 6 of every case; the case's own text starts on line 7.
-const std::string kBase =
-    "&&MainProp;\n"
-    "&&Node;\n"
-    "id=N1 x=0 y=0;\n"
-    "id=N2 x=0 y=3;\n"
-    "&&Element;\n"
-    "id=E1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n";
-const std::string kEnd = "&&End;\n";
+using Cases = std::vector<std::pair<std::string, std::string>>;  // file, report under the titles
 
-struct stCase {
-  std::string name;
-  std::string file;
-  std::string messageKey;
-  std::string fields;
-};
-
-// A case whose text follows the base file and precedes its End block.
-stCase After(const std::string& name, const std::string& text, const std::string& key,
-             const std::string& fields) {
-  return {name, kBase + text + kEnd, key, fields};
+// Lines 1 to 6 of a file whose own text starts on line 7 and is followed by the End block.
+std::string After(const std::string& text) {
+  return "&&MainProp;\n&&Node;\nid=N1 x=0 y=0;\nid=N2 x=0 y=3;\n&&Element;\n"
+         "id=E1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n" +
+         text + "&&End;\n";
 }
 
-std::string LineKey(int line, const std::string& key) {
-  return "Line : " + std::to_string(line) + "\nKey  : " + key + "\n";
+std::string LineKey(const std::string& message, int line, const std::string& key) {
+  return message + "\nLine : " + std::to_string(line) + "\nKey  : " + key + "\n";
 }
 
-std::string Wall(const std::string& nodes, const std::string& rest = "") {
-  return "&&WallElement;\nid=W1 " + nodes + " a=1 e=1 i=1 kwg=0" + rest + ";\n";
+std::string IdTooLong(const std::string& id, const std::string& block, int line = 8) {
+  return "TheLengthOfSpecifiedIDIsOver\nID        : " + id + "\nBlock     : " + block +
+         "\nLine      : " + std::to_string(line) + "\nMaxLength : 10\n";
+}
+
+std::string Wall(const std::string& nodes, const std::string& rest = "",
+                 const std::string& id = "W1") {
+  return "&&WallElement;\nid=" + id + " " + nodes + " a=1 e=1 i=1 kwg=0" + rest + ";\n";
 }
 
 std::string SameCorners(const char* ij0, const char* ab0, const char* ij1, const char* ab1) {
-  return std::string("WallElement : W1\nIJ0         : ") + ij0 + "\nAB0         : " + ab0 +
-         "\nIJ1         : " + ij1 + "\nAB1         : " + ab1 + "\n";
+  return std::string("NodesOfWallElementAreSame\nWallElement : W1\nIJ0         : ") + ij0 +
+         "\nAB0         : " + ab0 + "\nIJ1         : " + ij1 + "\nAB1         : " + ab1 + "\n";
 }
 
-void Check(const std::vector<stCase>& cases) {
-  for (const stCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    const readertest::stInput in = readertest::ReadAll(c.file);
-    EXPECT_TRUE(in.failed);
-    EXPECT_EQ(in.report, "\n\n1. Error\n\n1.1. " + c.messageKey + "\n" + c.fields);
+void Check(const Cases& cases) {
+  for (const auto& [file, report] : cases) {
+    const readertest::stInput in = readertest::ReadAll(file);
+    EXPECT_TRUE(in.failed) << file;
+    EXPECT_EQ(in.report, "\n\n1. Error\n\n1.1. " + report) << file;
   }
 }
 
-TEST(ReaderErrors, StatementErrorsNameTheLineAndKey) {
-  Check({
-      After("unknown key", "&&Node;\nid=N3 x=0 y=0 z=1;\n", "UnExpectedKey", LineKey(8, "z")),
-      After("missing key", "&&Node;\nid=N3 x=0;\n", "NecessaryKeyHasnotBeenSet", LineKey(8, "y")),
-      After("key without value", "&&Node;\nid=N3 x= y=0;\n", "RequiredValueHasnotBeenSet",
-            LineKey(8, "x")),
-      After("key twice", "&&Node;\nid=N3 x=0 x=1 y=0;\n", "SpecifiedKeyIsDuplicated",
-            LineKey(8, "x")),
-      After("not numeric", "&&Node;\nid=N3 x=1,5 y=0;\n", "SpecifiedStringIsnotNumeric",
-            LineKey(8, "x")),
-      After("not a truth value", "&&Node;\nid=N3 x=0 y=0 sptx=yes;\n", "SpecifiedStringIsnotBool",
-            LineKey(8, "sptx")),
-      After("not an integer", "&&DxfProp;\nheight_str=1 rad_hinge=1 distsep=2.5;\n",
-            "SpecifiedStringIsnotInteger", LineKey(8, "distsep")),
-      After("integer not positive", "&&DxfProp;\nheight_str=1 rad_hinge=1 row_n=0;\n",
-            "SpecifiedValueIsNegativeOrZero", LineKey(8, "row_n")),
-      After("ignored DxfProp statement still checked",
-            "&&DxfProp;\nheight_str=1 rad_hinge=1;\nrad_hinge=1;\n", "NecessaryKeyHasnotBeenSet",
-            LineKey(9, "height_str")),
-      After("section zero", "&&Element;\nid=E2 nodei=N1 nodej=N2 a=0 e=1 i=1;\n",
-            "SpecifiedValueIsNegativeOrZero", LineKey(8, "a")),
-      After("negative ratio", "&&Element;\nid=E2 nodei=N1 nodej=N2 a=1 e=1 i=1 psn=-0.1;\n",
-            "SpecifiedValueIsNegative", LineKey(8, "psn")),
-      After("negative tolerance", "&&MainProp;\nbalance_zero=-1;\n", "SpecifiedValueIsNegative",
-            LineKey(8, "balance_zero")),
-      After("concentrated load at 0", "&&EdgeLoadFixCaseConcentratedLoad;\nid=E1 y=1 pos=0;\n",
-            "SpecifiedValueIsNegativeOrZero", LineKey(8, "pos")),
-      After("distributed load start", "&&EdgeLoadFixCaseDistributedLoad;\nid=E1 posi=-1 posj=1;\n",
-            "SpecifiedValueIsNegative", LineKey(8, "posi")),
-      After("wall factor missing",
-            "&&WallElement;\nid=W1 nodeia=A nodeib=B nodeja=C nodejb=D "
-            "a=1 e=1 i=1;\n",
-            "NecessaryKeyHasnotBeenSet", LineKey(8, "kwg")),
-      After("first position missing", "&&ElementStress;\nid=E1 pos1=0;\n",
-            "NecessaryKeyHasnotBeenSet", LineKey(8, "pos0")),
-  });
+TEST(ReaderErrors, StatementAndBlockErrorsNameTheLineAndKey) {
+  const std::string dxf = "&&DxfProp;\nheight_str=1 rad_hinge=1";
+  const std::string element = "&&Element;\nid=E2 nodei=N1 nodej=N2 a=";
+  Check(
+      {{After("&&Node;\nid=N3 x=0 y=0 z=1;\n"), LineKey("UnExpectedKey", 8, "z")},
+       {After("&&Node;\nid=N3 x=0;\n"), LineKey("NecessaryKeyHasnotBeenSet", 8, "y")},
+       {After("&&Node;\nid=N3 x= y=0;\n"), LineKey("RequiredValueHasnotBeenSet", 8, "x")},
+       {After("&&Node;\nid=N3 x=0 x=1 y=0;\n"), LineKey("SpecifiedKeyIsDuplicated", 8, "x")},
+       {After("&&Node;\nid=N3 x=1,5 y=0;\n"), LineKey("SpecifiedStringIsnotNumeric", 8, "x")},
+       {After("&&Node;\nid=N3 x=0 y=0 sptx=yes;\n"),
+        LineKey("SpecifiedStringIsnotBool", 8, "sptx")},
+       {After(dxf + " distsep=2.5;\n"), LineKey("SpecifiedStringIsnotInteger", 8, "distsep")},
+       {After(dxf + " row_n=0;\n"), LineKey("SpecifiedValueIsNegativeOrZero", 8, "row_n")},
+       {After(dxf + ";\nrad_hinge=1;\n"), LineKey("NecessaryKeyHasnotBeenSet", 9, "height_str")},
+       {After(element + "0 e=1 i=1;\n"), LineKey("SpecifiedValueIsNegativeOrZero", 8, "a")},
+       {After(element + "1 e=1 i=1 psn=-0.1;\n"), LineKey("SpecifiedValueIsNegative", 8, "psn")},
+       {After("&&MainProp;\nbalance_zero=-1;\n"),
+        LineKey("SpecifiedValueIsNegative", 8, "balance_zero")},
+       {After("&&EdgeLoadFixCaseConcentratedLoad;\nid=E1 y=1 pos=0;\n"),
+        LineKey("SpecifiedValueIsNegativeOrZero", 8, "pos")},
+       {After("&&EdgeLoadFixCaseDistributedLoad;\nid=E1 posi=-1 posj=1;\n"),
+        LineKey("SpecifiedValueIsNegative", 8, "posi")},
+       {After("&&WallElement;\nid=W1 nodeia=A nodeib=B nodeja=C nodejb=D a=1 e=1 i=1;\n"),
+        LineKey("NecessaryKeyHasnotBeenSet", 8, "kwg")},
+       {After("&&ElementStress;\nid=E1 pos1=0;\n"),
+        LineKey("NecessaryKeyHasnotBeenSet", 8, "pos0")},
+       // The blocks are checked before any is read, then read in their order, not the file's.
+       {"&&MainProp;&&Node;id=N1 x=0 y=0;", "NecessaryBlockKeyHasnotBeenSet\nBlockKey : Element\n"},
+       {"&&MainProp;&&Node;&&Element;&&Loads;", "NecessaryBlockKeyHasnotBeenSet\nBlockKey : End\n"},
+       {After("&&Node;\nid=N3;\n&&Loads;\n"),
+        "UnExpectedBlockKeyHasBeenSet\nLineNum : 9\nKey     : Loads\n"},
+       {After("&&Node x;\nid=N3 x=0 y=0;\n"),
+        "UnExpectedBlockKeyHasBeenSet\nLineNum : 7\nKey     : Node x\n"},
+       {After("&&Node;\nid=N3 x=0;\n&&ElementStress;\nid=E1 pos0=0 pos2=1;\n"),
+        "PositionsOfElementStressArenotPiledUp\nElement  : E1\nPosition : 2\n"},
+       {After("&&ElementStress;\nid=E1;\n&&DxfProp;\nrad_hinge=1;\n"),
+        LineKey("NecessaryKeyHasnotBeenSet", 10, "height_str")}});
 }
 
-TEST(ReaderErrors, LineIsThatOfTheStatementsFirstCharacter) {
-  Check({
-      After("after a comment's line breaks", "&&Node;\n/* c\n */ id=N3 x=0 y=0 z=1;\n",
-            "UnExpectedKey", LineKey(9, "z")),
-      After("comment holding ';' and a header", "&&Node;\n// ; &&Loads;\nid=N3 x=0 y=0 z=1;\n",
-            "UnExpectedKey", LineKey(9, "z")),
-  });
+TEST(ReaderErrors, IdentifierAndRecordChecksNameTheRecord) {
+  const std::string corners = "nodeia=A nodeib=B nodeja=C nodejb=D";
+  const std::string element = "&&Element;\nid=E2 nodei=N1 nodej=";
+  Check({{After("&&Node;\nid=N1234567890 x=0 y=0;\n"), IdTooLong("N1234567890", "Node")},
+         {After("&&Element;\nid=E1234567890 nodei=N1 nodej=N2 a=1 e=1 i=1;\n"),
+          IdTooLong("E1234567890", "Element")},
+         {After(Wall(corners, "", "W1234567890")), IdTooLong("W1234567890", "WallElement")},
+         {After("&&Node;\nid=ABCDEFG_sse x=0 y=0;\n"), IdTooLong("ABCDEFG_sse", "Node")},
+         {After("&&Node;\nid=A_ssn x=0 y=0;\n"),
+          "TheSuffixOfSpecifiedIDIsWrong\nID     : A_ssn\nBlock  : Node\nLine   : 8\nSuffix : "
+          "_ssn\n"},
+         {After("&&Element;\nid=E_sse nodei=N1 nodej=N2 a=1 e=1 i=1;\n"),
+          "TheSuffixOfSpecifiedIDIsWrong\nID     : E_sse\nBlock  : Element\nLine   : 8\n"
+          "Suffix : _sse\n"},
+         {After(Wall(corners, "", "W_ssn")),
+          "TheSuffixOfSpecifiedIDIsWrong\nID     : W_ssn\nBlock  : WallElement\nLine   : 8\n"
+          "Suffix : _ssn\n"},
+         {After(element + "N1 a=1 e=1 i=1;\n"), "NodesAtBothEdgesOfElementAreSame\nElement : E2\n"},
+         {After(element + "N2 a=1 e=1 i=1 kap=1.2;\n"),
+          "PoissonOfElementIsZeroOrUnder\nElement : E2\n"},
+         {After(element + "N2 a=1 e=1 i=1 kap=1.2 psn=0;\n"),
+          "PoissonOfElementIsZeroOrUnder\nElement : E2\n"},
+         {After(Wall("nodeia=A nodeib=A nodeja=C nodejb=D")), SameCorners("I", "A", "I", "B")},
+         {After(Wall("nodeia=A nodeib=B nodeja=A nodejb=D")), SameCorners("I", "A", "J", "A")},
+         {After(Wall("nodeia=A nodeib=B nodeja=C nodejb=A")), SameCorners("I", "A", "J", "B")},
+         {After(Wall("nodeia=A nodeib=B nodeja=B nodejb=D")), SameCorners("I", "B", "J", "A")},
+         {After(Wall("nodeia=A nodeib=B nodeja=C nodejb=B")), SameCorners("I", "B", "J", "B")},
+         {After(Wall("nodeia=A nodeib=B nodeja=C nodejb=C")), SameCorners("J", "A", "J", "B")},
+         {After(Wall(corners, " kap=1")), "PoissonOfWallElementIsZeroOrUnder\nWallElement : W1\n"},
+         {After("&&ElementStress;\nid=E1 pos0=0 pos1=5 pos3=9;\n"),
+          "PositionsOfElementStressArenotPiledUp\nElement  : E1\nPosition : 3\n"},
+         {After("&&MainProp;\nbalance_zero=1;\n\nbalance_zero=2;\n"),
+          "MainPropLineIsDuplicated\nLine-1 : 8\nLine-2 : 10\n"},
+         {After("&&MainProp;\nbalance_zero=1;;\n"),
+          "MainPropLineIsDuplicated\nLine-1 : 8\nLine-2 : 8\n"}});
 }
 
-TEST(ReaderErrors, BlockHeadersAreCheckedBeforeAnyBlockIsRead) {
-  Check({
-      {"End missing", kBase, "NecessaryBlockKeyHasnotBeenSet", "BlockKey : End\n"},
-      {"missing blocks by name", "&&MainProp;&&Node;id=N1 x=0 y=0;",
-       "NecessaryBlockKeyHasnotBeenSet", "BlockKey : Element\n"},
-      {"missing before unknown", kBase + "&&Loads;\n", "NecessaryBlockKeyHasnotBeenSet",
-       "BlockKey : End\n"},
-      After("unknown block", "&&Loads;\n", "UnExpectedBlockKeyHasBeenSet",
-            "LineNum : 7\nKey     : Loads\n"),
-      After("unknown before statement errors", "&&Node;\nid=N3;\n&&Loads;\n",
-            "UnExpectedBlockKeyHasBeenSet", "LineNum : 9\nKey     : Loads\n"),
-      After("word after the name", "&&Node x;\nid=N3 x=0 y=0;\n", "UnExpectedBlockKeyHasBeenSet",
-            "LineNum : 7\nKey     : Node x\n"),
-      After("header without its ';'", "&&Node\nid=N3  x=0 y=0;\n", "UnExpectedBlockKeyHasBeenSet",
-            "LineNum : 7\nKey     : Node id=N3 x=0 y=0\n"),
-  });
-}
-
-TEST(ReaderErrors, IdentifierRulesNameIdBlockAndLine) {
-  Check({
-      After("node id of 11", "&&Node;\nid=N1234567890 x=0 y=0;\n", "TheLengthOfSpecifiedIDIsOver",
-            "ID        : N1234567890\nBlock     : Node\nLine      : 8\nMaxLength : 10\n"),
-      After("element id of 11", "&&Element;\nid=E1234567890 nodei=N1 nodej=N2 a=1 e=1 i=1;\n",
-            "TheLengthOfSpecifiedIDIsOver",
-            "ID        : E1234567890\nBlock     : Element\nLine      : 8\nMaxLength : 10\n"),
-      After("wall id of 11",
-            "&&WallElement;\nid=W1234567890 nodeia=A nodeib=B nodeja=C "
-            "nodejb=D a=1 e=1 i=1 kwg=0;\n",
-            "TheLengthOfSpecifiedIDIsOver",
-            "ID        : W1234567890\nBlock     : WallElement\nLine      : 8\nMaxLength : 10\n"),
-      After("length before suffix", "&&Node;\nid=ABCDEFG_sse x=0 y=0;\n",
-            "TheLengthOfSpecifiedIDIsOver",
-            "ID        : ABCDEFG_sse\nBlock     : Node\nLine      : 8\nMaxLength : 10\n"),
-      After("node suffix", "&&Node;\nid=A_ssn x=0 y=0;\n", "TheSuffixOfSpecifiedIDIsWrong",
-            "ID     : A_ssn\nBlock  : Node\nLine   : 8\nSuffix : _ssn\n"),
-      After("element suffix", "&&Element;\nid=E_sse nodei=N1 nodej=N2 a=1 e=1 i=1;\n",
-            "TheSuffixOfSpecifiedIDIsWrong",
-            "ID     : E_sse\nBlock  : Element\nLine   : 8\nSuffix : _sse\n"),
-      After("wall suffix",
-            "&&WallElement;\nid=W_ssn nodeia=A nodeib=B nodeja=C nodejb=D a=1 "
-            "e=1 i=1 kwg=0;\n",
-            "TheSuffixOfSpecifiedIDIsWrong",
-            "ID     : W_ssn\nBlock  : WallElement\nLine   : 8\nSuffix : _ssn\n"),
-  });
-}
-
-TEST(ReaderErrors, RecordChecksNameTheRecord) {
-  Check({
-      After("same end nodes", "&&Element;\nid=E2 nodei=N1 nodej=N1 a=1 e=1 i=1;\n",
-            "NodesAtBothEdgesOfElementAreSame", "Element : E2\n"),
-      After("shear without Poisson", "&&Element;\nid=E2 nodei=N1 nodej=N2 a=1 e=1 i=1 kap=1.2;\n",
-            "PoissonOfElementIsZeroOrUnder", "Element : E2\n"),
-      After("shear with Poisson 0",
-            "&&Element;\nid=E2 nodei=N1 nodej=N2 a=1 e=1 i=1 kap=1.2 psn=0;\n",
-            "PoissonOfElementIsZeroOrUnder", "Element : E2\n"),
-      After("wall ia ib", Wall("nodeia=A nodeib=A nodeja=C nodejb=D"), "NodesOfWallElementAreSame",
-            SameCorners("I", "A", "I", "B")),
-      After("wall ia ja", Wall("nodeia=A nodeib=B nodeja=A nodejb=D"), "NodesOfWallElementAreSame",
-            SameCorners("I", "A", "J", "A")),
-      After("wall ia jb", Wall("nodeia=A nodeib=B nodeja=C nodejb=A"), "NodesOfWallElementAreSame",
-            SameCorners("I", "A", "J", "B")),
-      After("wall ib ja", Wall("nodeia=A nodeib=B nodeja=B nodejb=D"), "NodesOfWallElementAreSame",
-            SameCorners("I", "B", "J", "A")),
-      After("wall ib jb", Wall("nodeia=A nodeib=B nodeja=C nodejb=B"), "NodesOfWallElementAreSame",
-            SameCorners("I", "B", "J", "B")),
-      After("wall ja jb", Wall("nodeia=A nodeib=B nodeja=C nodejb=C"), "NodesOfWallElementAreSame",
-            SameCorners("J", "A", "J", "B")),
-      After("wall shear without Poisson", Wall("nodeia=A nodeib=B nodeja=C nodejb=D", " kap=1"),
-            "PoissonOfWallElementIsZeroOrUnder", "WallElement : W1\n"),
-      After("position after a gap", "&&ElementStress;\nid=E1 pos0=0 pos2=100;\n",
-            "PositionsOfElementStressArenotPiledUp", "Element  : E1\nPosition : 2\n"),
-      After("later gap", "&&ElementStress;\nid=E1 pos0=0 pos1=5 pos3=9;\n",
-            "PositionsOfElementStressArenotPiledUp", "Element  : E1\nPosition : 3\n"),
-      After("MainProp on two lines", "&&MainProp;\nbalance_zero=1;\n\nbalance_zero=2;\n",
-            "MainPropLineIsDuplicated", "Line-1 : 8\nLine-2 : 10\n"),
-      After("MainProp with an empty second statement", "&&MainProp;\nbalance_zero=1;;\n",
-            "MainPropLineIsDuplicated", "Line-1 : 8\nLine-2 : 8\n"),
-  });
-}
-
+// Repeated identifiers are found in a second pass, after every field error of the block.
 TEST(ReaderErrors, RepetitionsAreReportedAfterEveryFieldErrorOfTheBlock) {
-  Check({
-      After("node", "&&Node;\nid=N1 x=5 y=5;\n", "SpecifiedNodeIsDuplicated", "Node : N1\n"),
-      {"over-long id after a repetition",
-       "&&MainProp;&&Node;\nid=N1 x=0 y=0;\nid=N1 x=1 y=0;\nid=N1234567890 x=2 y=0;\n"
-       "&&Element;\nid=E1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n&&End;",
-       "TheLengthOfSpecifiedIDIsOver",
-       "ID        : N1234567890\nBlock     : Node\nLine      : 4\nMaxLength : 10\n"},
-      After("element", "&&Element;\nid=E1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n",
-            "SpecifiedElementIsDuplicated", "Element : E1\n"),
-      After("element field error after a repetition",
-            "&&Element;\nid=E1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n"
-            "id=E3 nodei=N2 nodej=N2 a=1 e=1 i=1;\n",
-            "NodesAtBothEdgesOfElementAreSame", "Element : E3\n"),
-      After("wall",
-            Wall("nodeia=A nodeib=B nodeja=C nodejb=D") + "id=W1 nodeia=A nodeib=B "
-                                                          "nodeja=C nodejb=D a=1 e=1 i=1 kwg=0;\n",
-            "SpecifiedWallElementIsDuplicated", "WallElement : W1\n"),
-      After("spring support", "&&SpringSupport;\nnode=N1 kx=1;\nnode=N1 ky=1;\n",
-            "SpecifiedSpringSupportIsDuplicated", "Node : N1\n"),
-      After("element stress", "&&ElementStress;\nid=E1 pos0=0;\nid=E1 pos0=1;\n",
-            "SpecifiedElementOfElementStressIsDuplicated", "Element : E1\n"),
-      After("element stress gap after a repetition",
-            "&&ElementStress;\nid=E1 pos0=0;\nid=E1 pos0=1;\nid=E2 pos0=0 pos9=1;\n",
-            "PositionsOfElementStressArenotPiledUp", "Element  : E2\nPosition : 9\n"),
-  });
-}
-
-TEST(ReaderErrors, BlocksAreReadInTheirOrderNotInFileOrder) {
-  Check({
-      After("ElementStress before Node",
-            "&&Node;\nid=N3 x=0;\n&&ElementStress;\nid=E1 pos0=0 "
-            "pos2=1;\n",
-            "PositionsOfElementStressArenotPiledUp", "Element  : E1\nPosition : 2\n"),
-      After("DxfProp before ElementStress", "&&ElementStress;\nid=E1;\n&&DxfProp;\nrad_hinge=1;\n",
-            "NecessaryKeyHasnotBeenSet", LineKey(10, "height_str")),
-  });
+  const std::string e1 = "id=E1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n";
+  const std::string w1 = Wall("nodeia=A nodeib=B nodeja=C nodejb=D");
+  Check({{After("&&Node;\nid=N1 x=5 y=5;\n"), "SpecifiedNodeIsDuplicated\nNode : N1\n"},
+         {"&&MainProp;&&Node;\nid=N1 x=0 y=0;\nid=N1 x=1 y=0;\nid=N1234567890 x=2 y=0;\n"
+          "&&Element;\n" +
+              e1 + "&&End;",
+          IdTooLong("N1234567890", "Node", 4)},
+         {After("&&Element;\n" + e1), "SpecifiedElementIsDuplicated\nElement : E1\n"},
+         {After("&&Element;\n" + e1 + "id=E3 nodei=N2 nodej=N2 a=1 e=1 i=1;\n"),
+          "NodesAtBothEdgesOfElementAreSame\nElement : E3\n"},
+         {After(w1 + w1), "SpecifiedWallElementIsDuplicated\nWallElement : W1\n"},
+         {After("&&SpringSupport;\nnode=N1 kx=1;\nnode=N1 ky=1;\n"),
+          "SpecifiedSpringSupportIsDuplicated\nNode : N1\n"},
+         {After("&&ElementStress;\nid=E1 pos0=0;\nid=E1 pos0=1;\n"),
+          "SpecifiedElementOfElementStressIsDuplicated\nElement : E1\n"},
+         {After("&&ElementStress;\nid=E1 pos0=0;\nid=E1 pos0=1;\nid=E2 pos0=0 pos9=1;\n"),
+          "PositionsOfElementStressArenotPiledUp\nElement  : E2\nPosition : 9\n"}});
 }
 
 }  // namespace

@@ -1,0 +1,151 @@
+// The output data writers: one sequence of document items rendered as the text report, the CSV
+// file and the pipe stream, and the compositor that fans the items out.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/ScratchDirectory.h"
+#include "inout/OutputDataWriterCompositor.h"
+#include "inout/OutputDataWriterCsv.h"
+#include "inout/OutputDataWriterPipe.h"
+#include "inout/OutputDataWriterText.h"
+
+namespace {
+
+using namespace znInOutData::znOutputDataWriter;
+
+// Titles of levels 1, 2, 2, 1, 2 (so the second level 2 numbering restarts), a sentence with a
+// quote, a pair, a new line and the end.
+void WriteItems(ifOutputDataWriter& writer) {
+  writer.MainTitle("Frame");
+  for (const auto& [level, title] :
+       {std::pair{1u, "Model"}, {2u, "Node"}, {2u, "Element"}, {1u, "Result"}, {2u, "Node"}})
+    writer.Title(level, title);
+  writer.Sentence("a\"b");
+  writer.Pair("Line", "12", " : ", 8);
+  writer.NewLine();
+  writer.End();
+}
+
+TEST(OutputDataWriter, TextAndCsvNumberTheirTitlesAndRenderEachItem) {
+  std::ostringstream text, csv;
+  csOutputDataWriterText textWriter(text, 5);
+  WriteItems(textWriter);
+  EXPECT_EQ(text.str(),
+            "=====\n\nFrame\n\n=====\n\n\n\n1. Model\n\n1.1. Node\n\n1.2. Element\n"
+            "\n\n2. Result\n\n2.1. Node\n a\"b\nLine     : 12\n\n");
+  csOutputDataWriterCsv csvWriter(csv);
+  WriteItems(csvWriter);
+  EXPECT_EQ(csv.str(),
+            "\"Frame\"\n\n\"[$_1]\"\n\"Model\"\n\n\"[$$_1.1]\"\n\"Node\"\n\n\"[$$_1.2]\"\n"
+            "\"Element\"\n\n\"[$_2]\"\n\"Result\"\n\n\"[$$_2.1]\"\n\"Node\"\n\"a\"\"b\"\n"
+            "\"Line\",\"12\"\n\n");
+  csv.str("");
+  csvWriter.Table(stTable{{10, 10}, {{"ID", "X"}}, {{"", "a,\"b"}}});
+  EXPECT_EQ(csv.str(), "\"ID\",\"X\",\n\"\",\"a,\"\"b\",\n");
+}
+
+TEST(OutputDataWriter, TextSentenceAndPairWidths) {
+  // Width 4: the first line of a sentence is a space and 3 characters, the others 4 characters.
+  const std::pair<const char*, const char*> cases[] = {
+      {"", " \n"}, {"abc", " abc\n"}, {"abcd", " abc\nd\n"}, {"abcdefghij", " abc\ndefg\nhij\n"}};
+  for (const auto& [text, expected] : cases) {
+    std::ostringstream out;
+    csOutputDataWriterText(out, 4).Sentence(text);
+    EXPECT_EQ(out.str(), expected) << text;
+  }
+  std::ostringstream out;
+  csOutputDataWriterText(out, 80).Pair("LongerKey", "x", "=", 3);
+  EXPECT_EQ(out.str(), "LongerKey=x\n");
+}
+
+// Cells are fitted to their widths (cut when longer, padded on the side the alignment says),
+// each after one space; a rule follows head rows only. A cell beyond the widths is written whole.
+TEST(OutputDataWriter, TextTableCellsAreFittedOrCutUnderARule) {
+  const std::string mark = "\xE2\x97\x8B";  // three bytes: 4 spaces of padding in width 7
+  const struct {
+    bool headRight, valueRight;
+    stTable table;
+    std::string text;
+  } cases[] = {{true,
+                true,
+                {{10, 10, 7}, {{"Name", "Value", "Spt"}}, {{"abcdefghijkl", "abc", mark}}},
+                "       Name      Value     Spt\n" + std::string(30, '=') +
+                    "\n abcdefghij        abc     " + mark + "\n"},
+               {false, true, {{3}, {{"h"}}, {{"v"}}}, " h  \n====\n   v\n"},
+               {true, false, {{4, 3}, {}, {{"ab", "c"}}}, " ab   c  \n"},
+               {false, false, {{2}, {}, {{"a", "extra"}}}, " a  extra\n"}};
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    csOutputDataWriterText writer(out, 120);
+    writer.SetHeadRightAlign(c.headRight).SetValueRightAlign(c.valueRight).Table(c.table);
+    EXPECT_EQ(out.str(), c.text);
+  }
+}
+
+TEST(OutputDataWriter, PipeCountsTheLinesOfItsStringsAndWritesEveryHeadBlock) {
+  std::ostringstream out;
+  csOutputDataWriterPipe writer(out);
+  writer.MainTitle("a\nb\nc");
+  writer.Sentence("");
+  writer.Title(2, "Node");
+  writer.Pair("Line", "12", " : ", 8);
+  writer.NewLine();
+  writer.Table(stTable{{5, 5}, {}, {{"x", "y"}, {"z"}}});
+  writer.Table(stTable{{5}, {{"h"}}, {}});
+  writer.End();
+  EXPECT_EQ(out.str(),
+            "&&MainTitle\n#LineNum\n3\na\nb\nc\n&&Sentence\n#LineNum\n1\n\n"
+            "&&Title\n#Level\n2\n#LineNum\n1\nNode\n&&Pair\n#LineNum\n1\nLine\n#LineNum\n1\n12\n"
+            "&&Table\n#RowNum\n0\n#RowNum\n2\n#ColNum\n2\n#LineNum\n1\nx\n#LineNum\n1\ny\n"
+            "#ColNum\n1\n#LineNum\n1\nz\n"
+            "&&Table\n#RowNum\n1\n#ColNum\n1\n#LineNum\n1\nh\n#RowNum\n0\n&&End\n");
+  frame2d::testing::ScratchDirectory dir;  // each item reaches the file at once
+  std::ofstream file(dir.Path("report.pipe"));
+  csOutputDataWriterPipe(file).Sentence("seen");
+  EXPECT_EQ(dir.Read("report.pipe"), "&&Sentence\n#LineNum\n1\nseen\n");
+}
+
+// Logs every call it receives, with its arguments, into a log shared by several writers.
+class RecordingWriter : public ifOutputDataWriter {
+ public:
+  RecordingWriter(char name, std::string& log) : name_(name), log_(log) {}
+  void MainTitle(const std::string& t) override { Log("MainTitle " + t); }
+  void Title(unsigned level, const std::string& t) override {
+    Log("Title " + std::to_string(level) + t);
+  }
+  void NewLine() override { Log("NewLine"); }
+  void Sentence(const std::string& t) override { Log("Sentence " + t); }
+  void Pair(const std::string& k, const std::string& v, const std::string& s, unsigned w) override {
+    Log("Pair " + k + v + s + std::to_string(w));
+  }
+  void Table(const stTable& tb) override { Log("Table " + tb.Value.at(0).at(0)); }
+  void End() override { Log("End"); }
+
+ private:
+  void Log(const std::string& call) { log_ += std::string(1, name_) + ":" + call + ";"; }
+  char name_;
+  std::string& log_;
+};
+
+TEST(OutputDataWriter, CompositorFansEveryItemOutInRegistrationOrder) {
+  std::string log;
+  RecordingWriter first('1', log), second('2', log);
+  csOutputDataWriterCompositor compositor;
+  compositor.Add(&first);
+  compositor.Add(&second);
+  compositor.MainTitle("M");
+  compositor.Title(2, "T");
+  compositor.NewLine();
+  compositor.Sentence("S");
+  compositor.Pair("k", "v", "=", 4);
+  compositor.Table(stTable{{1}, {}, {{"c"}}});
+  compositor.End();
+  EXPECT_EQ(log,
+            "1:MainTitle M;2:MainTitle M;1:Title 2T;2:Title 2T;1:NewLine;2:NewLine;"
+            "1:Sentence S;2:Sentence S;1:Pair kv=4;2:Pair kv=4;1:Table c;2:Table c;1:End;2:End;");
+}
+
+}  // namespace
