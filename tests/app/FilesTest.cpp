@@ -37,16 +37,6 @@ class FilesTest : public ::testing::Test {
   std::unique_ptr<csFiles> files;
 };
 
-TEST_F(FilesTest, OpensEveryNamedFileAndSetsItsFlag) {
-  EXPECT_EQ(Setup({"-i", P("in.txt"), "-o", P("o.txt"), "-p", P("o.pipe"), "-d", P("o.dxf")}), "");
-  EXPECT_TRUE(files->IsTextWanted() && files->IsPipeWanted());
-  EXPECT_FALSE(files->IsCsvWanted() || files->CsvStream().is_open());
-  for (const char* name : {"o.txt", "o.pipe", "o.dxf"}) EXPECT_TRUE(dir.Exists(name));
-  std::string firstLine;
-  std::getline(files->InputStream(), firstLine);
-  EXPECT_EQ(firstLine, "&&End;");
-}
-
 TEST_F(FilesTest, OnlyFilesOpenedBeforeAnUnopenableOneExistAfterwards) {
   const std::string badCsv = P("no-such-dir/o.csv");
   EXPECT_EQ(Setup({"-i", P("in.txt"), "-o", P("o.txt"), "-c", badCsv, "-p", P("o.pipe"), "-d",

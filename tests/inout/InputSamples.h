@@ -1,6 +1,9 @@
-// Test helper: a valid input file that uses every block and most keys, and random edits of a
-// text (byte and bit flips, truncations, deleted, duplicated and inserted characters).
+// Test helper: a valid input file that uses every block and most keys, random edits of a text
+// (byte and bit flips, truncations, deleted, duplicated and inserted characters), and a check
+// of the outcome of reading many such mutants.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <random>
 #include <string>
@@ -71,6 +74,25 @@ inline std::string Mutate(std::string text, std::mt19937& rng) {
     }
   }
   return text;
+}
+
+// Reads count mutants of the complete file, made from seed, with check(mutant, accepted), which
+// gives "" for an allowed outcome and tells whether records came back. Both outcomes must occur:
+// the mutants are neither all harmless nor all stopped at one check.
+template <class Check>
+void CheckMutants(unsigned seed, int count, Check check) {
+  std::mt19937 rng(seed);
+  int failures = 0, accepted = 0;
+  for (int m = 0; m < count && failures < 5; ++m) {
+    const std::string mutant = Mutate(kCompleteFile, rng);
+    bool read = false;
+    const std::string problem = check(mutant, read);
+    if (!problem.empty()) ADD_FAILURE() << "mutant " << m << ": " << problem << "\n" << mutant;
+    failures += !problem.empty();
+    accepted += read;
+  }
+  EXPECT_GT(accepted, count / 50);
+  EXPECT_LT(accepted, count / 2);
 }
 
 }  // namespace inputtest

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <tuple>
 
 #include "fem/app/InputDataReaderWrapper.h"
 #include "fem/model/NodeProp.h"
@@ -34,44 +35,36 @@ std::string ReadOneKey(std::istream& in, int kind) {
 }
 
 TEST(InputDataReaderWrapper, KindsBreakingTheirRuleAreReportedByRule) {
-  const std::string undef = "side " + std::to_string(model::kTHLR_Undef);
-  const struct {
-    int kind;
-    const char* value;
-    std::string outcome;  // a message key, or the side code read
-  } cases[] = {{W::kInteger, "-4", undef},
-               {W::kInteger, "4.5", "SpecifiedStringIsnotInteger"},
-               {W::kIntegerPositive, "0", "SpecifiedValueIsNegativeOrZero"},
-               {W::kIntegerNotNegative, "0", undef},
-               {W::kIntegerNotNegative, "-1", "SpecifiedValueIsNegative"},
-               {W::kReal, "-1.5e-3", undef},
-               {W::kRealPositive, "0", "SpecifiedValueIsNegativeOrZero"},
-               {W::kRealNotNegative, "-0.1", "SpecifiedValueIsNegative"},
-               {W::kRealNegative, "0", "SpecifiedValueIsPlusOrZero"},
-               {W::kRealNegative, "-2", undef},
-               {W::kRealNotPositive, "0.1", "SpecifiedValueIsPlus"},
-               {W::kRealNotPositive, "0", undef},
-               {W::kBool, "yes", "SpecifiedStringIsnotBool"},
-               {W::kTHLR, "x", "SpecifiedTHLRStrIsWrong"},
-               {W::kTHLR, "TH", "SpecifiedTHLRStrIsWrong"},
-               {W::kNoValue, "1", "UnRequiredValueHasBeenSet"},
-               {99, "1", "UnRequiredValueHasBeenSet"},
-               {W::kText, "", "RequiredValueHasnotBeenSet"},
-               {W::kTHLR, "t", "side " + std::to_string(model::kTHLR_T)},
-               {W::kTHLR, "T", "side " + std::to_string(model::kTHLR_T)},
-               {W::kTHLR, "h", "side " + std::to_string(model::kTHLR_H)},
-               {W::kTHLR, "H", "side " + std::to_string(model::kTHLR_H)},
-               {W::kTHLR, "l", "side " + std::to_string(model::kTHLR_L)},
-               {W::kTHLR, "L", "side " + std::to_string(model::kTHLR_L)},
-               {W::kTHLR, "r", "side " + std::to_string(model::kTHLR_R)},
-               {W::kTHLR, "R", "side " + std::to_string(model::kTHLR_R)}};
-  for (const auto& c : cases) {
-    std::istringstream in(std::string("&&B;k=") + c.value);
-    const std::string expected =
-        c.outcome.rfind("side", 0) == 0
-            ? c.outcome
-            : "\n\n1. Error\n\n1.1. " + c.outcome + "\nLine : 1\nKey  : k\n";
-    EXPECT_EQ(ReadOneKey(in, c.kind), expected) << c.kind << " " << c.value;
+  const std::tuple<int, const char*, const char*> cases[] = {
+      {W::kInteger, "-4", ""},
+      {W::kInteger, "4.5", "SpecifiedStringIsnotInteger"},
+      {W::kIntegerPositive, "0", "SpecifiedValueIsNegativeOrZero"},
+      {W::kIntegerNotNegative, "0", ""},
+      {W::kIntegerNotNegative, "-1", "SpecifiedValueIsNegative"},
+      {W::kReal, "-1.5e-3", ""},
+      {W::kRealPositive, "0", "SpecifiedValueIsNegativeOrZero"},
+      {W::kRealNotNegative, "-0.1", "SpecifiedValueIsNegative"},
+      {W::kRealNegative, "0", "SpecifiedValueIsPlusOrZero"},
+      {W::kRealNegative, "-2", ""},
+      {W::kRealNotPositive, "0.1", "SpecifiedValueIsPlus"},
+      {W::kRealNotPositive, "0", ""},
+      {W::kBool, "yes", "SpecifiedStringIsnotBool"},
+      {W::kTHLR, "x", "SpecifiedTHLRStrIsWrong"},
+      {W::kTHLR, "TH", "SpecifiedTHLRStrIsWrong"},
+      {W::kNoValue, "1", "UnRequiredValueHasBeenSet"},
+      {99, "1", "UnRequiredValueHasBeenSet"},
+      {W::kText, "", "RequiredValueHasnotBeenSet"}};
+  for (const auto& [kind, value, message] : cases) {
+    std::istringstream in(std::string("&&B;k=") + value);
+    EXPECT_EQ(ReadOneKey(in, kind),
+              *message ? "\n\n1. Error\n\n1.1. " + std::string(message) + "\nLine : 1\nKey  : k\n"
+                       : "side " + std::to_string(model::kTHLR_Undef))
+        << kind << " " << value;
+  }
+  const std::string letters = "tThHlLrR";  // sides T, H, L and R, codes 0 to 3
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    std::istringstream in("&&B;k=" + letters.substr(i, 1));
+    EXPECT_EQ(ReadOneKey(in, W::kTHLR), "side " + std::to_string(i / 2)) << letters[i];
   }
 }
 

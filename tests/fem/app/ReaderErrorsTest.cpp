@@ -103,8 +103,6 @@ TEST(ReaderErrors, IdentifierAndRecordChecksNameTheRecord) {
           "TheSuffixOfSpecifiedIDIsWrong\nID     : W_ssn\nBlock  : WallElement\nLine   : 8\n"
           "Suffix : _ssn\n"},
          {After(element + "N1 a=1 e=1 i=1;\n"), "NodesAtBothEdgesOfElementAreSame\nElement : E2\n"},
-         {After(element + "N2 a=1 e=1 i=1 kap=1.2;\n"),
-          "PoissonOfElementIsZeroOrUnder\nElement : E2\n"},
          {After(element + "N2 a=1 e=1 i=1 kap=1.2 psn=0;\n"),
           "PoissonOfElementIsZeroOrUnder\nElement : E2\n"},
          {After(Wall("nodeia=A nodeib=A nodeja=C nodejb=D")), SameCorners("I", "A", "I", "B")},
