@@ -48,7 +48,7 @@ TEST(OutputDataWriter, TextAndCsvNumberTheirTitlesAndRenderEachItem) {
   csv.str("");
   compositor.Table(stTable{{3, 3}, {{"ID", "X"}}, {{"", "a,\"b"}}});
   EXPECT_EQ(csv.str(), "\"ID\",\"X\",\n\"\",\"a,\"\"b\",\n");
-  EXPECT_EQ(text.str().substr(text.str().size() - 16), "  ID   X\n========\n     a,\"\n");
+  EXPECT_EQ(text.str().substr(text.str().size() - 27), " ID  X  \n========\n     a,\"\n");
 }
 
 TEST(OutputDataWriter, TextSentenceAndPairWidths) {
