@@ -23,11 +23,6 @@ std::uint64_t Distance(std::uint64_t i, std::uint64_t j) {
   return i < j ? j - i : i - j;
 }
 
-// A source element; a band source is read by a direct call instead of the virtual one.
-double Read(const ifMatrix& m, const csBandMatrix* band, Index i, Index j) {
-  return band != nullptr ? band->csBandMatrix::Get(i, j) : m.Get(i, j);
-}
-
 }  // namespace
 
 csBandMatrix::csBandMatrix(Index n, Index w, double init)
@@ -38,7 +33,7 @@ csBandMatrix::csBandMatrix(const ifMatrix& m) : n_(m.GetRowN()), w_(GetBandWidth
   band_.assign(std::size_t{n_} * w_, 0.0);
   const auto* band = dynamic_cast<const csBandMatrix*>(&m);
   for (Index i = 0; i < n_; ++i) {
-    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) = Read(m, band, i, j);
+    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) = ReadSource(m, band, i, j);
   }
 }
 
@@ -61,7 +56,7 @@ csBandMatrix::csBandMatrix(const ifMatrix& m, const std::vector<bool>& mask, boo
     if (!selected(i)) continue;
     double* row = &band_[std::size_t{selectedBefore[i]} * w_];
     for (Index j = i; j < BandEnd(i, w, n); ++j) {
-      if (selected(j)) *row++ = Read(m, band, i, j);
+      if (selected(j)) *row++ = ReadSource(m, band, i, j);
     }
   }
 }
@@ -124,7 +119,7 @@ void csBandMatrix::Assign(const ifMatrix& m) {
   if (&m == this) return;
   const auto* band = dynamic_cast<const csBandMatrix*>(&m);
   for (Index i = 0; i < n_; ++i) {
-    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) = Read(m, band, i, j);
+    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) = ReadSource(m, band, i, j);
   }
 }
 
@@ -133,7 +128,7 @@ void csBandMatrix::AddMatrix(const ifMatrix& m, double factor) {
   CheckBandOf(m);
   const auto* band = dynamic_cast<const csBandMatrix*>(&m);
   for (Index i = 0; i < n_; ++i) {
-    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) += factor * Read(m, band, i, j);
+    for (Index j = i; j < BandEnd(i, w_, n_); ++j) At(i, j) += factor * ReadSource(m, band, i, j);
   }
 }
 
@@ -190,12 +185,12 @@ void csBandMatrix::MultiplyBandVector(Vector& y, const Vector& x, double factor)
 std::optional<Index> csBandMatrix::FirstZeroRow() const {
   // Row i and column i hold the same elements, so each stored non-zero marks both its row
   // and its column; every element outside the band is zero.
-  std::vector<bool> hasNonZero(n_, false);
+  std::vector<char> hasNonZero(n_, 0);
   for (Index i = 0; i < n_; ++i) {
     for (Index j = i; j < BandEnd(i, w_, n_); ++j) {
       if (!IsZero(At(i, j))) {
-        hasNonZero[i] = true;
-        hasNonZero[j] = true;
+        hasNonZero[i] = 1;
+        hasNonZero[j] = 1;
       }
     }
   }

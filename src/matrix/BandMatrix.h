@@ -57,6 +57,10 @@ class csBandMatrix : public ifMatrix {
     return i <= j ? std::size_t{i} * w_ + (j - i) : std::size_t{j} * w_ + (i - j);
   }
   bool InBand(Index i, Index j) const { return (i <= j ? j - i : i - j) < w_; }
+  // Element (i, j) of a source; a band source is read from its storage without checks.
+  static double ReadSource(const ifMatrix& m, const csBandMatrix* band, Index i, Index j) {
+    return band == nullptr ? m.Get(i, j) : band->InBand(i, j) ? band->At(i, j) : 0.0;
+  }
   Index CheckBandOf(const ifMatrix& m) const;
   bool HasTwoProportionalRows() const;
   bool RowsAreProportional(Index p, Index q) const;

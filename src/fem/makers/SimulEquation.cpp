@@ -93,13 +93,20 @@ void csSimulEquation::Solve(System& system) {
 
   Vector p(system.F.size());
   znMatrix::MultiplyVector(p, system.K, system.U, 1.0);
+  // A solution that is not finite (a stiffness that overflowed) balances nothing: it fails at
+  // its first free entry instead of passing the comparison as a NaN would.
   for (Index i : free) {
     const double imbalance = std::fabs(p[i] - system.F[i]);
-    if (imbalance > balanceTolerance_) throw exUnBalancedLoad{i, imbalance};
+    if (imbalance > balanceTolerance_ || !std::isfinite(imbalance) || !std::isfinite(system.U[i])) {
+      throw exUnBalancedLoad{i, imbalance};
+    }
   }
-  // At a supported entry the nodal force K·U less the applied load is the reaction.
+  // At a supported entry the nodal force K·U less the applied load is the reaction; one that
+  // is not finite is reported like an imbalance at that entry.
   for (Index i = 0; i < p.size(); ++i) {
-    if (system.supported[i]) p[i] += -system.F[i];
+    if (!system.supported[i]) continue;
+    p[i] += -system.F[i];
+    if (!std::isfinite(p[i])) throw exUnBalancedLoad{i, p[i]};
   }
   system.F = std::move(p);
 }
