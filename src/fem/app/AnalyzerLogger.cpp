@@ -10,9 +10,8 @@ void csAnalyzerLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   writer.Pair("EndType", endedNormally_ ? "Succeed" : "Failed", separator, keyWidth);
   writer.Pair("MaxDisp", formats_.Number(lastStep_.MaxDisp, csFormatTables::kFormatForce),
               separator, keyWidth);
-  writer.Pair("MaxRotAngle",
-              formats_.Number(lastStep_.MaxRotAngle, csFormatTables::kFormatAngle), separator,
-              keyWidth);
+  writer.Pair("MaxRotAngle", formats_.Number(lastStep_.MaxRotAngle, csFormatTables::kFormatAngle),
+              separator, keyWidth);
 }
 
 }  // namespace znFEM::znTarvex

@@ -10,8 +10,7 @@ namespace {
 using L = csEdgeLoadFixCaseLogger;
 using F = csFormatTables;
 
-const std::vector<std::string> kSegmentHead1{"EdgeLoad-I", "", "EdgeLoad-M", "",
-                                             "EdgeLoad-J", ""};
+const std::vector<std::string> kSegmentHead1{"EdgeLoad-I", "", "EdgeLoad-M", "", "EdgeLoad-J", ""};
 const std::vector<std::string> kSegmentHead2{"I", "J", "I", "J", "I", "J"};
 
 std::vector<std::string> Joined(std::vector<std::string> front,
@@ -36,9 +35,9 @@ class fnEdgeLoadTableBase : public fnTableBase {
 class fnDirectInputTable : public fnEdgeLoadTableBase {
  public:
   explicit fnDirectInputTable(const F& formats)
-      : fnEdgeLoadTableBase(formats, {F::kWidthID, F::kWidthXYM, F::kWidthForce, F::kWidthForce,
-                                      F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                                      F::kWidthForce}) {
+      : fnEdgeLoadTableBase(
+            formats, {F::kWidthID, F::kWidthXYM, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                      F::kWidthForce, F::kWidthForce, F::kWidthForce}) {
     Head(Joined({"ID", "XYM"}, kSegmentHead1));
     Head(Joined({"", ""}, kSegmentHead2));
   }
@@ -55,10 +54,10 @@ class fnDirectInputTable : public fnEdgeLoadTableBase {
 class fnConcentratedTable : public fnEdgeLoadTableBase {
  public:
   explicit fnConcentratedTable(const F& formats)
-      : fnEdgeLoadTableBase(formats,
-                            {F::kWidthID, F::kWidthFlag, F::kWidthForce, F::kWidthXYM,
-                             F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                             F::kWidthForce, F::kWidthForce, F::kWidthForce}) {
+      : fnEdgeLoadTableBase(
+            formats, {F::kWidthID, F::kWidthFlag, F::kWidthForce, F::kWidthXYM, F::kWidthForce,
+                      F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                      F::kWidthForce, F::kWidthForce}) {
     Head(Joined({"ID", "ECrd", "Position", "XYM", "Load"}, kSegmentHead1));
     Head(Joined({"", "", "", "", ""}, kSegmentHead2));
   }
@@ -79,10 +78,10 @@ class fnConcentratedTable : public fnEdgeLoadTableBase {
 class fnDistributedTable : public fnEdgeLoadTableBase {
  public:
   explicit fnDistributedTable(const F& formats)
-      : fnEdgeLoadTableBase(formats, {F::kWidthID, F::kWidthFlag, F::kWidthForce, F::kWidthForce,
-                                      F::kWidthXYM, F::kWidthForce, F::kWidthForce,
-                                      F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                                      F::kWidthForce, F::kWidthForce, F::kWidthForce}) {
+      : fnEdgeLoadTableBase(
+            formats, {F::kWidthID, F::kWidthFlag, F::kWidthForce, F::kWidthForce, F::kWidthXYM,
+                      F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                      F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce}) {
     Head(Joined({"ID", "ECrd", "Position", "", "XYM", "Load", ""}, kSegmentHead1));
     Head(Joined({"", "", "I", "J", "", "I", "J"}, kSegmentHead2));
   }

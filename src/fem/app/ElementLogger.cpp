@@ -18,17 +18,17 @@ std::vector<double> EndTriple(const Vector& six, int end) {
 }
 
 const std::initializer_list<unsigned> kEndTriple{F::kWidthID, F::kWidthEnd, F::kWidthForce,
-                                                  F::kWidthForce, F::kWidthForce};
+                                                 F::kWidthForce, F::kWidthForce};
 
 class fnPropTable : public fnTableBaseWithProp<ElementProp> {
  public:
   fnPropTable(const F& formats, const std::map<std::string, ElementProp>& props)
-      : fnTableBaseWithProp(formats,
-                            {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthSection,
-                             F::kWidthSection, F::kWidthInertia, F::kWidthSection,
-                             F::kWidthSection, F::kWidthRigid, F::kWidthRigid,
-                             F::kWidthStiffness, F::kWidthStiffness},
-                            props) {
+      : fnTableBaseWithProp(
+            formats,
+            {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthSection, F::kWidthSection,
+             F::kWidthInertia, F::kWidthSection, F::kWidthSection, F::kWidthRigid, F::kWidthRigid,
+             F::kWidthStiffness, F::kWidthStiffness},
+            props) {
     Head({"ID", "NodeID", "", "A", "E", "I", "Poisson", "Kappa", "Lij", "", "Kij", ""});
     Head({"", "I", "J", "", "", "", "", "", "I", "J", "I", "J"});
   }
@@ -161,8 +161,7 @@ void csElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   WriteTable(writer, "EquivalentEdgeLoad", ids_, fnEquivalentEdgeLoad(formats_, *this));
   if (!resultsAvailable_) return;
   WriteTable(writer, "FaceLoad(Each)", ids_, fnFaceLoadEachTable(formats_, *this));
-  WriteTable(writer, "FaceLoad", ids_,
-             fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
+  WriteTable(writer, "FaceLoad", ids_, fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
   WriteTable(writer, "EdgeDisp", ids_, fnFaceLoadTable(formats_, *this, &stResult::EdgeDisp));
 }
 

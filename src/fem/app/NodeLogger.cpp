@@ -30,11 +30,11 @@ class fnCoordinateTable : public fnTableBaseWithProp<NodeProp> {
  public:
   fnCoordinateTable(const F& formats, const std::map<std::string, NodeProp>& props,
                     const Springs& springs)
-      : fnTableBaseWithProp(formats,
-                            {F::kWidthID, F::kWidthCoordinate, F::kWidthCoordinate, F::kWidthFlag,
-                             F::kWidthFlag, F::kWidthFlag, F::kWidthForce, F::kWidthForce,
-                             F::kWidthForce},
-                            props),
+      : fnTableBaseWithProp(
+            formats,
+            {F::kWidthID, F::kWidthCoordinate, F::kWidthCoordinate, F::kWidthFlag, F::kWidthFlag,
+             F::kWidthFlag, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+            props),
         springs_(springs) {
     Head({"ID", "Coord", "", "Support", "", "", "Coef", "", ""});
     Head({"", "X", "Y", "X", "Y", "M", "X", "Y", "M"});
@@ -61,8 +61,9 @@ class fnCoordinateTable : public fnTableBaseWithProp<NodeProp> {
 class fnImposedLoadDispTable : public fnTableBaseWithProp<NodeProp> {
  public:
   fnImposedLoadDispTable(const F& formats, const std::map<std::string, NodeProp>& props)
-      : fnTableBaseWithProp(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                                      F::kWidthForce, F::kWidthForce, F::kWidthForce},
+      : fnTableBaseWithProp(formats,
+                            {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                             F::kWidthForce, F::kWidthForce, F::kWidthForce},
                             props) {
     Head(kLoadDispHead1);
     Head(kLoadDispHead2);

@@ -47,8 +47,8 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   void UpdateRatio(const NodeProp&, double) override {}
   void Force(const NodeProp& prop, const Triple& force) override;
   void Disp(const NodeProp& prop, const Triple& disp) override;
-  void PanelElement(const NodeProp&, const znTraceYield2DRahmen::PanelElementProp&,
-                    std::uint32_t, const Triple&) override {}
+  void PanelElement(const NodeProp&, const znTraceYield2DRahmen::PanelElementProp&, std::uint32_t,
+                    const Triple&) override {}
   void PanelUnloading(const NodeProp&, bool, double) override {}
   void PanelState(const NodeProp&, std::int32_t) override {}
   void KijForPy(const NodeProp&, const std::string&, double) override {}

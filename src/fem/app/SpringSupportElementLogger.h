@@ -13,8 +13,7 @@
 
 namespace znFEM::znTarvex {
 
-class csSpringSupportElementLogger
-    : public znTraceYield2DRahmen::csSpringSupportElement::ifLogger {
+class csSpringSupportElementLogger : public znTraceYield2DRahmen::csSpringSupportElement::ifLogger {
  public:
   using SpringSupportElementProp = znTraceYield2DRahmen::SpringSupportElementProp;
 

@@ -39,8 +39,8 @@ class fnProp2Table : public fnTableBaseWithProp<WallElementProp> {
   fnProp2Table(const F& formats, const std::map<std::string, WallElementProp>& props)
       : fnTableBaseWithProp(formats,
                             {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID,
-                             F::kWidthRigid, F::kWidthRigid, F::kWidthStiffness,
-                             F::kWidthStiffness, F::kWidthStiffness, F::kWidthStiffness},
+                             F::kWidthRigid, F::kWidthRigid, F::kWidthStiffness, F::kWidthStiffness,
+                             F::kWidthStiffness, F::kWidthStiffness},
                             props) {
     Head({"ID", "Node", "", "", "", "La", "", "AlphaY", "", "", ""});
     Head({"", "I-A", "I-B", "J-A", "J-B", "I", "J", "I-A", "I-B", "J-A", "J-B"});
@@ -71,9 +71,8 @@ class fnEdgeLoadDispTable : public fnTableBaseWithLog<WallElementProp, Result> {
  public:
   fnEdgeLoadDispTable(const F& formats, const csWallElementLogger& logger)
       : fnTableBaseWithLog(formats,
-                           {F::kWidthID, F::kWidthEnd, F::kWidthEnd, F::kWidthForce,
-                            F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                            F::kWidthForce},
+                           {F::kWidthID, F::kWidthEnd, F::kWidthEnd, F::kWidthForce, F::kWidthForce,
+                            F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
                            logger.GetProps(), logger.GetResults()) {
     Head({"ID", "IJ", "AB", "Load", "", "", "Disp", "", ""});
     Head({"", "", "", "X", "Y", "M", "X", "Y", "M"});
