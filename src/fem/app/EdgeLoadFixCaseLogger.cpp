@@ -128,6 +128,18 @@ void csEdgeLoadFixCaseLogger::DistributedLoad(const SegmentForces& forces,
   distributed_.push_back({prop, forces});
 }
 
+std::vector<L::ConcentratedProp> csEdgeLoadFixCaseLogger::GetConcentratedRecords() const {
+  std::vector<ConcentratedProp> records;
+  for (const auto& applied : concentrated_) records.push_back(applied.Record);
+  return records;
+}
+
+std::vector<L::DistributedProp> csEdgeLoadFixCaseLogger::GetDistributedRecords() const {
+  std::vector<DistributedProp> records;
+  for (const auto& applied : distributed_) records.push_back(applied.Record);
+  return records;
+}
+
 void csEdgeLoadFixCaseLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   if (directInputs_.empty() && concentrated_.empty() && distributed_.empty()) return;
   writer.Title(1, "EdgeLoadFixCase");

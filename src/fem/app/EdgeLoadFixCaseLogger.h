@@ -38,6 +38,9 @@ class csEdgeLoadFixCaseLogger : public znTraceYield2DRahmen::csEdgeLoadFixCase::
   const std::vector<stApplied<DistributedProp>>& GetDistributedLoads() const {
     return distributed_;
   }
+  // The records alone, in the order they were applied.
+  std::vector<ConcentratedProp> GetConcentratedRecords() const;
+  std::vector<DistributedProp> GetDistributedRecords() const;
 
  private:
   csFormatTables formats_;

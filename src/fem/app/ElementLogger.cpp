@@ -131,6 +131,12 @@ void csElementLogger::Prop(const ElementProp& prop) {
   results_[prop.ID] = stResult{};
 }
 
+std::vector<ElementProp> csElementLogger::GetPropList() const {
+  std::vector<ElementProp> list;
+  for (const std::string& id : ids_) list.push_back(props_.at(id));
+  return list;
+}
+
 void csElementLogger::FixCase(const ElementProp& prop, const Vector& equivalentLoad,
                               const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
                               const PerEnd<double>&, const PerEnd<double>&) {
@@ -152,6 +158,17 @@ void csElementLogger::FaceForce(const ElementProp& prop, const Vector& force,
   for (std::size_t i = 0; i < force.size() && i < fixForce.size(); ++i) {
     result.TotalFaceForce[i] = force[i] + fixForce[i];
   }
+}
+
+void csElementLogger::Stretch(const ElementProp& prop, double, double,
+                              const PerEnd<std::int32_t>& axialState) {
+  results_[prop.ID].AxialState = axialState;
+}
+
+void csElementLogger::SpringRotation(const ElementProp& prop, const PerEnd<double>&,
+                                     const PerEnd<double>&,
+                                     const PerEnd<std::int32_t>& hingeState) {
+  results_[prop.ID].HingeState = hingeState;
 }
 
 void csElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {

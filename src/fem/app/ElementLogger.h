@@ -30,6 +30,9 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
     Vector EdgeDisp = Vector(6, 0.0);
     Vector EquivalentEdgeLoad = Vector(6, 0.0);
     bool HasEquivalentEdgeLoad = false;  // some value of it is not zero
+    // Yield states per end, for the drawing's hinge and yield marks.
+    PerEnd<std::int32_t> AxialState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
+    PerEnd<std::int32_t> HingeState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
   };
 
   void Prop(const ElementProp& prop) override;
@@ -44,9 +47,10 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   void RotationAngleIncrement(const ElementProp&, double) override {}
   void Disp(const ElementProp& prop, const Vector& disp) override;
   void FaceForce(const ElementProp& prop, const Vector& force, const Vector& fixForce) override;
-  void Stretch(const ElementProp&, double, double, const PerEnd<std::int32_t>&) override {}
-  void SpringRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
-                      const PerEnd<std::int32_t>&) override {}
+  void Stretch(const ElementProp& prop, double, double,
+               const PerEnd<std::int32_t>& axialState) override;
+  void SpringRotation(const ElementProp& prop, const PerEnd<double>&, const PerEnd<double>&,
+                      const PerEnd<std::int32_t>& hingeState) override;
   void PanelRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
                      const PerEnd<std::int32_t>&) override {}
   void RotationAngle(const ElementProp&, double) override {}
@@ -76,6 +80,8 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   // The records keep no node pointers: the nodes die with the analysis. The node IDs name
   // the nodes.
   const std::map<std::string, ElementProp>& GetProps() const { return props_; }
+  // The records in input order.
+  std::vector<ElementProp> GetPropList() const;
   const std::map<std::string, stResult>& GetResults() const { return results_; }
   bool IsResultsAvailable() const { return resultsAvailable_; }
 

@@ -4,8 +4,9 @@
 
 namespace znFEM::znTarvex {
 
+// Adding +0.0 turns a negative zero (an axial force −0 of an unloaded member) into zero.
 std::string csFormatTables::Number(double value, unsigned formatIndex) const {
-  return znPrint::FormatNumber(value, Precision(formatIndex), IsFixed(formatIndex));
+  return znPrint::FormatNumber(value + 0.0, Precision(formatIndex), IsFixed(formatIndex));
 }
 
 std::string csFormatTables::Number(double value, unsigned formatIndex, unsigned width) const {

@@ -137,12 +137,22 @@ void csNodeLogger::Prop(const NodeProp& prop) {
   results_[prop.ID] = stResult{};
 }
 
+std::vector<NodeProp> csNodeLogger::GetPropList() const {
+  std::vector<NodeProp> list;
+  for (const std::string& id : ids_) list.push_back(props_.at(id));
+  return list;
+}
+
 void csNodeLogger::Force(const NodeProp& prop, const Triple& force) {
   results_[prop.ID].Force = force;
 }
 
 void csNodeLogger::Disp(const NodeProp& prop, const Triple& disp) {
   results_[prop.ID].Disp = disp;
+}
+
+void csNodeLogger::PanelState(const NodeProp& prop, std::int32_t state) {
+  results_[prop.ID].PanelState = state;
 }
 
 void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNodes,

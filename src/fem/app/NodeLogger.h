@@ -28,6 +28,7 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
     Triple Disp{0.0, 0.0, 0.0};
     Triple SpringSupportForce{0.0, 0.0, 0.0};
     Triple SpringSupportDisp{0.0, 0.0, 0.0};
+    std::int32_t PanelState = znTraceYield2DRahmen::kElastic;  // for the drawing's yield marks
   };
   // The spring support of a node: ground node record, spring coefficients (kx, ky, km).
   struct stSpringSupport {
@@ -50,7 +51,7 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   void PanelElement(const NodeProp&, const znTraceYield2DRahmen::PanelElementProp&, std::uint32_t,
                     const Triple&) override {}
   void PanelUnloading(const NodeProp&, bool, double) override {}
-  void PanelState(const NodeProp&, std::int32_t) override {}
+  void PanelState(const NodeProp& prop, std::int32_t state) override;
   void KijForPy(const NodeProp&, const std::string&, double) override {}
   void NextCase(const NodeProp&) override {}
   void AnalysisStarted() override {}
@@ -69,6 +70,8 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
 
   const std::vector<std::string>& GetIDs() const { return ids_; }
   const std::map<std::string, NodeProp>& GetProps() const { return props_; }
+  // The records in input order.
+  std::vector<NodeProp> GetPropList() const;
   const std::map<std::string, stResult>& GetResults() const { return results_; }
   const std::map<std::string, stSpringSupport>& GetSpringSupports() const { return springs_; }
   bool IsResultsAvailable() const { return resultsAvailable_; }

@@ -122,6 +122,12 @@ void csWallElementLogger::Prop(const WallElementProp& prop) {
   results_[prop.ID] = stResult{};
 }
 
+std::vector<WallElementProp> csWallElementLogger::GetPropList() const {
+  std::vector<WallElementProp> list;
+  for (const std::string& id : ids_) list.push_back(props_.at(id));
+  return list;
+}
+
 void csWallElementLogger::Disp(const WallElementProp& prop, const Vector& disp) {
   results_[prop.ID].CornerDisp = disp;
 }

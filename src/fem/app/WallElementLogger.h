@@ -53,6 +53,8 @@ class csWallElementLogger : public znTraceYield2DRahmen::csWallElement::ifLogger
   const std::vector<std::string>& GetIDs() const { return ids_; }
   // The records keep no node pointers: the nodes die with the analysis.
   const std::map<std::string, WallElementProp>& GetProps() const { return props_; }
+  // The records in input order.
+  std::vector<WallElementProp> GetPropList() const;
   const std::map<std::string, stResult>& GetResults() const { return results_; }
   bool IsResultsAvailable() const { return resultsAvailable_; }
 

@@ -35,6 +35,7 @@ TEST(FormatTables, NumbersWiderThanTheirColumnTurnScientific) {
       {-12.5, F::kFormatForce, 12, "-1.2500e+01"},
       {unset, F::kFormatSection, 10, "----"},
       {-unset, F::kFormatForce, 12, "----"},
+      {-0.0, F::kFormatForce, 12, "0.0000e+00"},
   };
   const csFormatTables formats;
   for (const Case& c : cases) {
