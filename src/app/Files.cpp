@@ -48,9 +48,12 @@ std::string FileMessage(const std::string& what, const std::string& name) {
   return what + "\n" + "FileName : " + name + "\n";
 }
 
+// A directory is no file to read or write: on some systems it opens for reading and then
+// reads as an empty text, which would be reported as a model without blocks.
 template <typename Stream>
 void Open(Stream& stream, const std::string& name) {
-  stream.open(name);
+  std::error_code error;
+  if (!std::filesystem::is_directory(name, error)) stream.open(name);
   if (!stream.is_open()) throw FileMessage("The specified file can't been open.", name);
 }
 

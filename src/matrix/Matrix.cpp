@@ -48,8 +48,11 @@ bool IsNearlyEqual(double a, double b, int digits, double tolerance) {
       magnitude /= 10.0;
       ++k;
     }
-    a = TimesPowerOfTen(a, -k);
-    b = TimesPowerOfTen(b, -k);
+    // Divided, not multiplied by 10^-k: 10^-k is not exact in binary, and a last-digit tie
+    // such as 10.0005 against 10.0006 is decided by that rounding. k ≤ 308 for a finite a.
+    const double scale = std::pow(10.0, k);
+    a /= scale;
+    b /= scale;
   } else {
     while (magnitude < 1.0) {
       magnitude *= 10.0;

@@ -55,9 +55,12 @@ TEST_F(FilesTest, OnlyFilesOpenedBeforeAnUnopenableOneExistAfterwards) {
   EXPECT_TRUE(dir.Exists("o.txt"));
   EXPECT_FALSE(dir.Exists("o.pipe") || dir.Exists("o.dxf"));
 
-  EXPECT_EQ(Setup({"-i", P("missing.txt"), "-c", P("o.csv"), "-d", P("o.dxf")}),
-            "The specified file can't been open.\nFileName : " + P("missing.txt") + "\n");
-  EXPECT_FALSE(dir.Exists("o.csv") || dir.Exists("o.dxf"));
+  // A missing input, and a directory named as the input, cannot be opened for reading.
+  for (const std::string& input : {P("missing.txt"), dir.Path()}) {
+    EXPECT_EQ(Setup({"-i", input, "-c", P("o.csv"), "-d", P("o.dxf")}),
+              "The specified file can't been open.\nFileName : " + input + "\n");
+    EXPECT_FALSE(dir.Exists("o.csv") || dir.Exists("o.dxf"));
+  }
 }
 
 // Naming one file twice would truncate the input before it is read, or let two outputs

@@ -35,6 +35,22 @@ TEST(NumericHelpers, IsNearlyEqualComparesSixSignificantDigits) {
   for (const auto& c : cases) EXPECT_EQ(IsNearlyEqual(c.a, c.b), c.expected) << c.a << " " << c.b;
 }
 
+// Values ≥ 10 are brought into [1, 10) by dividing by 10^k; pairs that differ by exactly one unit
+// of the sixth digit are then decided by the rounding of that division, as the rule prescribes.
+TEST(NumericHelpers, IsNearlyEqualScalesLargeValuesDownByDivision) {
+  struct Case {
+    double a, b;
+    bool expected;
+  };
+  const Case cases[] = {
+      {10.0005, 10.0006, true},
+      {10.0006, 10.0007, false},
+      {10.0012, 10.0013, true},
+      {10.0013, 10.0014, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsNearlyEqual(c.a, c.b), c.expected) << c.a << " " << c.b;
+}
+
 TEST(NumericHelpers, IsNearlyEqualTerminatesOnInfinityAndNaN) {
   struct Case {
     double a, b;

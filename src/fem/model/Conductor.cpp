@@ -316,9 +316,9 @@ void csConductor::SetUpAnalyzer() {
 
 // ---------------------------------------------------------------------------------------
 // Reporting a caught failure. Each family reports through its own operations and returns
-// true when it recognised the failure. The operations that the design's logger keeps silent
-// (panel entries, the infinite ratio, the pre-face checks) are followed by the same failure
-// in words, so that no failure ends the run without one.
+// true when it recognised the failure. The error report has no words of its own for some
+// operations (panel entries, the infinite ratio, the pre-face checks); each of these is
+// followed by the same failure in words, so that no failure ends the run without one.
 
 namespace {
 

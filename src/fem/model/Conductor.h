@@ -108,9 +108,11 @@ class csConductor {
     virtual void PositionOfDistributedLoadAreTheSameOrLeftSideRight(const RecordKey& key,
                                                                     const std::string& elementID,
                                                                     std::uint32_t loadCase) = 0;
-    // Every failure that the operations above do not put into words of their own (the
-    // silent panel, ratio and pre-face reports, a manager's duplicate or unknown ID, a
-    // matrix failure, inconsistent record lists): a text naming the failure and its data.
+    // A text naming a failure and its data. Called right after PanelElementIsnotExist,
+    // PanelElementIsnotConnected, RatioReachedToInfinite, MypIsSetAtNodeThatHasnotPanel,
+    // PreFaceMomentIsOverMyp and PreFaceMomentIsSetAtHinge, whose reports carry no words, and
+    // alone for every failure without an operation of its own: a manager's duplicate or
+    // unknown ID, a matrix failure, limit lists that disagree, any other exception.
     virtual void UnExpectedErrorHasBeenThrown(const std::string& message) = 0;
   };
 

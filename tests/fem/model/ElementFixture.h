@@ -74,9 +74,10 @@ class ElementRecorder : public csElement::ifLogger {
  public:
   void Prop(const ElementProp&) override {}
   void FixCase(const ElementProp&, const Vector&, const znFEM::znMatrixMaker::csEquivalentEdgeLoad&,
-               const Vector& face, double, const PerEnd<double>& spring,
+               const Vector& face, double stretch, const PerEnd<double>& spring,
                const PerEnd<double>& panel) override {
     fixFaceForceIncrement = face;
+    fixStretchIncrement = stretch;
     fixSpringRotationIncrement = spring;
     fixPanelRotationIncrement = panel;
   }
@@ -116,6 +117,7 @@ class ElementRecorder : public csElement::ifLogger {
   void StepEnded(std::uint32_t) override {}
 
   Vector fixFaceForceIncrement;
+  double fixStretchIncrement = 0.0;
   PerEnd<double> fixSpringRotationIncrement{};
   PerEnd<double> fixPanelRotationIncrement{};
   PerEnd<double> springRotationIncrement{};

@@ -27,6 +27,13 @@ class YieldTest : public ::testing::Test {
     element_->SetDispIncrement(d);
     return element_->GetNextRatio();
   }
+  // The same with the fixed-end state of the current case's edge loads.
+  PerEnd<double> LoadedStep(const Vector& d) {
+    element_->PrepareStiffness();
+    element_->PrepareFixCase();
+    element_->SetDispIncrement(d);
+    return element_->GetNextRatio();
+  }
 
   Frame frame_;
   ifNode* a_ = frame_.AddNode("A", 0.0, 0.0);
@@ -197,6 +204,56 @@ TEST_F(YieldTest, AxialMechanismUnderAnAxialEdgeLoadFails) {
     log_.axialFailed = false;
     EXPECT_EQ(element_->IsFailed(), axialLoad);
     EXPECT_EQ(log_.axialFailed, axialLoad);
+  }
+}
+
+// Fixed-end forces of an axial point load p (member x) at mid-span: each face takes -p/2.
+FixCaseLoad MidSpanAxialLoad(double p) {
+  FixCaseLoad load{};
+  load[6] = -p / 2;  // middle start (face I), axial
+  load[9] = -p / 2;  // middle end (face J), axial
+  return load;
+}
+
+// An axial load P at mid-span between held nodes compresses the half towards which it pushes.
+// Once that end has yielded in compression it slides, and the whole load goes to the other
+// face: the released half carries nothing, so the member shortens by (P/2)·L/EA = 0.02. The
+// load pushing on keeps the end yielded; the load reversed (the next case) unloads it at once.
+TEST_F(YieldTest, AxialEdgeLoadKeepsItsEndYieldedUntilTheLoadTurns) {
+  struct Case {
+    int end;             // the end with a finite axial capacity
+    double p;            // load in member x: negative pushes towards I
+    std::int32_t state;  // compression is N > 0 at I (upper), N < 0 at J (lower)
+  };
+  const Vector held(6, 0.0);
+  for (const Case& c : {Case{0, -40.0, kYieldedUpper}, Case{1, 40.0, kYieldedLower}}) {
+    SCOPED_TRACE(c.end);
+    ElementProp prop = Prop();
+    prop.Ny[c.end] = {10.0, -10.0};
+    prop.FixCases = {MidSpanAxialLoad(c.p), MidSpanAxialLoad(-c.p)};
+    Make(prop);
+    const int other = 1 - c.end;
+    const PerEnd<double> first = LoadedStep(held);
+    EXPECT_NEAR(first[c.end], 0.5, kTol);  // |N| rises by P/2 = 20 per unit up to 10
+    EXPECT_EQ(first[other], kInfinite);
+    element_->Update(first[c.end]);
+    ASSERT_EQ(element_->GetAxialState()[c.end], c.state);
+
+    const PerEnd<double> on = LoadedStep(held);
+    EXPECT_NEAR(log_.fixFaceForceIncrement[3 * c.end], 0.0, kTol);
+    EXPECT_NEAR(log_.fixFaceForceIncrement[3 * other], -c.p, kTol);
+    EXPECT_NEAR(log_.fixStretchIncrement, -(std::fabs(c.p) / 2) * kL / kEA, kTol);
+    EXPECT_FALSE(log_.axialUnloading);
+    EXPECT_EQ(on[c.end], kInfinite);
+    element_->Update(0.5);
+    EXPECT_EQ(element_->GetAxialState()[c.end], c.state);
+
+    element_->NextCase();
+    const PerEnd<double> back = LoadedStep(held);
+    EXPECT_NEAR(log_.fixStretchIncrement, (std::fabs(c.p) / 2) * kL / kEA, kTol);
+    EXPECT_TRUE(log_.axialUnloading);
+    EXPECT_EQ(back[c.end], 0.0);
+    EXPECT_EQ(element_->GetAxialState()[c.end], kElastic);
   }
 }
 
