@@ -1,105 +1,59 @@
-// Reads back a DXF file written by csDxf: its layer names and its LINE, TEXT and CIRCLE
-// entities with the groups the structure drawing tests look at.
+// Reads back a DXF file written by csDxf: its layer names and its entities with their groups.
 #pragma once
 
+#include <map>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace dxftest {
 
-struct Line {
-  std::string layer;
-  int colour;
-  double x1, y1, x2, y2;
-};
-struct Text {
-  std::string layer;
-  int colour;
-  std::string text;
-  double x, y, height, rotation;
-  int horizontal, vertical;  // justification codes 72 and 73
-};
-struct Circle {
-  std::string layer;
-  double x, y, radius;
+struct Entity {
+  std::string kind;
+  std::map<int, std::string> groups;  // the first value of each group code
+
+  std::string Str(int code) const {
+    const auto found = groups.find(code);
+    return found == groups.end() ? "" : found->second;
+  }
+  double Num(int code) const { return std::stod(Str(code)); }
 };
 
 struct Drawing {
   std::vector<std::string> layers;
-  std::vector<Line> lines;
-  std::vector<Text> texts;
-  std::vector<Circle> circles;
+  std::vector<Entity> entities;
   bool complete = false;  // ends with EOF
 
-  std::vector<Line> LinesOn(const std::string& layer) const {
-    std::vector<Line> found;
-    for (const Line& l : lines)
-      if (l.layer == layer) found.push_back(l);
+  std::vector<Entity> Of(const std::string& kind, const std::string& layer) const {
+    std::vector<Entity> found;
+    for (const Entity& e : entities)
+      if (e.kind == kind && e.Str(8) == layer) found.push_back(e);
     return found;
   }
-  std::vector<Text> TextsOn(const std::string& layer) const {
-    std::vector<Text> found;
-    for (const Text& t : texts)
-      if (t.layer == layer) found.push_back(t);
-    return found;
-  }
-  std::vector<Circle> CirclesOn(const std::string& layer) const {
-    std::vector<Circle> found;
-    for (const Circle& c : circles)
-      if (c.layer == layer) found.push_back(c);
-    return found;
-  }
+  std::vector<Entity> LinesOn(const std::string& layer) const { return Of("LINE", layer); }
+  std::vector<Entity> TextsOn(const std::string& layer) const { return Of("TEXT", layer); }
+  std::vector<Entity> CirclesOn(const std::string& layer) const { return Of("CIRCLE", layer); }
 };
 
 inline Drawing Parse(const std::string& file) {
   std::istringstream is(file);
-  std::vector<std::pair<int, std::string>> groups;
-  std::string code, value;
-  while (std::getline(is, code) && std::getline(is, value))
-    groups.emplace_back(std::stoi(code), value);
   Drawing d;
-  d.complete = !groups.empty() && groups.back() == std::make_pair(0, std::string("EOF"));
-  std::string kind;
-  for (std::size_t i = 0; i < groups.size(); ++i) {
-    const auto& [c, v] = groups[i];
-    if (c == 0) {
-      kind = v;
-      if (kind == "LINE") d.lines.push_back({});
-      if (kind == "TEXT") d.texts.push_back({});
-      if (kind == "CIRCLE") d.circles.push_back({});
+  std::string code, value, section;
+  Entity current;
+  const auto close = [&] {
+    if (section == "ENTITIES" && !current.kind.empty()) d.entities.push_back(current);
+    if (current.kind == "LAYER") d.layers.push_back(current.Str(2));
+  };
+  while (std::getline(is, code) && std::getline(is, value)) {
+    const int c = std::stoi(code);
+    if (c != 0) {
+      current.groups.emplace(c, value);
+      if (c == 2 && current.kind == "SECTION") section = value;
       continue;
     }
-    if (kind == "LAYER" && c == 2) d.layers.push_back(v);
-    if (kind == "LINE") {
-      Line& l = d.lines.back();
-      if (c == 8) l.layer = v;
-      if (c == 62) l.colour = std::stoi(v);
-      if (c == 10) l.x1 = std::stod(v);
-      if (c == 20) l.y1 = std::stod(v);
-      if (c == 11) l.x2 = std::stod(v);
-      if (c == 21) l.y2 = std::stod(v);
-    }
-    if (kind == "TEXT") {
-      Text& t = d.texts.back();
-      if (c == 8) t.layer = v;
-      if (c == 62) t.colour = std::stoi(v);
-      if (c == 1) t.text = v;
-      if (c == 10) t.x = std::stod(v);
-      if (c == 20) t.y = std::stod(v);
-      if (c == 40) t.height = std::stod(v);
-      if (c == 50) t.rotation = std::stod(v);
-      if (c == 72) t.horizontal = std::stoi(v);
-      if (c == 73) t.vertical = std::stoi(v);
-    }
-    if (kind == "CIRCLE") {
-      Circle& ci = d.circles.back();
-      if (c == 8) ci.layer = v;
-      if (c == 10) ci.x = std::stod(v);
-      if (c == 20) ci.y = std::stod(v);
-      if (c == 40) ci.radius = std::stod(v);
-    }
+    close();
+    current = Entity{value, {}};
+    d.complete = value == "EOF";
   }
   return d;
 }

@@ -9,12 +9,12 @@
 #include <string>
 #include <utility>
 
+#include "draw/FrameRecords.h"
 #include "draw/StructureDrawing.h"
 
 namespace {
 
-using namespace znDraw;
-using namespace znFEM::znTraceYield2DRahmen;
+using namespace drawtest;
 
 const char* const kPython = "/usr/bin/python3";
 
@@ -48,61 +48,18 @@ print('\n'.join(problems) if problems else 'OK')
 sys.exit(1 if problems else 0)
 )";
 
-NodeProp Node(const std::string& id, double x, double y) {
-  NodeProp node;
-  node.ID = id;
-  node.Coordinate = {x, y};
-  return node;
-}
-
-ElementProp Member(const std::string& id, const std::string& i, const std::string& j) {
-  ElementProp member;
-  member.ID = id;
-  member.NodeID = {i, j};
-  return member;
-}
-
-// Two bays, the second filled by a wall; a pinned beam end and loads on the first beam.
-StructureRecords Frame() {
-  StructureRecords r;
-  r.Nodes = {Node("N1", 0, 0),    Node("N2", 0, 3000), Node("N3", 4000, 3000),
-             Node("N4", 4000, 0), Node("N5", 8000, 0), Node("N6", 8000, 3000)};
-  r.Elements = {Member("C1", "N1", "N2"), Member("B1", "N2", "N3"), Member("C2", "N4", "N3"),
-                Member("B2", "N3", "N6"), Member("C3", "N5", "N6")};
-  r.Elements[1].IsRotarySpring = {true, false};
-  r.Elements[1].Kij = {0.0, kInfinite};
-  EdgeLoadConcentratedProp point;
-  point.ID = "B1";
-  point.Pos = 2000.0;
-  point.Load = {0.0, -10000.0, 0.0};
-  r.ConcentratedLoads = {point};
-  WallElementProp wall;
-  wall.ID = "W1";
-  wall.NodeID = {{"N4", "N3"}, {"N5", "N6"}};
-  wall.IsLaGiven = {false, false};
-  r.WallElements = {wall};
-  return r;
-}
-
 TEST(StructureDrawingReader, SmallFrameDrawingPassesTheAuditOfADxfReader) {
   const auto [importStatus, importOutput] = RunCommand(std::string(kPython) + " -c 'import ezdxf'");
   ASSERT_EQ(importStatus, 0) << "python3-ezdxf is not available to " << kPython
                              << ", so the drawing cannot be checked by a DXF reader; install it "
                                 "with 'apt-get install python3-ezdxf'.\n"
                              << importOutput;
-  StructureState state;
-  state.Elements["C1"].FaceForceI = {-5000.0, 1000.0, -1.0e6};
-  state.Elements["B1"].FaceForceI = {1000.0, 5000.0, 0.0};
-  state.WallElements["W1"].EdgeForce = {{0.0, 2000.0, 3.0e6}, {0.0, -2000.0, 5.0e6}};
   const std::string dir = ::testing::TempDir();
   const std::string dxfPath = dir + "frame2d_structure_drawing_test.dxf";
   const std::string scriptPath = dir + "frame2d_structure_drawing_test.py";
   {
-    std::ofstream file(dxfPath, std::ios::binary);
-    csDxf dxf(file);
-    WriteStructureDrawing(dxf, DxfProp{}, Frame(), {state});
-    std::ofstream script(scriptPath);
-    script << kCheckScript;
+    std::ofstream(dxfPath, std::ios::binary) << Write(Portal(), {PortalState()});
+    std::ofstream(scriptPath) << kCheckScript;
   }
   const auto [status, output] = RunCommand(std::string(kPython) + " " + scriptPath + " " + dxfPath);
   EXPECT_EQ(status, 0) << output;

@@ -49,7 +49,7 @@ double csReaders::GetBalanceZero() const {
   return balanceZero_;
 }
 
-const DxfProp& csReaders::GetDxfProp() const {
+const znDraw::DxfProp& csReaders::GetDxfProp() const {
   return dxfProp_;
 }
 
@@ -117,7 +117,7 @@ void csReaders::ReadDxfProp(W& wrapper) {
   const W::Block block = wrapper.ReadBlock();
   if (block.empty()) return;
   const W::InputLine& line = block.front();
-  DxfProp& d = dxfProp_;
+  znDraw::DxfProp& d = dxfProp_;
   d.height_str = W::GetReal(line, "height_str", d.height_str);
   d.rad_hinge = W::GetReal(line, "rad_hinge", d.rad_hinge);
   d.margin_ratio_x = W::GetReal(line, "margin_ratio_x", 0.5);

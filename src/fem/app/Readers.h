@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "draw/DxfProp.h"
 #include "fem/app/CheckID.h"
-#include "fem/app/DxfProp.h"
 #include "fem/app/EdgeLoadFixCaseReader.h"
 #include "fem/app/ElementReader.h"
 #include "fem/app/ElementStressReader.h"
@@ -33,7 +33,7 @@ class csReaders {
   // Checks the block headers of the whole file, then reads MainProp and DxfProp.
   void Read(csInputDataReaderWrapper& wrapper);
   double GetBalanceZero() const;
-  const DxfProp& GetDxfProp() const;
+  const znDraw::DxfProp& GetDxfProp() const;
 
   // Each appends the records of its block (or blocks) to the lists given.
   void ReadNodes(csInputDataReaderWrapper& wrapper,
@@ -70,7 +70,7 @@ class csReaders {
   csEdgeLoadFixCaseReader edgeLoadFixCaseReader_;
   csElementStressReader elementStressReader_;
   double balanceZero_ = 1.0;
-  DxfProp dxfProp_;
+  znDraw::DxfProp dxfProp_;
 };
 
 }  // namespace znFEM::znTarvex

@@ -1,4 +1,4 @@
-// Member forces along a span and their extremes. See docs, "Member forces along a span".
+// Member forces along a span and their extremes. docs/theory.md "Member forces along a span".
 #include "fem/model/ElementStress.h"
 
 #include <algorithm>
@@ -147,7 +147,10 @@ std::vector<StressPair> csElementStress::GetStressAtPositions(
 }
 
 StressExtremes csElementStress::GetExtremes(const Triple& faceForceI) const {
-  const csElementStressProfile profile = MakeProfile(faceForceI);
+  return GetExtremes(MakeProfile(faceForceI));
+}
+
+StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profile) const {
   StressExtremes result;
   for (double x : EvaluationPoints(profile)) result.Points.push_back({x, profile.At(x)});
   csExtremeSearch search(profile, divisionCount_, SearchLength());

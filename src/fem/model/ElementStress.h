@@ -76,6 +76,8 @@ class csElementStress : public ifElementStress {
   double GetLength() const { return length_; }
   // The forces along the whole member for the given I-face force.
   csElementStressProfile MakeProfile(const Triple& faceForceI) const;
+  // GetExtremes on a profile made by MakeProfile.
+  StressExtremes GetExtremes(const csElementStressProfile& profile) const;
 
  private:
   std::vector<double> EvaluationPoints(const csElementStressProfile& profile) const;

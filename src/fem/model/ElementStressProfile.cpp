@@ -1,4 +1,4 @@
-// Member forces along a span. See docs, "Member forces along a span".
+// Member forces along a span. docs/theory.md "Member forces along a span".
 #include "fem/model/ElementStressProfile.h"
 
 #include <algorithm>

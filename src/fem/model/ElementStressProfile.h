@@ -12,7 +12,8 @@
 namespace znFEM::znTraceYield2DRahmen {
 
 // Member forces at one point: [0] just on the I side of it, [1] just on the J side. Each triple
-// is (axial force, positive in tension; shear; moment). See docs, "Member forces along a span".
+// is (axial force, positive in tension; shear; moment); signs as in docs/theory.md
+// "Member forces along a span".
 using StressPair = std::array<Triple, 2>;
 
 class csElementStressProfile {

@@ -57,7 +57,7 @@ struct stInput {
   bool failed = false;
   std::string report;  // what the text report shows; empty when nothing was reported
   double balanceZero = 0.0;
-  znFEM::znTarvex::DxfProp dxf;
+  znDraw::DxfProp dxf;
   std::vector<model::ElementStressProp> stresses;
   std::vector<model::NodeProp> nodes;
   std::vector<model::ElementProp> elements;

@@ -84,53 +84,40 @@ TEST(ElementStress, MidSpanPointLoadGivesQuarterSpanMomentAndAShearJump) {
   EXPECT_EQ(extremes.Points.size(), 3u);  // the two faces and the load point
 }
 
-// The same member in millimetres and in metres: results scale with the unit.
-struct UnitCase {
-  const char* name;
-  double L;
-  double q;
-};
-const UnitCase kUnits[] = {{"mm", 6000.0, 10.0}, {"m", 6.0, 10000.0}};
-
-TEST(ElementStress, UniformLoadGivesParabolaWithItsPeakFoundAtMidSpan) {
-  for (const UnitCase& u : kUnits) {
-    SCOPED_TRACE(u.name);
-    ElementStressProp prop = Member(u.L, 0.0);
-    prop.DistributedLoads = {LineLoad(0.0, 0.0, {0.0, -u.q}, {0.0, -u.q}, true)};  // posj 0: to J
+// Simply supported spans under a uniform and a triangular load (zero at I), in millimetres and
+// in metres: closed-form moments, and the peak found by the search to L/1000 in either unit.
+TEST(ElementStress, DistributedLoadsGiveClosedFormMomentsAndPeaksInAnyUnit) {
+  struct Case {
+    const char* name;
+    double L, q;
+    bool triangular;
+  };
+  for (const Case& c :
+       {Case{"uniform mm", 6000.0, 10.0, false}, Case{"uniform m", 6.0, 1e4, false},
+        Case{"triangle mm", 6000.0, 10.0, true}, Case{"triangle m", 6.0, 1e4, true}}) {
+    SCOPED_TRACE(c.name);
+    const double L = c.L;
+    const double q = c.q;
+    ElementStressProp prop = Member(L, 0.0);
+    prop.DistributedLoads = {LineLoad(0.0, 0.0, {0.0, c.triangular ? 0.0 : -q}, {0.0, -q}, true)};
     const csElementStress stress = Calculator(prop);
-    const Triple support{0.0, u.q * u.L / 2, 0.0};
-    const double peak = u.q * u.L * u.L / 8;
+    // Uniform: M = q·x·(L − x)/2, peak q·L²/8 at L/2. Triangle: M = q·L·x/6 − q·x³/(6L), zero
+    // shear and peak q·L²/(9√3) at L/√3.
+    const double shearI = c.triangular ? q * L / 6 : q * L / 2;
+    const auto moment = [&](double x) {
+      return c.triangular ? q * L * x / 6 - q * x * x * x / (6 * L) : q * x * (L - x) / 2;
+    };
+    const double peakAt = c.triangular ? L / std::sqrt(3.0) : L / 2;
+    const Triple support{0.0, shearI, 0.0};
 
-    const auto at = stress.GetStressAtPositions(support, {u.L / 4, u.L});
-    ExpectClose(at[0][kISide][kM], 3 * u.q * u.L * u.L / 32, peak);
-    ExpectClose(at[0][kISide][kQ], u.q * u.L / 4, u.q * u.L);
-    ExpectClose(at[1][kISide][kM], 0.0, peak);
+    const auto at = stress.GetStressAtPositions(support, {L / 4, L});
+    ExpectClose(at[0][kISide][kM], moment(L / 4), q * L * L);
+    ExpectClose(at[1][kISide][kM], 0.0, q * L * L);
+    ExpectClose(at[1][kISide][kQ], shearI - (c.triangular ? q * L / 2 : q * L), q * L);
 
     const StressExtreme maxM = stress.GetExtremes(support).Extremes[kMaxM];
-    ExpectClose(maxM.Value, peak, peak);
-    EXPECT_NEAR(maxM.Position, u.L / 2, u.L / 1000);
-  }
-}
-
-TEST(ElementStress, LinearlyVaryingLoadPeaksWhereTheShearVanishes) {
-  for (const UnitCase& u : kUnits) {
-    SCOPED_TRACE(u.name);
-    ElementStressProp prop = Member(u.L, 0.0);
-    prop.DistributedLoads = {LineLoad(0.0, u.L, {0.0, 0.0}, {0.0, -u.q}, true)};
-    const csElementStress stress = Calculator(prop);
-    const Triple support{0.0, u.q * u.L / 6, 0.0};  // a triangle load: a third at I
-    // M(x) = q·L·x/6 − q·x³/(6L), zero shear at L/√3.
-    const double peak = u.q * u.L * u.L / (9 * std::sqrt(3.0));
-
-    const auto at = stress.GetStressAtPositions(support, {u.L / 2, u.L});
-    ExpectClose(at[0][kISide][kM], u.q * u.L * u.L * (1.0 / 12 - 1.0 / 48), peak);
-    ExpectClose(at[1][kISide][kQ], -u.q * u.L / 3, u.q * u.L);
-    ExpectClose(at[1][kISide][kM], 0.0, peak);
-
-    const StressExtreme maxM = stress.GetExtremes(support).Extremes[kMaxM];
-    // The search stops at L/1000: the position is found to that, the flat peak much closer.
-    EXPECT_NEAR(maxM.Position, u.L / std::sqrt(3.0), u.L / 1000);
-    EXPECT_NEAR(maxM.Value, peak, 1e-6 * peak);
+    EXPECT_NEAR(maxM.Position, peakAt, L / 1000);
+    EXPECT_NEAR(maxM.Value, moment(peakAt), 1e-6 * moment(peakAt));  // flat at its peak
   }
 }
 
@@ -305,15 +292,17 @@ TEST(ElementStress, ExtremesAtTheFacesAreFoundForShortAndLongMembers) {
   }
 }
 
+// Requested positions in the rigid zones (50, 980) are not evaluation points.
 TEST(ElementStress, EvaluationPointsAreTheFacesLoadPointsAndRequestedPositionsBetween) {
   ElementStressProp prop = Member(1000.0, 0.0, 100.0, 50.0);
-  prop.Positions = {50.0, 300.0, 950.0, 980.0};  // 50 and 980 lie in the rigid zones
+  prop.Positions = {50.0, 300.0, 950.0, 980.0};
   prop.ConcentratedLoads = {PointLoad(60.0, 0.0, -1.0, 0.0, true),
                             PointLoad(700.0, 0.0, -1.0, 0.0, true)};
   prop.DistributedLoads = {LineLoad(200.0, 400.0, {0.0, -1.0}, {0.0, -1.0}, true)};
-  const StressExtremes extremes = Calculator(prop).GetExtremes({0.0, 0.0, 0.0});
   std::vector<double> positions;
-  for (const StressPoint& p : extremes.Points) positions.push_back(p.Position);
+  for (const StressPoint& p : Calculator(prop).GetExtremes({0.0, 0.0, 0.0}).Points) {
+    positions.push_back(p.Position);
+  }
   EXPECT_EQ(positions, (std::vector<double>{100.0, 200.0, 300.0, 400.0, 700.0, 950.0}));
 }
 
