@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "draw/DxfProp.h"
 #include "fem/app/ErrorMessage.h"
 #include "fem/app/InputDataReaderWrapper.h"
 #include "fem/app/Loggers.h"
@@ -73,7 +74,7 @@ void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, std::string& 
   readers.Read(wrapper);
   std::vector<model::ElementStressProp> elementStresses;
   readers.ReadElementStresses(wrapper, elementStresses);
-  const tarvex::DxfProp dxfProp = readers.GetDxfProp();
+  const znDraw::DxfProp dxfProp = readers.GetDxfProp();
   const double balanceZero = readers.GetBalanceZero();
   stModelRecords records;
   ReadModelBlocks(readers, wrapper, records);

@@ -57,22 +57,6 @@ csLoggers::~csLoggers() {
   }
 }
 
-void csLoggers::SetDxfProp(const DxfProp& prop) {
-  znDraw::DxfProp drawing;
-  drawing.height_str = prop.height_str;
-  drawing.rad_hinge = prop.rad_hinge;
-  drawing.margin_ratio_x = prop.margin_ratio_x;
-  drawing.margin_ratio_y = prop.margin_ratio_y;
-  drawing.distsep = prop.distsep;
-  drawing.axial_ratio = prop.axial_ratio;
-  drawing.shear_ratio = prop.shear_ratio;
-  drawing.moment_ratio = prop.moment_ratio;
-  drawing.value_ofs = prop.value_ofs;
-  drawing.welem_ofs = prop.welem_ofs;
-  drawing.row_n = prop.row_n;
-  dxfProp_ = drawing;
-}
-
 void csLoggers::SetElementStresses(
     const std::vector<znTraceYield2DRahmen::ElementStressProp>& definitions) {
   elementStress_.SetDefinitions(definitions);

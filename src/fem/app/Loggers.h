@@ -12,7 +12,6 @@
 #include "draw/DxfProp.h"
 #include "fem/app/AnalyzerLogger.h"
 #include "fem/app/ConductorLogger.h"
-#include "fem/app/DxfProp.h"
 #include "fem/app/EdgeLoadFixCaseLogger.h"
 #include "fem/app/ElementLogger.h"
 #include "fem/app/ElementStressLogger.h"
@@ -44,8 +43,6 @@ class csLoggers {
   // The ElementStress block: one definition (member ID and positions) per statement.
   void SetElementStresses(const std::vector<znTraceYield2DRahmen::ElementStressProp>& definitions);
   void SetDxfProp(const znDraw::DxfProp& prop) { dxfProp_ = prop; }
-  // The DxfProp block as the readers give it.
-  void SetDxfProp(const DxfProp& prop);
   // Receives the text of a failure met while writing; it must outlive the loggers.
   void SetFailureSink(std::string& text) { failureSink_ = &text; }
 
