@@ -140,12 +140,4 @@ TEST(WallElementLogger, EchoAndOneResultRowPerCornerAndPerEdge) {
                  "0.0000e+00"}));
 }
 
-TEST(WallElementLogger, NoWallsNoSection) {
-  csWallElementLogger walls;
-  walls.SetResultsAvailable(true);
-  csRecordingWriter writer;
-  walls.Write(writer);
-  EXPECT_TRUE(writer.outline.empty());
-}
-
 }  // namespace

@@ -117,12 +117,4 @@ TEST_F(NodeLoggerTest, SpringSupportsAreReportedUnderTheirNodes) {
             (std::vector<Row>{{"N3", "0.0000e+00", "-5.0000e+00", "0.0000e+00"}}));
 }
 
-TEST(NodeLogger, NoNodesNoSection) {
-  csNodeLogger nodes;
-  nodes.SetResultsAvailable(true);
-  csRecordingWriter writer;
-  nodes.Write(writer);
-  EXPECT_TRUE(writer.outline.empty());
-}
-
 }  // namespace
