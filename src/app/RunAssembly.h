@@ -1,6 +1,5 @@
-// Phase B of the driver, the run proper: builds the objects of the run on the driver's files
-// and writer chain, reads the input, runs the analysis and destroys the objects again, which
-// writes the report and the drawing.
+// Phase B of the driver, the run proper: builds the objects of the run, reads the input, runs
+// the analysis and destroys the objects again, which writes the report and the drawing.
 #pragma once
 
 #include "app/Files.h"

@@ -1,6 +1,5 @@
-// The conductor's logger: puts every model and analysis failure that the conductor catches
-// into words through the error-message reporter. The failures the conductor also describes
-// as an unexpected error are reported only once, in those words.
+// The conductor's logger: puts each model and analysis failure the conductor catches into words
+// through the error-message reporter (those it also words as unexpected errors, only once).
 #pragma once
 
 #include <cstdint>

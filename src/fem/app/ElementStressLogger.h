@@ -1,6 +1,5 @@
-// The element stress collector: keeps the positions asked for by the ElementStress block and,
-// after an analysis, writes the report's ElementStress section — the member forces at those
-// positions and their extremes along each member.
+// The element stress collector: keeps the ElementStress block's positions and writes the member
+// forces there, with their extremes along each member, as the report's ElementStress section.
 #pragma once
 
 #include <string>

@@ -1,6 +1,5 @@
-// A drawing filter that passes everything on except what is drawn on the result layers (force
-// diagrams, values, yield marks), so that a run without results is drawn as geometry only:
-// identifiers, members, rigid zones, hinges and walls.
+// A drawing filter that drops what is drawn on the result layers (diagrams, values, yield marks),
+// so that a run without results is drawn as its geometry alone.
 #pragma once
 
 #include <cstdint>

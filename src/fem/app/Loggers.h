@@ -1,6 +1,5 @@
-// The loggers of one run: the nine loggers the conductor hands to the model and the analysis,
-// the element stress collector, the drawing settings and the DXF writer. Destroying them
-// writes the report through the writer chain and draws the structure into the DXF file.
+// The loggers of one run, with the element stress collector, the drawing settings and the DXF
+// writer; destroying them writes the report through the writer chain and draws the structure.
 #pragma once
 
 #include <memory>

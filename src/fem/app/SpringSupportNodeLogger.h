@@ -1,6 +1,5 @@
-// Collects the ground nodes of the spring supports and their results (the force the ground
-// gives through the springs and the ground displacement); the node logger reports them under
-// the supported nodes.
+// Collects the ground nodes of the spring supports with their force and displacement; the node
+// logger reports them under the supported nodes.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,5 @@
-// The common part of the report's table functors: the table being built with its column
-// widths and head rows, and the cell helpers that format numbers to fit their columns. Each
-// logger derives one functor per table from these and applies it to its IDs in input order.
+// The common part of the report's table functors: the table being built, its widths and head
+// rows, and cells whose numbers fit their columns; each logger derives one functor per table.
 #pragma once
 
 #include <cstddef>
