@@ -81,16 +81,6 @@ TEST(InputDataReaderWrapper, KindsBreakingTheirRuleAreReportedByRule) {
   }
 }
 
-TEST(InputDataReaderWrapper, ValuesOfEachKindAreConverted) {
-  EXPECT_EQ(ReadOneKey(W::kInteger, "k=3e2").block.at(0).Value.at("k").Int, 300);
-  EXPECT_EQ(ReadOneKey(W::kReal, "k=+.5").block.at(0).Value.at("k").Dbl, 0.5);
-  EXPECT_FALSE(ReadOneKey(W::kBool, "k=F").block.at(0).Value.at("k").Bool);
-  EXPECT_EQ(ReadOneKey(W::kText, "k=a/b").block.at(0).Value.at("k").Str, "a/b");
-  const W::InputValue flag = ReadOneKey(W::kNoValue, "k").block.at(0).Value.at("k");
-  EXPECT_TRUE(flag.Bool);
-  EXPECT_EQ(flag.THLR, model::kTHLR_Undef);
-}
-
 TEST(InputDataReaderWrapper, SideLettersGiveTheirSideCodes) {
   const struct {
     const char* letter;

@@ -57,10 +57,7 @@ void Check(const std::vector<stCase>& cases) {
 TEST(ReaderErrors, StatementErrorsNameTheLineAndKey) {
   Check({
       After("unknown key", "&&Node;\nid=N3 x=0 y=0 z=1;\n", "UnExpectedKey", LineKey(8, "z")),
-      After("unknown key before missing key", "&&Node;\nid=N3 x=0 z=1;\n", "UnExpectedKey",
-            LineKey(8, "z")),
       After("missing key", "&&Node;\nid=N3 x=0;\n", "NecessaryKeyHasnotBeenSet", LineKey(8, "y")),
-      After("empty statement", "&&Node;\n;\n", "NecessaryKeyHasnotBeenSet", LineKey(8, "id")),
       After("key without value", "&&Node;\nid=N3 x= y=0;\n", "RequiredValueHasnotBeenSet",
             LineKey(8, "x")),
       After("key twice", "&&Node;\nid=N3 x=0 x=1 y=0;\n", "SpecifiedKeyIsDuplicated",
@@ -99,8 +96,6 @@ TEST(ReaderErrors, LineIsThatOfTheStatementsFirstCharacter) {
   Check({
       After("after a comment's line breaks", "&&Node;\n/* c\n */ id=N3 x=0 y=0 z=1;\n",
             "UnExpectedKey", LineKey(9, "z")),
-      After("statement over lines", "&&Node;\n\n  id=N3\n x=0 y=0 z=1;\n", "UnExpectedKey",
-            LineKey(9, "z")),
       After("comment holding ';' and a header", "&&Node;\n// ; &&Loads;\nid=N3 x=0 y=0 z=1;\n",
             "UnExpectedKey", LineKey(9, "z")),
   });
