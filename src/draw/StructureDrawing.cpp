@@ -180,7 +180,7 @@ class csDrawBase {
     const bool positive = v.Value >= 0.0;
     const double y = v.Value * ratio + (positive ? prop_.value_ofs : -prop_.value_ofs);
     double rotation = std::remainder(axes.AngleDegrees() + 90.0, 360.0);
-    bool readable = rotation > -90.0 && rotation <= 90.0;
+    const bool readable = rotation > -90.0 && rotation <= 90.0;
     if (!readable) rotation = std::remainder(rotation - 180.0, 360.0);
     const int align = positive == readable ? kTopLeft : kBottomRight;
     Text(axes.At(v.Position, y), FormatValue(v.Value), align, rotation);

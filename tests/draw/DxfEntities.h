@@ -30,6 +30,9 @@ struct Drawing {
       if (e.kind == kind && e.Str(8) == layer) found.push_back(e);
     return found;
   }
+  std::vector<Entity> LinesOn(const std::string& layer) const { return Of("LINE", layer); }
+  std::vector<Entity> TextsOn(const std::string& layer) const { return Of("TEXT", layer); }
+  std::vector<Entity> CirclesOn(const std::string& layer) const { return Of("CIRCLE", layer); }
 };
 
 inline Drawing Parse(const std::string& file) {
