@@ -112,6 +112,16 @@ TEST_F(EdgeLoadFixCaseTest, RecordsOnTheSameElementAndCaseAddUp) {
   EXPECT_EQ(Case(0, 0), SegmentForces{});
 }
 
+// A concentrated load at node J of B1, which has no J end zone, reaches node J whole.
+TEST_F(EdgeLoadFixCaseTest, LoadAtAZeroLengthEndZoneReachesItsNode) {
+  Apply({}, {Point("B1", 0, {1, -2, 3}, 5.0)}, {});
+  SegmentForces expected{};
+  expected[15] = -1.0;
+  expected[16] = 2.0;
+  expected[17] = -3.0;
+  EXPECT_EQ(Case(0, 0), expected);
+}
+
 // Each bad record follows a good one of its kind, so its key is (kind, 1).
 TEST_F(EdgeLoadFixCaseTest, FailuresCarryKindOrdinalElementAndCase) {
   const auto point = Point("B2", 0, {0, 1, 0}, 3.0);

@@ -1,12 +1,11 @@
-// Spring supports: the ground node and spring element made for a node, the spring's force, the
-// ground end's imposed displacement per case, and the records and lookups that are refused.
+// Spring supports: the ground node and spring element made for a node, and the records and
+// lookups that are refused.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "fem/makers/MatrixMaker2DRahmen.h"
-#include "fem/model/ImposedLoadAndDisp.h"
 #include "fem/model/NodeMgr.h"
 #include "fem/model/SpringSupportMaker.h"
 #include "fem/model/SpringSupportMgr.h"
@@ -20,8 +19,6 @@ NodeProp Node(const std::string& id, std::array<bool, 3> supported) {
   NodeProp n;
   n.ID = id;
   n.IsSupported = supported;
-  n.ImposedLoads.assign(2, Triple{0, 0, 0});
-  n.ImposedDisps.assign(2, Triple{0, 0, 0});
   return n;
 }
 
@@ -48,14 +45,20 @@ class SpringSupportTest : public ::testing::Test {
   fnSpringSupportMaker make;
 };
 
-// The ground node "A1_ssn", held in every direction, is end I of the spring element "A1_sse";
-// end J is the node. A unit move of the node is pulled back by the spring of that direction;
-// moving both ends alike stretches no spring.
+// The ground node "A1_ssn", held in every direction and moved case by case by the imposed
+// displacements of the support, is end I of the spring element "A1_sse"; end J is the node. A
+// unit move of the node is pulled back by the spring of that direction; moving both ends alike
+// stretches no spring.
 TEST_F(SpringSupportTest, SpringElementTiesTheNodeToItsGroundNode) {
-  Make("A1", {5, 6, 7});
+  SpringSupportProp prop = Spring("A1", {5, 6, 7});
+  prop.ImposedDisp[1] = {0.5, 0, 0};
+  make(prop);
   ifNode* ground = springs.GetNode("A1_ssn");
   ifElement* element = springs.GetElement("A1_sse");
   EXPECT_EQ(ground->GetIsSupported(), (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(ground->GetImposedDisp(), (Triple{0, 0, 0}));
+  ground->NextCase();
+  EXPECT_EQ(ground->GetImposedDisp(), (Triple{0.5, 0, 0}));
   EXPECT_EQ(element->GetNodes(), (PerEnd<ifNode*>{ground, nodes.GetNode("A1")}));
   const Vector rigid{1, -2, 0.5, 1, -2, 0.5};
   EXPECT_EQ(znMatrix::MultiplyVector(element->GetStiffness(), rigid), Vector(6, 0.0));
@@ -65,23 +68,6 @@ TEST_F(SpringSupportTest, SpringElementTiesTheNodeToItsGroundNode) {
   element->Update(0.5);
   EXPECT_EQ(element->GetFaceForce(), (Vector{-5, 0, -7, 5, 0, 7}));
   EXPECT_EQ(element->GetNextRatio(), (PerEnd<double>{kInfinite, kInfinite}));
-}
-
-// Imposed displacements reach the ground node case by case and pull the node through the spring.
-TEST_F(SpringSupportTest, GroundNodeImposesTheDisplacementOfEachLoadCase) {
-  std::vector<NodeProp> nodeRecords = {Node("A1", {false, false, false})};
-  std::vector<SpringSupportProp> springRecords = {Spring("A1", {5, 0, 0})};
-  csImposedLoadAndDisp imposed(nullptr);
-  imposed.SetNodes(nodeRecords);
-  imposed.SetSpringSupports(springRecords);
-  imposed.Apply({{"A1", 1, {0, 0, 0}, {0.5, 0, 0}}});
-  make(springRecords[0]);
-  ifNode* ground = springs.GetNode("A1_ssn");
-  EXPECT_EQ(ground->GetImposedDisp(), (Triple{0, 0, 0}));
-  ground->NextCase();
-  EXPECT_EQ(ground->GetImposedDisp(), (Triple{0.5, 0, 0}));
-  springs.GetElement("A1_sse")->SetDispIncrement({0.5, 0, 0, 0, 0, 0});
-  EXPECT_EQ(springs.GetElement("A1_sse")->GetFaceForceIncrement()[3], -2.5);  // -kx·0.5
 }
 
 template <class Ex, class F>
