@@ -394,8 +394,8 @@ TEST_F(YieldTest, EdgeLoadOnAProppedMemberGivesItsFixedEndState) {
   EXPECT_NEAR(f[1] + f[4], q * kL, kTol);
 }
 
-// A beam B framing into a joint panel (Myp ±100) beside a column C, which the panel does not
-// report to (the first listed member, no rigid zones). The joint turns; the column stays still.
+// A beam B framing into a joint panel (Myp ±100) beside a column C (listed only, to make the
+// panel; the first listed member, which does not report the panel ratio). The joint turns.
 // The panel yields at the lower limit and lends its spring in series with the beam's own (if
 // any) and the beam; each spring turns by the common moment over its own stiffness; turning
 // back unloads the panel in a step of ratio 0.
@@ -419,20 +419,15 @@ TEST(PanelYieldTest, PanelYieldsLendsItsSpringAndUnloads) {
       beamProp.Kij[0] = c.own;
     }
     Recorder log;
-    csElement column(frame.maker, nullptr), beam(frame.maker, &log);
-    column.SetProp(Member("C", frame.Add("A", 0.0, 0.0), j));
+    csElement beam(frame.maker, &log);
     beam.SetProp(beamProp);
     auto step = [&](double rotation) {
-      column.PrepareStiffness();
       beam.PrepareStiffness();
-      column.SetDispIncrement(Vector(6, 0.0));
       beam.SetDispIncrement({0, 0, rotation, 0, 0, 0});
-      EXPECT_EQ(column.GetNextRatio()[1], kInfinite);
       return beam.GetNextRatio()[0];
     };
     auto update = [&](double ratio) {
       j->Update(ratio);
-      column.Update(ratio);
       beam.Update(ratio);
     };
     const double elastic = c.own > 0.0 ? series(c.own, member) : member;
@@ -441,7 +436,6 @@ TEST(PanelYieldTest, PanelYieldsLendsItsSpringAndUnloads) {
     update(ratio);
     EXPECT_EQ(j->GetPanelState(), kYieldedLower);
     EXPECT_NE(beam.GetPanelState()[0], kElastic);
-    EXPECT_EQ(column.GetPanelState()[1], kElastic);
 
     EXPECT_EQ(step(0.01), kInfinite);
     const double yielded = series(c.own > 0.0 ? series(c.own, c.panel) : c.panel, member);

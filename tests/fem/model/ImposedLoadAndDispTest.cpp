@@ -35,6 +35,35 @@ class ImposedLoadAndDispTest : public ::testing::Test {
     distributor.SetNodes(nodes);
     distributor.SetSpringSupports(springs);
   }
+  // What a bad record throws as the third (ordinal 2) after two good ones, which stay applied
+  // while the bad one applies nothing.
+  template <class Ex>
+  Ex Failure(const ImposedLoadAndDispProp& bad) {
+    std::vector<NodeProp> n = nodes;
+    std::vector<SpringSupportProp> s = springs;
+    Distributor d(nullptr);
+    d.SetNodes(n);
+    d.SetSpringSupports(s);
+    try {
+      d.Apply({{"N1", 0, {0, 1, 0}, {0, 0, 0}}, {"N1", 0, {0, 1, 0}, {0, 0, 0}}, bad});
+    } catch (const Ex& e) {
+      EXPECT_EQ(e.Key, (Distributor::RecordKey{1, 2}));
+      EXPECT_EQ(e.ID, bad.ID);
+      EXPECT_EQ(e.LoadAndDispNumber, bad.LoadAndDispNumber);
+      EXPECT_EQ(d.GetAppliedCount(), 2u);
+      EXPECT_EQ(n[0].ImposedLoads[0], (Triple{0, 2, 0}));
+      for (std::size_t k = 1; k < n.size(); ++k) {
+        EXPECT_EQ(n[k].ImposedLoads, nodes[k].ImposedLoads);
+        EXPECT_EQ(n[k].ImposedDisps, nodes[k].ImposedDisps);
+      }
+      for (std::size_t k = 0; k < s.size(); ++k)
+        EXPECT_EQ(s[k].ImposedDisp, springs[k].ImposedDisp);
+      return e;
+    }
+    ADD_FAILURE() << "nothing thrown for " << bad.ID;
+    return Ex{};
+  }
+
   std::vector<NodeProp> nodes = {Node("N1", false, false), Node("N2", true, true),
                                  Node("N3", false, false), Node("N4", false, true)};
   std::vector<SpringSupportProp> springs = {Spring("N3", {5, 0, 3}), Spring("N4", {7, 0, 0})};
@@ -66,53 +95,17 @@ TEST_F(ImposedLoadAndDispTest, DisplacementAtSpringNodeMovesTheGroundUnlessTheNo
   EXPECT_EQ(springs[1].ImposedDisp[0], (Triple{0.004, 0, 0}));
 }
 
-// Each bad record is the third (ordinal 2) after two good ones, which stay applied.
 TEST_F(ImposedLoadAndDispTest, FailuresCarryTheRecordPositionAndStopAtThatRecord) {
-  struct Case {
-    ImposedLoadAndDispProp bad;
-    int kind;  // 0 unknown node, 1 case over, 2 free direction, 3 zero spring
-    std::uint32_t direction;
-  };
-  const Case cases[] = {
-      {{"N9", 0, {1, 0, 0}, {0, 0, 0}}, 0, 0},     {{"N1", 2, {1, 0, 0}, {0, 0, 0}}, 1, 0},
-      {{"N3", 2, {1, 0, 0}, {0, 0, 0}}, 1, 0},     {{"N1", 0, {1, 0, 0}, {0.01, 0, 0}}, 2, 0},
-      {{"N2", 1, {1, 0, 0}, {0, 0.1, 0.2}}, 2, 2}, {{"N4", 0, {1, 0, 0}, {0, 0, 0.01}}, 3, 2},
-  };
-  for (const Case& c : cases) {
-    std::vector<NodeProp> n = nodes;
-    std::vector<SpringSupportProp> s = springs;
-    Distributor d(nullptr);
-    d.SetNodes(n);
-    d.SetSpringSupports(s);
-    int kind = -1;
-    auto check = [&](const auto& e, int k) {
-      kind = k;
-      EXPECT_EQ(e.Key, (Distributor::RecordKey{1, 2}));
-      EXPECT_EQ(e.ID, c.bad.ID);
-      EXPECT_EQ(e.LoadAndDispNumber, c.bad.LoadAndDispNumber);
-    };
-    try {
-      d.Apply({{"N1", 0, {0, 1, 0}, {0, 0, 0}}, {"N1", 0, {0, 1, 0}, {0, 0, 0}}, c.bad});
-    } catch (const Distributor::exSpecifiedNodeIsnotExist& e) {
-      check(e, 0);
-    } catch (const Distributor::exSpecifiedLoadAndDispNumberIsOver& e) {
-      check(e, 1);
-    } catch (const Distributor::exImposedDispIsSetAtNonSupportedNode& e) {
-      check(e, 2);
-      EXPECT_EQ(e.Direction, c.direction);
-    } catch (const Distributor::exImposedDispIsSetAtZeroCoefSpringSupport& e) {
-      check(e, 3);
-      EXPECT_EQ(e.Direction, c.direction);
-    }
-    EXPECT_EQ(kind, c.kind) << c.bad.ID;
-    EXPECT_EQ(n[0].ImposedLoads[0], (Triple{0, 2, 0}));
-    for (std::size_t k = 1; k < n.size(); ++k) {
-      EXPECT_EQ(n[k].ImposedLoads, nodes[k].ImposedLoads);
-      EXPECT_EQ(n[k].ImposedDisps, nodes[k].ImposedDisps);
-    }
-    for (std::size_t k = 0; k < s.size(); ++k) EXPECT_EQ(s[k].ImposedDisp, springs[k].ImposedDisp);
-    EXPECT_EQ(d.GetAppliedCount(), 2u);
-  }
+  using D = Distributor;
+  Failure<D::exSpecifiedNodeIsnotExist>({"N9", 0, {1, 0, 0}, {0, 0, 0}});
+  Failure<D::exSpecifiedLoadAndDispNumberIsOver>({"N1", 2, {1, 0, 0}, {0, 0, 0}});
+  Failure<D::exSpecifiedLoadAndDispNumberIsOver>({"N3", 2, {1, 0, 0}, {0, 0, 0}});
+  const ImposedLoadAndDispProp free{"N1", 0, {1, 0, 0}, {0.01, 0, 0}};
+  EXPECT_EQ(Failure<D::exImposedDispIsSetAtNonSupportedNode>(free).Direction, 0u);
+  const ImposedLoadAndDispProp rotation{"N2", 1, {1, 0, 0}, {0, 0.1, 0.2}};  // beside supports
+  EXPECT_EQ(Failure<D::exImposedDispIsSetAtNonSupportedNode>(rotation).Direction, 2u);
+  const ImposedLoadAndDispProp zeroSpring{"N4", 0, {1, 0, 0}, {0, 0, 0.01}};
+  EXPECT_EQ(Failure<D::exImposedDispIsSetAtZeroCoefSpringSupport>(zeroSpring).Direction, 2u);
 }
 
 }  // namespace

@@ -160,8 +160,8 @@ TEST(WallElement, RejectedRecordsAndLookups) {
   auto make = [&](const WallElementProp& p) { return [&mgr, p] { mgr.MakeWallElement(p); }; };
   const Corners box{{{0, 3}, {0, 0}, {4, 3}, {4, 0}}};
   const auto same = Caught<csWallElement::exTwoNodesAreSamePosition>(
-      make(walls.Record("W", {{{0, 3}, {0, 0}, {4, 3}, {0, 3}}})));
-  EXPECT_EQ((std::array{same.Edge0, same.Node0, same.Edge1, same.Node1}), (std::array{0, 0, 1, 1}));
+      make(walls.Record("W", {{{0, 3}, {0, 0}, {0, 0}, {4, 0}}})));  // ib and ja
+  EXPECT_EQ((std::array{same.Edge0, same.Node0, same.Edge1, same.Node1}), (std::array{0, 1, 1, 0}));
   WallElementProp p = walls.Record("W", box);
   p.AlphaY.second = {0.0, 0.0};
   EXPECT_EQ(Caught<csWallElement::exBothAlphaYAreZero>(make(p)).Edge, 1);
