@@ -48,6 +48,15 @@ TEST(ContainGetC, TextAfterTheLastTerminatorIsALastStatement) {
   EXPECT_EQ(ReadAll("a;\n"), expected);
 }
 
+// After a '/' or a closing quote the character source looks one character ahead; when that
+// look meets the end of input, the character itself must still end up in the last statement.
+TEST(ContainGetC, LastStatementKeepsACharacterDeliveredAtTheEndOfInput) {
+  const Lines slash = {{"a", 1}, {"x=1/", 1}};
+  EXPECT_EQ(ReadAll("a;x=1/"), slash);
+  const Lines quote = {{"s=\"q\"", 1}};
+  EXPECT_EQ(ReadAll("s=\"q\""), quote);
+}
+
 TEST(ContainGetC, StatementKeepsItsInnerWhiteSpaceAndLineFeeds) {
   std::istringstream in("  id=N1\n x=0 ;rest");
   csCStyleComment comment(in, true);

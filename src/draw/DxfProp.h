@@ -1,0 +1,21 @@
+// The drawing settings of the structure drawing (the DxfProp block); the initial values are
+// those used when the input has no DxfProp block.
+#pragma once
+
+namespace znDraw {
+
+struct DxfProp {
+  double height_str = 150.0;    // text height of identifiers and values
+  double rad_hinge = 40.0;      // size of hinge and yield marks
+  double margin_ratio_x = 0.5;  // panel margin as a fraction of the structure's width
+  double margin_ratio_y = 0.5;  // and of its height
+  int distsep = 10;             // divisions of a diagram stretch under a distributed load
+  double axial_ratio = 1e-7;    // drawing length per unit axial force
+  double shear_ratio = 1e-7;    // per unit shear
+  double moment_ratio = 1e-7;   // per unit moment
+  double value_ofs = 180.0;     // distance of value texts from the diagram; not read from input
+  double welem_ofs = 500.0;     // inset of a wall element's outline from its nodes
+  int row_n = 5;                // panels per row
+};
+
+}  // namespace znDraw

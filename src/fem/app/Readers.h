@@ -1,0 +1,76 @@
+// The readers of the input file: declare its blocks and check their headers, read the two
+// setting blocks (MainProp, DxfProp) and turn each model block into model records through its
+// block reader.
+#pragma once
+
+#include <vector>
+
+#include "draw/DxfProp.h"
+#include "fem/app/CheckID.h"
+#include "fem/app/EdgeLoadFixCaseReader.h"
+#include "fem/app/ElementReader.h"
+#include "fem/app/ElementStressReader.h"
+#include "fem/app/ErrorMessage.h"
+#include "fem/app/ImposedLoadAndDispReader.h"
+#include "fem/app/InputDataReaderWrapper.h"
+#include "fem/app/NodeReader.h"
+#include "fem/app/SpringSupportReader.h"
+#include "fem/app/WallElementReader.h"
+
+namespace znFEM::znTarvex {
+
+// Every read reports its first error through the error-message reporter and ends in exFailed.
+// The run reads in this order: Read, ReadElementStresses, then the model blocks from
+// ReadNodes to ReadEdgeLoadFixCases.
+class csReaders {
+ public:
+  // The reporter is used, never owned. The drawing settings start at their values for an
+  // input without a DxfProp block.
+  explicit csReaders(ifErrorMessage& errorMessage);
+  csReaders(const csReaders&) = delete;
+  csReaders& operator=(const csReaders&) = delete;
+
+  // Checks the block headers of the whole file, then reads MainProp and DxfProp.
+  void Read(csInputDataReaderWrapper& wrapper);
+  double GetBalanceZero() const;
+  const znDraw::DxfProp& GetDxfProp() const;
+
+  // Each appends the records of its block (or blocks) to the lists given.
+  void ReadNodes(csInputDataReaderWrapper& wrapper,
+                 std::vector<znTraceYield2DRahmen::NodeProp>& nodes) const;
+  void ReadElements(csInputDataReaderWrapper& wrapper,
+                    std::vector<znTraceYield2DRahmen::ElementProp>& elements) const;
+  void ReadWallElements(csInputDataReaderWrapper& wrapper,
+                        std::vector<znTraceYield2DRahmen::WallElementProp>& wallElements) const;
+  void ReadSpringSupports(
+      csInputDataReaderWrapper& wrapper,
+      std::vector<znTraceYield2DRahmen::SpringSupportProp>& springSupports) const;
+  void ReadImposedLoadAndDisps(
+      csInputDataReaderWrapper& wrapper,
+      std::vector<znTraceYield2DRahmen::ImposedLoadAndDispProp>& records) const;
+  void ReadEdgeLoadFixCases(
+      csInputDataReaderWrapper& wrapper,
+      std::vector<znTraceYield2DRahmen::EdgeLoadDirectInputProp>& directInput,
+      std::vector<znTraceYield2DRahmen::EdgeLoadConcentratedProp>& concentrated,
+      std::vector<znTraceYield2DRahmen::EdgeLoadDistributedProp>& distributed) const;
+  void ReadElementStresses(csInputDataReaderWrapper& wrapper,
+                           std::vector<znTraceYield2DRahmen::ElementStressProp>& records) const;
+
+ private:
+  void ReadMainProp(csInputDataReaderWrapper& wrapper);
+  void ReadDxfProp(csInputDataReaderWrapper& wrapper);
+
+  ifErrorMessage& errorMessage_;
+  csCheckID checkID_;
+  csNodeReader nodeReader_;
+  csElementReader elementReader_;
+  csWallElementReader wallElementReader_;
+  csSpringSupportReader springSupportReader_;
+  csImposedLoadAndDispReader imposedLoadAndDispReader_;
+  csEdgeLoadFixCaseReader edgeLoadFixCaseReader_;
+  csElementStressReader elementStressReader_;
+  double balanceZero_ = 1.0;
+  znDraw::DxfProp dxfProp_;
+};
+
+}  // namespace znFEM::znTarvex

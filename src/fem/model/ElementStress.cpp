@@ -1,0 +1,190 @@
+// Member forces along a span and their extremes. docs/theory.md "Member forces along a span".
+#include "fem/model/ElementStress.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace znFEM::znTraceYield2DRahmen {
+
+namespace {
+
+// Below this member length (in length units) the minimum search length shrinks with the member.
+constexpr double kReferenceLength = 1000.0;
+// The refinement shrinks the interval at least threefold per round; this bounds the rounds when
+// the minimum search length is zero or lost in rounding.
+constexpr int kMaxRefinements = 60;
+
+// Keeps the best value of each extreme and refines between evaluation points.
+class csExtremeSearch {
+ public:
+  csExtremeSearch(const csElementStressProfile& profile, std::uint32_t divisionCount,
+                  double searchLength)
+      : profile_(profile),
+        divisions_(std::max<std::uint32_t>(divisionCount, 3)),
+        searchLength_(searchLength) {}
+
+  // An evaluation point counts with both of its sides.
+  void ConsiderPoint(const StressPoint& point) {
+    for (std::size_t kind = 0; kind < 6; ++kind) {
+      for (const Triple& side : point.Stress) Consider(kind, point.Position, side, point.Stress);
+    }
+  }
+
+  // Refines every extreme between two neighbouring evaluation points; their own values have
+  // been considered already.
+  void SearchBetween(const StressPoint& from, const StressPoint& to) {
+    if (!(to.Position - from.Position > searchLength_)) return;
+    for (std::size_t kind = 0; kind < 6; ++kind) {
+      const std::size_t c = Component(kind);
+      Refine(kind, from.Position, to.Position, from.Stress[1][c], to.Stress[0][c]);
+    }
+  }
+
+  const std::array<StressExtreme, 6>& Result() const { return best_; }
+
+ private:
+  static std::size_t Component(std::size_t kind) { return kind / 2; }
+  static double Sign(std::size_t kind) { return kind % 2 == 0 ? 1.0 : -1.0; }
+
+  void Consider(std::size_t kind, double x, const Triple& side, const StressPair& stress) {
+    const double value = side[Component(kind)];
+    if (found_[kind] && !(Sign(kind) * value > Sign(kind) * best_[kind].Value)) return;
+    found_[kind] = true;
+    best_[kind] = {x, value, stress};
+  }
+
+  // Divides [lo, hi] into steps, keeps the best step point and searches the steps on either
+  // side of it again, until the interval is no longer than the minimum search length.
+  void Refine(std::size_t kind, double lo, double hi, double atLo, double atHi) {
+    const std::size_t c = Component(kind);
+    const double sign = Sign(kind);
+    std::vector<double> values(divisions_ + 1);
+    for (int round = 0; round < kMaxRefinements && hi - lo > searchLength_; ++round) {
+      const double step = (hi - lo) / divisions_;
+      values.front() = atLo;
+      values.back() = atHi;
+      std::size_t best = 0;
+      for (std::size_t i = 1; i <= divisions_; ++i) {
+        if (i < divisions_) values[i] = profile_.At(lo + i * step)[0][c];
+        if (sign * values[i] > sign * values[best]) best = i;
+      }
+      if (best > 0 && best < divisions_) {
+        const double x = lo + best * step;
+        const StressPair stress = profile_.At(x);
+        Consider(kind, x, stress[0], stress);
+      }
+      const std::size_t left = best > 0 ? best - 1 : 0;
+      const std::size_t right = std::min<std::size_t>(best + 1, divisions_);
+      const double newHi = right == divisions_ ? hi : lo + right * step;
+      lo = lo + left * step;
+      hi = newHi;
+      atLo = values[left];
+      atHi = values[right];
+    }
+  }
+
+  const csElementStressProfile& profile_;
+  std::uint32_t divisions_;
+  double searchLength_;
+  std::array<StressExtreme, 6> best_{};
+  std::array<bool, 6> found_{};
+};
+
+// Member axes from global axes for a member at cos/sin of its angle.
+std::array<double, 2> ToMemberAxes(double x, double y, double c, double s) {
+  return {c * x + s * y, -s * x + c * y};
+}
+
+}  // namespace
+
+csElementStress::csElementStress(std::uint32_t divisionCount, double minimumLength)
+    : divisionCount_(divisionCount), minimumLength_(minimumLength) {}
+
+void csElementStress::SetProp(const ElementStressProp& prop) {
+  prop_ = prop;
+  const double dx = prop.Coordinates[1][0] - prop.Coordinates[0][0];
+  const double dy = prop.Coordinates[1][1] - prop.Coordinates[0][1];
+  length_ = std::hypot(dx, dy);
+  const double angle = std::atan2(dy, dx);
+  const double c = std::cos(angle);
+  const double s = std::sin(angle);
+  pointLoads_.clear();
+  for (const EdgeLoadConcentratedProp& load : prop.ConcentratedLoads) {
+    Triple local = load.Load;
+    if (!load.ECrd) {
+      const auto xy = ToMemberAxes(load.Load[0], load.Load[1], c, s);
+      local = {xy[0], xy[1], load.Load[2]};
+    }
+    pointLoads_.push_back({load.Pos, local});
+  }
+  linearLoads_.clear();
+  for (const EdgeLoadDistributedProp& load : prop.DistributedLoads) {
+    // An end position of exactly 0 runs the load to node J.
+    const double end = load.PosJ == 0.0 ? length_ : load.PosJ;
+    std::array<double, 2> startLoad = load.LoadI;
+    std::array<double, 2> endLoad = load.LoadJ;
+    if (!load.ECrd) {
+      startLoad = ToMemberAxes(load.LoadI[0], load.LoadI[1], c, s);
+      endLoad = ToMemberAxes(load.LoadJ[0], load.LoadJ[1], c, s);
+    }
+    linearLoads_.push_back({load.PosI, end, startLoad, endLoad});
+  }
+}
+
+std::vector<StressPair> csElementStress::GetStressAtPositions(
+    const Triple& faceForceI, const std::vector<double>& positions) const {
+  for (std::size_t k = 0; k < positions.size(); ++k) {
+    if (!(positions[k] >= 0.0 && positions[k] <= length_)) {
+      throw exSpecifiedPositionOfElementStressIsOutOfLength{prop_.ID,
+                                                            static_cast<std::uint32_t>(k)};
+    }
+  }
+  const csElementStressProfile profile = MakeProfile(faceForceI);
+  std::vector<StressPair> result;
+  result.reserve(positions.size());
+  for (double x : positions) result.push_back(profile.At(x));
+  return result;
+}
+
+StressExtremes csElementStress::GetExtremes(const Triple& faceForceI) const {
+  return GetExtremes(MakeProfile(faceForceI));
+}
+
+StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profile) const {
+  StressExtremes result;
+  for (double x : EvaluationPoints(profile)) result.Points.push_back({x, profile.At(x)});
+  csExtremeSearch search(profile, divisionCount_, SearchLength());
+  for (const StressPoint& point : result.Points) search.ConsiderPoint(point);
+  for (std::size_t k = 0; k + 1 < result.Points.size(); ++k) {
+    search.SearchBetween(result.Points[k], result.Points[k + 1]);
+  }
+  result.Extremes = search.Result();
+  return result;
+}
+
+csElementStressProfile csElementStress::MakeProfile(const Triple& faceForceI) const {
+  return csElementStressProfile(length_, prop_.Lij[0], faceForceI, pointLoads_, linearLoads_);
+}
+
+// The I face, the J face, the load points between them and the requested positions between
+// them (faces included), in order.
+std::vector<double> csElementStress::EvaluationPoints(const csElementStressProfile& profile) const {
+  const double faceI = std::clamp(prop_.Lij[0], 0.0, length_);
+  const double faceJ = std::clamp(length_ - prop_.Lij[1], faceI, length_);
+  std::vector<double> points{faceI, faceJ};
+  for (double x : profile.LoadPoints()) {
+    if (x > faceI && x < faceJ) points.push_back(x);
+  }
+  for (double x : prop_.Positions) {
+    if (x >= faceI && x <= faceJ) points.push_back(x);
+  }
+  std::sort(points.begin(), points.end());
+  points.erase(std::unique(points.begin(), points.end()), points.end());
+  return points;
+}
+
+double csElementStress::SearchLength() const {
+  return minimumLength_ * std::min(1.0, length_ / kReferenceLength);
+}
+
+}  // namespace znFEM::znTraceYield2DRahmen

@@ -1,0 +1,169 @@
+// Member forces along a span. docs/theory.md "Member forces along a span".
+#include "fem/model/ElementStressProfile.h"
+
+#include <algorithm>
+
+namespace znFEM::znTraceYield2DRahmen {
+
+namespace {
+
+bool IsOnMember(double x, double length) {
+  return x >= 0.0 && x <= length;
+}
+
+bool IsValid(const csElementStressProfile::LinearLoad& load, double length) {
+  return IsOnMember(load.Start, length) && IsOnMember(load.End, length) && load.Start < load.End;
+}
+
+Triple Plus(const Triple& a, const Triple& b) {
+  return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+}
+
+Triple Minus(const Triple& a, const Triple& b) {
+  return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+
+}  // namespace
+
+csElementStressProfile::csElementStressProfile(double length, double faceI,
+                                               const Triple& faceForceI,
+                                               const std::vector<PointLoad>& pointLoads,
+                                               const std::vector<LinearLoad>& linearLoads) {
+  length = std::max(length, 0.0);
+  faceI = std::clamp(faceI, 0.0, length);
+  CollectBreaks(length, faceI, pointLoads, linearLoads);
+  AddPointLoads(pointLoads);
+  SweepIntensities(linearLoads);
+  WalkStates(faceI, faceForceI);
+}
+
+StressPair csElementStressProfile::At(double x) const {
+  auto next = std::upper_bound(breaks_.begin(), breaks_.end(), x);
+  const std::size_t k =
+      next == breaks_.begin() ? 0 : static_cast<std::size_t>(next - breaks_.begin()) - 1;
+  if (breaks_[k] == x) return {before_[k], after_[k]};
+  const Intensity none;
+  const Intensity& q = k + 1 < breaks_.size() ? intensity_[k] : none;
+  const Triple value = Carry(after_[k], q, x - breaks_[k]);
+  return {value, value};
+}
+
+bool csElementStressProfile::IsLoadedAround(double x) const {
+  auto next = std::upper_bound(breaks_.begin(), breaks_.end(), x);
+  if (next == breaks_.begin() || next == breaks_.end()) return false;
+  return active_[static_cast<std::size_t>(next - breaks_.begin()) - 1] > 0;
+}
+
+std::size_t csElementStressProfile::BreakIndex(double x) const {
+  return static_cast<std::size_t>(std::lower_bound(breaks_.begin(), breaks_.end(), x) -
+                                  breaks_.begin());
+}
+
+void csElementStressProfile::CollectBreaks(double length, double faceI,
+                                           const std::vector<PointLoad>& pointLoads,
+                                           const std::vector<LinearLoad>& linearLoads) {
+  breaks_ = {0.0, faceI, length};
+  for (const PointLoad& load : pointLoads) {
+    if (IsOnMember(load.Position, length)) breaks_.push_back(load.Position);
+  }
+  for (const LinearLoad& load : linearLoads) {
+    if (!IsValid(load, length)) continue;
+    breaks_.push_back(load.Start);
+    breaks_.push_back(load.End);
+  }
+  std::sort(breaks_.begin(), breaks_.end());
+  breaks_.erase(std::unique(breaks_.begin(), breaks_.end()), breaks_.end());
+}
+
+// A point load (Px, Py, Pm) on the member: the axial force drops by Px, the shear rises by Py
+// and the moment drops by Pm across the point.
+void csElementStressProfile::AddPointLoads(const std::vector<PointLoad>& pointLoads) {
+  jump_.assign(breaks_.size(), Triple{0.0, 0.0, 0.0});
+  const double length = breaks_.back();
+  for (const PointLoad& load : pointLoads) {
+    if (!IsOnMember(load.Position, length)) continue;
+    Triple& jump = jump_[BreakIndex(load.Position)];
+    jump = Plus(jump, Triple{-load.Load[0], load.Load[1], -load.Load[2]});
+  }
+}
+
+// Sums the linear loads over every piece in one walk along the member: a load joins at its
+// start with its start value and slope and leaves at its end with its end value; the sum is
+// reset to exact zero wherever no load acts, so unloaded pieces stay exactly straight.
+void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& linearLoads) {
+  const std::size_t n = breaks_.size();
+  std::vector<Intensity> joining(n);
+  std::vector<Intensity> leaving(n);
+  std::vector<std::size_t> joinCount(n, 0);
+  std::vector<std::size_t> leaveCount(n, 0);
+  const double length = breaks_.back();
+  for (const LinearLoad& load : linearLoads) {
+    if (!IsValid(load, length)) continue;
+    const std::size_t s = BreakIndex(load.Start);
+    const std::size_t e = BreakIndex(load.End);
+    for (int c = 0; c < 2; ++c) {
+      const double slope = (load.EndLoad[c] - load.StartLoad[c]) / (load.End - load.Start);
+      joining[s].start[c] += load.StartLoad[c];
+      joining[s].slope[c] += slope;
+      leaving[e].start[c] += load.EndLoad[c];
+      leaving[e].slope[c] += slope;
+    }
+    ++joinCount[s];
+    ++leaveCount[e];
+  }
+  intensity_.assign(n, Intensity{});
+  active_.assign(n, 0);
+  Intensity sum;
+  std::size_t count = 0;
+  for (std::size_t k = 0; k + 1 < n; ++k) {
+    for (int c = 0; c < 2; ++c) {
+      sum.start[c] += joining[k].start[c] - leaving[k].start[c];
+      sum.slope[c] += joining[k].slope[c] - leaving[k].slope[c];
+    }
+    count = count + joinCount[k] - leaveCount[k];
+    if (count == 0) sum = Intensity{};
+    intensity_[k] = sum;
+    active_[k] = count;
+    const double d = breaks_[k + 1] - breaks_[k];
+    for (int c = 0; c < 2; ++c) sum.start[c] += sum.slope[c] * d;
+  }
+}
+
+// Starts from the I face, whose J side is the face force turned into member forces, and walks
+// to both ends of the member.
+void csElementStressProfile::WalkStates(double faceI, const Triple& faceForceI) {
+  const std::size_t n = breaks_.size();
+  before_.assign(n, Triple{0.0, 0.0, 0.0});
+  after_.assign(n, Triple{0.0, 0.0, 0.0});
+  const std::size_t face = BreakIndex(faceI);
+  after_[face] = {-faceForceI[0], faceForceI[1], -faceForceI[2]};
+  before_[face] = Minus(after_[face], jump_[face]);
+  for (std::size_t k = face; k + 1 < n; ++k) {
+    before_[k + 1] = Carry(after_[k], intensity_[k], breaks_[k + 1] - breaks_[k]);
+    after_[k + 1] = Plus(before_[k + 1], jump_[k + 1]);
+  }
+  for (std::size_t k = face; k > 0; --k) {
+    after_[k - 1] = CarryBack(before_[k], intensity_[k - 1], breaks_[k] - breaks_[k - 1]);
+    before_[k - 1] = Minus(after_[k - 1], jump_[k - 1]);
+  }
+}
+
+// Forces at distance d beyond a point with forces `start`, under the linear intensity q:
+// dN/dx = -qx, dQ/dx = qy, dM/dx = Q.
+Triple csElementStressProfile::Carry(const Triple& start, const Intensity& q, double d) {
+  const double axial = q.start[0] * d + q.slope[0] * d * d / 2.0;
+  const double shear = q.start[1] * d + q.slope[1] * d * d / 2.0;
+  const double moment = q.start[1] * d * d / 2.0 + q.slope[1] * d * d * d / 6.0;
+  return {start[0] - axial, start[1] + shear, start[2] + start[1] * d + moment};
+}
+
+// The inverse of Carry: forces at the start of a piece of length d from those at its end.
+Triple csElementStressProfile::CarryBack(const Triple& end, const Intensity& q, double d) {
+  const double axial = q.start[0] * d + q.slope[0] * d * d / 2.0;
+  const double shear = q.start[1] * d + q.slope[1] * d * d / 2.0;
+  const double moment = q.start[1] * d * d / 2.0 + q.slope[1] * d * d * d / 6.0;
+  const double startShear = end[1] - shear;
+  return {end[0] + axial, startShear, end[2] - startShear * d - moment};
+}
+
+}  // namespace znFEM::znTraceYield2DRahmen

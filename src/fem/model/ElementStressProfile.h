@@ -1,0 +1,75 @@
+// Member forces along a whole frame member, from its I-face forces and its loads in member
+// axes: a piecewise description between the load points, built once and evaluated at any point
+// in logarithmic time.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "fem/model/NodeProp.h"
+
+namespace znFEM::znTraceYield2DRahmen {
+
+// Member forces at one point: [0] just on the I side of it, [1] just on the J side. Each triple
+// is (axial force, positive in tension; shear; moment); signs as in docs/theory.md
+// "Member forces along a span".
+using StressPair = std::array<Triple, 2>;
+
+class csElementStressProfile {
+ public:
+  // A load at one point, member axes: (x, y, m).
+  struct PointLoad {
+    double Position;
+    Triple Load;
+  };
+  // A load per length varying linearly from StartLoad at Start to EndLoad at End, member axes
+  // (x, y); Start < End.
+  struct LinearLoad {
+    double Start;
+    double End;
+    std::array<double, 2> StartLoad;
+    std::array<double, 2> EndLoad;
+  };
+
+  // length: node I to node J; faceI: the rigid-zone length li, where faceForceI (the force on
+  // the flexible part at its I face, member axes) acts. Loads at or before faceI act on the I
+  // rigid zone and are carried by it to the node; the face force does not include them.
+  // Loads outside [0, length] or with End <= Start are left out.
+  csElementStressProfile(double length, double faceI, const Triple& faceForceI,
+                         const std::vector<PointLoad>& pointLoads,
+                         const std::vector<LinearLoad>& linearLoads);
+
+  // x in [0, length]. At a load point the two sides differ by the point load.
+  StressPair At(double x) const;
+  // The ends of the member, faceI and every load point (of point loads, and the two ends of
+  // every linear load), in increasing order without repetitions.
+  const std::vector<double>& LoadPoints() const { return breaks_; }
+  // Whether a linear load acts between the neighbouring load points around x.
+  bool IsLoadedAround(double x) const;
+
+ private:
+  // Linear intensity over one piece: value at its start and slope, (x, y).
+  struct Intensity {
+    std::array<double, 2> start{0.0, 0.0};
+    std::array<double, 2> slope{0.0, 0.0};
+  };
+
+  std::size_t BreakIndex(double x) const;
+  void CollectBreaks(double length, double faceI, const std::vector<PointLoad>& pointLoads,
+                     const std::vector<LinearLoad>& linearLoads);
+  void AddPointLoads(const std::vector<PointLoad>& pointLoads);
+  void SweepIntensities(const std::vector<LinearLoad>& linearLoads);
+  void WalkStates(double faceI, const Triple& faceForceI);
+  static Triple Carry(const Triple& start, const Intensity& q, double d);
+  static Triple CarryBack(const Triple& end, const Intensity& q, double d);
+
+  std::vector<double> breaks_;
+  std::vector<Triple> jump_;          // change across each break from point loads
+  std::vector<Intensity> intensity_;  // over the piece [breaks_[k], breaks_[k + 1]]
+  std::vector<std::size_t> active_;   // number of linear loads over each piece
+  std::vector<Triple> before_;        // forces just before each break
+  std::vector<Triple> after_;         // forces just after each break
+};
+
+}  // namespace znFEM::znTraceYield2DRahmen
