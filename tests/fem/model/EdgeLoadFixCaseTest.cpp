@@ -46,29 +46,32 @@ EdgeLoadDirectInputProp Direct(const char* id, std::uint32_t c, std::size_t k, d
   return d;
 }
 
+ElementProp Element(const std::string& id, ifNode* i, ifNode* j, double li) {
+  ElementProp e;
+  e.ID = id;
+  e.Node = {i, j};
+  e.A = 2.0;
+  e.E = 200.0;
+  e.I = 3.0;
+  e.Lij = {li, 0.0};
+  e.FixCases.assign(2, FixCaseLoad{});
+  return e;
+}
+
 // B1 runs from (0, 0) to (3, 4): L = 5, cos θ = 0.6, sin θ = 0.8, end zone li = 0.5.
 // B2 runs from (3, 4) to (9, 4): L = 6, no end zones. Both have two load cases.
 class EdgeLoadFixCaseTest : public ::testing::Test {
  protected:
   EdgeLoadFixCaseTest() {
-    const double xy[3][2] = {{0, 0}, {3, 4}, {9, 4}};
-    for (int k = 0; k < 3; ++k) {
-      NodeProp node;
-      node.ID = std::to_string(k);
-      node.Coordinate = {xy[k][0], xy[k][1]};
-      nodes.MakeNode(node);
-    }
-    for (int k = 0; k < 2; ++k) {
-      ElementProp e;
-      e.ID = k == 0 ? "B1" : "B2";
-      e.Node = {nodes.GetNodes()[k], nodes.GetNodes()[k + 1]};
-      e.A = 2.0;
-      e.E = 200.0;
-      e.I = 3.0;
-      e.Lij = {k == 0 ? 0.5 : 0.0, 0.0};
-      e.FixCases.assign(2, FixCaseLoad{});
-      elements.push_back(e);
-    }
+    ifNode* n1 = Node("N1", 0, 0);
+    ifNode* n2 = Node("N2", 3, 4);
+    elements = {Element("B1", n1, n2, 0.5), Element("B2", n2, Node("N3", 9, 4), 0.0)};
+  }
+  ifNode* Node(const std::string& id, double x, double y) {
+    NodeProp prop;
+    prop.ID = id;
+    prop.Coordinate = {x, y};
+    return nodes.MakeNode(prop);
   }
   const SegmentForces& Case(std::size_t element, std::size_t c) const {
     return elements[element].FixCases[c];

@@ -8,49 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "fem/makers/MatrixMaker2DRahmen.h"
 #include "fem/model/Element.h"
+#include "fem/model/ElementFixture.h"
 #include "fem/model/ElementMgr.h"
-#include "fem/model/Node.h"
 
 namespace {
 
-using namespace znFEM::znTraceYield2DRahmen;
+using namespace elementtest;
 using std::numbers::pi;
 using znMatrix::Vector;
 
-constexpr double kEI = 1000.0;
-constexpr double kEA = 1.0e4;
 constexpr double kL = 10.0;
 constexpr double kTol = 1e-9;  // forces of order 1e2 after a few dozen roundings
-
-// Owns the nodes the members of one test frame into.
-struct Frame {
-  csNode* Add(const NodeProp& prop) {
-    nodes.push_back(std::make_unique<csNode>(nullptr));
-    nodes.back()->SetProp(prop);
-    return nodes.back().get();
-  }
-  csNode* Add(const std::string& id, double x, double y) {
-    NodeProp prop;
-    prop.ID = id;
-    prop.Coordinate = {x, y};
-    return Add(prop);
-  }
-  znFEM::znMatrixMaker::csMatrixMaker2DRahmen maker;
-  std::vector<std::unique_ptr<csNode>> nodes;
-};
-
-// EA = 1e4, EI = 1000, no shear deformation.
-ElementProp Member(const std::string& id, ifNode* i, ifNode* j) {
-  ElementProp prop;
-  prop.ID = id;
-  prop.Node = {i, j};
-  prop.A = 10.0;
-  prop.E = 1000.0;
-  prop.I = 1.0;
-  return prop;
-}
 
 // Global 6-vector of a member-axis 6-vector for a member at angle theta.
 Vector ToGlobal(const Vector& local, double theta) {
@@ -117,14 +86,14 @@ class Recorder : public csElement::ifLogger {
 
 TEST(ElementTest, RejectedRecordsAndLookups) {
   Frame frame;
-  ifNode* a = frame.Add("A", 0.0, 0.0);
-  ifNode* b = frame.Add("B", 6.0, 8.0);
+  ifNode* a = frame.AddNode("A", 0.0, 0.0);
+  ifNode* b = frame.AddNode("B", 6.0, 8.0);
   csElementMgr mgr(frame.maker, nullptr);
-  ElementProp prop = Member("E1", a, b);
+  ElementProp prop = MemberProp("E1", a, b);
   prop.Lij = {4.0, 6.0};  // the zones fill the span
   EXPECT_THROW(mgr.MakeElement(prop), csElement::exLnIsUnderOrEqualToZero);
   for (std::uint32_t end : {0u, 1u}) {  // a moment at a pin; a shear there would be fine
-    prop = Member("E1", a, b);
+    prop = MemberProp("E1", a, b);
     prop.IsRotarySpring[end] = true;
     prop.Kij[end] = 0.0;
     prop.PreFaceLoad[end] = {3.0, 4.0, 5.0};
@@ -169,9 +138,9 @@ TEST(ElementTest, EndForcesMatchTheFixedFixedMemberBetweenTheFaces) {
     const Vector expected{-n, q, mI, n, -q, mJ};
     for (double theta : {0.0, 0.5, pi / 2, 2.5, -1.2, pi}) {
       Frame frame;
-      ifNode* a = frame.Add("A", 1.0, 2.0);
-      ifNode* b = frame.Add("B", 1.0 + kL * std::cos(theta), 2.0 + kL * std::sin(theta));
-      ElementProp prop = Member("E1", a, b);
+      ifNode* a = frame.AddNode("A", 1.0, 2.0);
+      ifNode* b = frame.AddNode("B", 1.0 + kL * std::cos(theta), 2.0 + kL * std::sin(theta));
+      ElementProp prop = MemberProp("E1", a, b);
       prop.Lij = {c.li, c.lj};
       prop.FixCases = {load};
       csElement element(frame.maker, nullptr);
@@ -195,8 +164,8 @@ TEST(ElementTest, PreFaceLoadReachesThePanelInGlobalAxes) {
   joint.Myp = {2.5, -100.0};
   joint.WithFaceShear = true;
   joint.ElementProps = {{"C", 1.0, kTHLR_T, 0.0}, {"B", 0.0, kTHLR_L, 0.0}};
-  csNode* j = frame.Add(joint);
-  ElementProp column = Member("C", j, frame.Add("A", 0.0, -10.0));  // angle -pi/2
+  csNode* j = frame.AddNode(joint);
+  ElementProp column = MemberProp("C", j, frame.AddNode("A", 0.0, -10.0));  // angle -pi/2
   column.PreFaceLoad = {Triple{1.0, 2.0, 3.0}, Triple{}};
   csElement element(frame.maker, nullptr);
   element.SetProp(column);
@@ -214,7 +183,7 @@ TEST(ElementTest, PreFaceLoadReachesThePanelInGlobalAxes) {
 // Horizontal member A(0, 0) – B(10, 0): 4EI/L = 400, 3EI/L = 300, EA/L = 1000, 12EI/L³ = 12.
 class YieldTest : public ::testing::Test {
  protected:
-  ElementProp Prop() { return Member("E1", a_, b_); }
+  ElementProp Prop() { return MemberProp("E1", a_, b_); }
   void Make(const ElementProp& prop) {
     element_ = std::make_unique<csElement>(frame_.maker, &log_);
     element_->SetProp(prop);
@@ -229,8 +198,8 @@ class YieldTest : public ::testing::Test {
   double K(int i) { return element_->GetStiffness().Get(i, i); }
 
   Frame frame_;
-  ifNode* a_ = frame_.Add("A", 0.0, 0.0);
-  ifNode* b_ = frame_.Add("B", kL, 0.0);
+  ifNode* a_ = frame_.AddNode("A", 0.0, 0.0);
+  ifNode* b_ = frame_.AddNode("B", kL, 0.0);
   Recorder log_;
   std::unique_ptr<csElement> element_;
 };
@@ -412,8 +381,8 @@ TEST(PanelYieldTest, PanelYieldsLendsItsSpringAndUnloads) {
     joint.Coordinate = {0.0, 10.0};
     joint.Myp = {100.0, -100.0};
     joint.ElementProps = {{"C", 0.0, kTHLR_T, 0.0}, {"B", 0.0, kTHLR_L, c.panel}};
-    csNode* j = frame.Add(joint);
-    ElementProp beamProp = Member("B", j, frame.Add("F", 10.0, 10.0));
+    csNode* j = frame.AddNode(joint);
+    ElementProp beamProp = MemberProp("B", j, frame.AddNode("F", 10.0, 10.0));
     if (c.own > 0.0) {
       beamProp.IsRotarySpring[0] = true;
       beamProp.Kij[0] = c.own;
