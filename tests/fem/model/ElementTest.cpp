@@ -1,6 +1,12 @@
+// Frame elements: end forces against closed forms and equilibrium, rejected records, and the
+// yield events driven through GetNextRatio and Update as the step solver drives them.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <memory>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "fem/model/Element.h"
 #include "fem/model/ElementFixture.h"
@@ -10,170 +16,144 @@ namespace {
 
 using namespace elementtest;
 using std::numbers::pi;
+using znMatrix::Vector;
 
-// Forces here are O(1e2); products of a few roundings.
-constexpr double kForceTol = 1e-8;
+constexpr double kL = 10.0;
+constexpr double kTol = 1e-9;  // forces of order 1e2 after a few dozen roundings
 
-TEST(ElementManagerTest, DuplicateUnknownAndRejectedRecords) {
+// Global 6-vector of a member-axis 6-vector for a member at angle theta.
+Vector ToGlobal(const Vector& local, double theta) {
+  const double c = std::cos(theta), s = std::sin(theta);
+  Vector g(6);
+  for (int e = 0; e < 6; e += 3) {
+    g[e] = c * local[e] - s * local[e + 1];
+    g[e + 1] = s * local[e] + c * local[e + 1];
+    g[e + 2] = local[e + 2];
+  }
+  return g;
+}
+
+// Keeps the fixed-end results and the split of the end rotations; ignores the rest.
+class Recorder : public csElement::ifLogger {
+ public:
+  void Prop(const ElementProp&) override {}
+  void FixCase(const ElementProp&, const Vector&, const znFEM::znMatrixMaker::csEquivalentEdgeLoad&,
+               const Vector& face, double stretch, const PerEnd<double>& spring,
+               const PerEnd<double>&) override {
+    fixFace = face;
+    fixStretch = stretch;
+    fixSpring = spring;
+  }
+  void DispIncrement(const ElementProp&, const Vector&) override {}
+  void FaceForceIncrement(const ElementProp&, const Vector&) override {}
+  void StretchIncrement(const ElementProp&, double) override {}
+  void SpringRotationIncrement(const ElementProp&, const PerEnd<double>& r) override {
+    springRotation = r;
+  }
+  void PanelRotationIncrement(const ElementProp&, const PerEnd<double>& r) override {
+    panelRotation = r;
+  }
+  void RotationAngleIncrement(const ElementProp&, double) override {}
+  void Disp(const ElementProp&, const Vector&) override {}
+  void FaceForce(const ElementProp&, const Vector&, const Vector&) override {}
+  void Stretch(const ElementProp&, double, double, const PerEnd<std::int32_t>&) override {}
+  void SpringRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
+                      const PerEnd<std::int32_t>&) override {}
+  void PanelRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
+                     const PerEnd<std::int32_t>&) override {}
+  void RotationAngle(const ElementProp&, double) override {}
+  void AxialRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void MomentRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void ShearRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void PanelRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void NextRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void AxialUnloading(const ElementProp&, bool) override {}
+  void HingeUnloading(const ElementProp&, const PerEnd<bool>&) override {}
+  void PanelUnloading(const ElementProp&, const PerEnd<bool>&) override {}
+  void Update(const ElementProp&, double) override {}
+  void NextCase(const ElementProp&, std::uint32_t) override {}
+  void AxialFailed(const ElementProp&) override {}
+  void ShearFailed(const ElementProp&, std::uint32_t) override {}
+  void AnalysisStarted() override {}
+  void AnalysisEnded() override {}
+  void StepStarted(std::uint32_t) override {}
+  void StepEnded(std::uint32_t) override {}
+
+  Vector fixFace;
+  double fixStretch = 0.0;
+  PerEnd<double> fixSpring{}, springRotation{}, panelRotation{};
+};
+
+TEST(ElementTest, RejectedRecordsAndLookups) {
   Frame frame;
   ifNode* a = frame.AddNode("A", 0.0, 0.0);
-  ifNode* b = frame.AddNode("B", 10.0, 0.0);
+  ifNode* b = frame.AddNode("B", 6.0, 8.0);
   csElementMgr mgr(frame.maker, nullptr);
-  ElementProp bad = MemberProp("E1", a, b);
-  bad.Lij = {4.0, 6.0};
-  EXPECT_THROW(mgr.MakeElement(bad), csElement::exLnIsUnderOrEqualToZero);
-  EXPECT_TRUE(mgr.GetElements().empty());  // a rejected record is not kept
-  mgr.MakeElement(MemberProp("E1", a, b));
-  mgr.MakeElement(MemberProp("E0", b, a));
-  try {
-    mgr.MakeElement(MemberProp("E1", b, a));
-    ADD_FAILURE() << "duplicate accepted";
-  } catch (const csElementMgr::exItIsMakingDuplicatedElement& e) {
-    EXPECT_EQ(e.ID, "E1");
-  }
-  try {
-    mgr.GetElement("E2");
-    ADD_FAILURE() << "unknown ID found";
-  } catch (const csElementMgr::exSpecifiedElementIsnotExist& e) {
-    EXPECT_EQ(e.ID, "E2");
-  }
-  ASSERT_EQ(mgr.GetElements().size(), 2u);
-  EXPECT_EQ(mgr.GetElements()[1]->GetProp().ID, "E0");
-  EXPECT_EQ(mgr.GetElement("E1")->GetNodes()[0], a);
-}
-
-TEST(ElementTest, RecordChecks) {
-  struct Case {
-    PerEnd<double> lij;
-    int pinnedEnd;  // -1 none
-    PerEnd<Triple> preFace;
-    int expected;  // 0 accepted, 1 clear length, 2 pre-face moment at a pin
-  };
-  const Triple moment{0.0, 0.0, 5.0};
-  const Case cases[] = {
-      {{4.0, 6.0}, -1, {}, 1},                          // zones fill the span
-      {{7.0, 6.0}, -1, {}, 1},                          // zones overlap
-      {{0.0, 0.0}, 1, {Triple{}, moment}, 2},           // moment at the J pin
-      {{0.0, 0.0}, 0, {moment, Triple{}}, 2},           // moment at the I pin
-      {{0.0, 0.0}, 1, {Triple{}, Triple{3, 4, 0}}, 0},  // shear at a pin is fine
-      {{0.0, 0.0}, 0, {Triple{}, moment}, 0},           // moment at the other end
-  };
-  for (const Case& c : cases) {
-    Frame frame;
-    ElementProp prop = MemberProp("E1", frame.AddNode("A", 0.0, 0.0), frame.AddNode("B", 6.0, 8.0));
-    prop.Lij = c.lij;
-    if (c.pinnedEnd >= 0) {
-      prop.IsRotarySpring[c.pinnedEnd] = true;
-      prop.Kij[c.pinnedEnd] = 0.0;
-    }
-    prop.PreFaceLoad = c.preFace;
-    csElement element(frame.maker, nullptr);
-    int got = 0;
+  ElementProp prop = MemberProp("E1", a, b);
+  prop.Lij = {4.0, 6.0};  // the zones fill the span
+  EXPECT_THROW(mgr.MakeElement(prop), csElement::exLnIsUnderOrEqualToZero);
+  for (std::uint32_t end : {0u, 1u}) {  // a moment at a pin; a shear there would be fine
+    prop = MemberProp("E1", a, b);
+    prop.IsRotarySpring[end] = true;
+    prop.Kij[end] = 0.0;
+    prop.PreFaceLoad[end] = {3.0, 4.0, 5.0};
     try {
-      element.SetProp(prop);
-    } catch (const csElement::exLnIsUnderOrEqualToZero& e) {
-      got = 1;
-      EXPECT_EQ(e.ID, "E1");
+      mgr.MakeElement(prop);
+      ADD_FAILURE() << end;
     } catch (const csElement::exPreFaceMomentIsSetAtHinge& e) {
-      got = 2;
-      EXPECT_EQ(e.End, static_cast<std::uint32_t>(c.pinnedEnd));
+      EXPECT_EQ(e.End, end);
     }
-    EXPECT_EQ(got, c.expected) << c.lij[0] << " " << c.pinnedEnd;
   }
+  prop.PreFaceLoad = {Triple{0.0, 0.0, 5.0}, Triple{3.0, 4.0, 0.0}};  // pinned at J
+  ifElement* made = mgr.MakeElement(prop);
+  EXPECT_EQ(mgr.GetElements().size(), 1u);  // rejected records are not kept
+  EXPECT_THROW(mgr.MakeElement(prop), csElementMgr::exItIsMakingDuplicatedElement);
+  EXPECT_EQ(mgr.GetElement("E1"), made);
+  EXPECT_THROW(mgr.GetElement("E2"), csElementMgr::exSpecifiedElementIsnotExist);
 }
 
-// Face forces of a member without zones, springs or shear deformation against the
-// Euler–Bernoulli member stiffness, at several inclinations.
-TEST(ElementTest, EndForcesMatchTheEulerBernoulliMember) {
-  const double L = 10.0;
-  const Vector d{0.001, -0.02, 0.003, 0.004, 0.05, -0.006};  // member axes
-  const double k = kEI / (L * L * L);
-  const double qI = k * (12 * d[1] + 6 * L * d[2] - 12 * d[4] + 6 * L * d[5]);
-  const double mI = k * (6 * L * d[1] + 4 * L * L * d[2] - 6 * L * d[4] + 2 * L * L * d[5]);
-  const double mJ = k * (6 * L * d[1] + 2 * L * L * d[2] - 6 * L * d[4] + 4 * L * L * d[5]);
-  const double nJ = kEA / L * (d[3] - d[0]);
-  const Vector expected{-nJ, qI, mI, nJ, -qI, mJ};
-  for (double theta : {0.0, 0.5, pi / 2, 2.5, -1.2, pi}) {
-    Frame frame;
-    ifNode* a = frame.AddNode("A", 1.0, 2.0);
-    ifNode* b = frame.AddNode("B", 1.0 + L * std::cos(theta), 2.0 + L * std::sin(theta));
-    csElement element(frame.maker, nullptr);
-    element.SetProp(MemberProp("E1", a, b));
-    element.PrepareStiffness();
-    element.SetDispIncrement(ToGlobal(d, theta));
-    const Vector& f = element.GetFaceForceIncrement();
-    for (int i = 0; i < 6; ++i) EXPECT_NEAR(f[i], expected[i], kForceTol) << theta << " " << i;
-    EXPECT_NEAR(element.GetRotationAngleIncrement(), (d[4] - d[1]) / L, 1e-12);
-  }
-}
-
-// Node J moves sideways without rotating: the rigid arms keep both faces square, so the
-// flexible part between them is a fixed-fixed member of length l0 with a sway v.
-TEST(ElementTest, RigidZonesCarryTheSwayToTheFaces) {
-  const double L = 10.0, li = 1.0, lj = 2.0, l0 = 7.0, v = 0.01;
-  for (double theta : {0.0, 1.0, -2.0}) {
-    Frame frame;
-    ifNode* a = frame.AddNode("A", 0.0, 0.0);
-    ifNode* b = frame.AddNode("B", L * std::cos(theta), L * std::sin(theta));
-    ElementProp prop = MemberProp("E1", a, b);
-    prop.Lij = {li, lj};
-    csElement element(frame.maker, nullptr);
-    element.SetProp(prop);
-    element.PrepareStiffness();
-    element.SetDispIncrement(ToGlobal({0, 0, 0, 0, v, 0}, theta));
-    const Vector& f = element.GetFaceForceIncrement();
-    const double q = 12 * kEI / (l0 * l0 * l0) * v;
-    const double m = 6 * kEI / (l0 * l0) * v;
-    const Vector expected{0.0, -q, -m, 0.0, q, -m};
-    for (int i = 0; i < 6; ++i) EXPECT_NEAR(f[i], expected[i], kForceTol) << theta << " " << i;
-  }
-}
-
-// For any geometry the face forces hold the flexible part in equilibrium, and a rigid-body
-// motion of the two nodes produces none.
-TEST(ElementTest, FaceForcesObeyEquilibriumAndRigidBodyMotion) {
+// Face forces of members without springs or shear deformation against the Euler–Bernoulli
+// fixed-fixed member between the faces, at several inclinations (with end zones the nodes only
+// translate, so the faces move with them). The nodal forces equivalent to a fixed-end state,
+// the negated face forces, turn with the member.
+TEST(ElementTest, EndForcesMatchTheFixedFixedMemberBetweenTheFaces) {
   struct Case {
-    double theta;
-    PerEnd<double> lij;
-    PerEnd<bool> spring;
-    PerEnd<double> kij;
-    double kappa;
+    double li, lj;
+    Vector d;  // member axes
   };
-  const Case cases[] = {
-      {0.3, {0.0, 0.0}, {false, false}, {kInfinite, kInfinite}, 0.0},
-      {2.0, {1.5, 0.5}, {false, false}, {kInfinite, kInfinite}, 1.2},
-      {-0.7, {0.5, 2.0}, {true, false}, {300.0, kInfinite}, 1.2},
-      {pi / 2, {1.0, 1.0}, {true, true}, {50.0, 0.0}, 0.0},
-      {4.0, {0.0, 3.0}, {false, true}, {kInfinite, 1e4}, 1.0},
-  };
-  const double L = 10.0;
+  const Case cases[] = {{0.0, 0.0, {0.001, -0.02, 0.003, 0.004, 0.05, -0.006}},
+                        {1.0, 2.0, {0.002, 0.0, 0.0, -0.001, 0.01, 0.0}}};
+  FixCaseLoad load{};
+  load[6] = 1.0;  // middle start (face I) and end (face J), axial and transverse
+  load[7] = -5.0;
+  load[9] = 2.0;
+  load[10] = -5.0;
   for (const Case& c : cases) {
-    Frame frame;
-    const double xi = 3.0, yi = -1.0;
-    const double xj = xi + L * std::cos(c.theta), yj = yi + L * std::sin(c.theta);
-    ifNode* a = frame.AddNode("A", xi, yi);
-    ifNode* b = frame.AddNode("B", xj, yj);
-    ElementProp prop = MemberProp("E1", a, b);
-    prop.Lij = c.lij;
-    prop.IsRotarySpring = c.spring;
-    prop.Kij = c.kij;
-    prop.Kappa = c.kappa;
-    csElement element(frame.maker, nullptr);
-    element.SetProp(prop);
-    element.PrepareStiffness();
-
-    element.SetDispIncrement({0.01, -0.02, 0.003, -0.004, 0.05, 0.006});
-    const Vector& f = element.GetFaceForceIncrement();
-    const double l0 = L - c.lij[0] - c.lij[1];
-    EXPECT_NEAR(f[0] + f[3], 0.0, kForceTol) << c.theta;
-    EXPECT_NEAR(f[1] + f[4], 0.0, kForceTol) << c.theta;
-    EXPECT_NEAR(f[2] + f[5] + l0 * f[4], 0.0, kForceTol) << c.theta;
-
-    // Translation (0.3, -0.2) and rotation 0.01 about the point (5, 7).
-    const double w = 0.01, px = 5.0, py = 7.0;
-    element.SetDispIncrement({0.3 - w * (yi - py), -0.2 + w * (xi - px), w, 0.3 - w * (yj - py),
-                              -0.2 + w * (xj - px), w});
-    for (int i = 0; i < 6; ++i) EXPECT_NEAR(f[i], 0.0, 1e-7) << c.theta << " " << i;
+    const Vector& d = c.d;
+    const double l = kL - c.li - c.lj, k = kEI / (l * l * l);
+    const double q = k * (12 * d[1] + 6 * l * d[2] - 12 * d[4] + 6 * l * d[5]);
+    const double mI = k * (6 * l * d[1] + 4 * l * l * d[2] - 6 * l * d[4] + 2 * l * l * d[5]);
+    const double mJ = k * (6 * l * d[1] + 2 * l * l * d[2] - 6 * l * d[4] + 4 * l * l * d[5]);
+    const double n = kEA / l * (d[3] - d[0]);
+    const Vector expected{-n, q, mI, n, -q, mJ};
+    for (double theta : {0.0, 0.5, pi / 2, 2.5, -1.2, pi}) {
+      Frame frame;
+      ifNode* a = frame.AddNode("A", 1.0, 2.0);
+      ifNode* b = frame.AddNode("B", 1.0 + kL * std::cos(theta), 2.0 + kL * std::sin(theta));
+      ElementProp prop = MemberProp("E1", a, b);
+      prop.Lij = {c.li, c.lj};
+      prop.FixCases = {load};
+      csElement element(frame.maker, nullptr);
+      element.SetProp(prop);
+      element.PrepareStiffness();
+      element.PrepareFixCase();
+      element.SetDispIncrement(ToGlobal(d, theta));
+      const Vector& f = element.GetFaceForceIncrement();
+      for (int i = 0; i < 6; ++i) EXPECT_NEAR(f[i], expected[i], kTol) << theta << " " << i;
+      EXPECT_NEAR(element.GetRotationAngleIncrement(), (d[4] - d[1]) / kL, 1e-12);
+      const Vector nodal = ToGlobal({-1.0, 5.0, 0.0, -2.0, 5.0, 0.0}, theta);
+      for (int i : {0, 1, 3, 4}) EXPECT_NEAR(element.GetEquivalentLoad()[i], nodal[i], kTol);
+    }
   }
 }
 
@@ -184,9 +164,8 @@ TEST(ElementTest, PreFaceLoadReachesThePanelInGlobalAxes) {
   joint.Myp = {2.5, -100.0};
   joint.WithFaceShear = true;
   joint.ElementProps = {{"C", 1.0, kTHLR_T, 0.0}, {"B", 0.0, kTHLR_L, 0.0}};
-  ifNode* j = frame.AddNode(joint);
-  ifNode* base = frame.AddNode("A", 0.0, -10.0);
-  ElementProp column = MemberProp("C", j, base);  // pointing down: angle -pi/2
+  csNode* j = frame.AddNode(joint);
+  ElementProp column = MemberProp("C", j, frame.AddNode("A", 0.0, -10.0));  // angle -pi/2
   column.PreFaceLoad = {Triple{1.0, 2.0, 3.0}, Triple{}};
   csElement element(frame.maker, nullptr);
   element.SetProp(column);
@@ -201,25 +180,247 @@ TEST(ElementTest, PreFaceLoadReachesThePanelInGlobalAxes) {
   }
 }
 
-TEST(ElementTest, EquivalentLoadOfAPlainMemberIsTheNegatedFixedEndForces) {
-  Frame frame;
-  ifNode* a = frame.AddNode("A", 0.0, 0.0);
-  ifNode* b = frame.AddNode("B", 0.0, 10.0);  // vertical: N along +y, Q along -x
-  ElementProp prop = MemberProp("E1", a, b);
-  FixCaseLoad load{};
-  // Middle start (face I) and middle end (face J) triples of a transverse load.
-  const double middle[6] = {1.0, -5.0, -10.0, 2.0, -5.0, 10.0};
-  std::copy(middle, middle + 6, load.begin() + 6);
-  prop.FixCases = {FixCaseLoad{}, load};
-  csElement element(frame.maker, nullptr);
-  element.SetProp(prop);
-  element.NextCase();
-  element.PrepareStiffness();
-  element.PrepareFixCase();
-  // Member-axis nodal loads (-1, 5, 10) and (-2, 5, -10) turned by +pi/2: (x, y) = (-Q, N).
-  const Vector expected{-5.0, -1.0, 10.0, -5.0, -2.0, -10.0};
-  const Vector& q = element.GetEquivalentLoad();
-  for (int i = 0; i < 6; ++i) EXPECT_NEAR(q[i], expected[i], 1e-12) << i;
+// Horizontal member A(0, 0) – B(10, 0): 4EI/L = 400, 3EI/L = 300, EA/L = 1000, 12EI/L³ = 12.
+class YieldTest : public ::testing::Test {
+ protected:
+  ElementProp Prop() { return MemberProp("E1", a_, b_); }
+  void Make(const ElementProp& prop) {
+    element_ = std::make_unique<csElement>(frame_.maker, &log_);
+    element_->SetProp(prop);
+  }
+  // One step up to the ratios; loaded: with the fixed-end state of the current case.
+  PerEnd<double> Step(const Vector& d, bool loaded = false) {
+    element_->PrepareStiffness();
+    if (loaded) element_->PrepareFixCase();
+    element_->SetDispIncrement(d);
+    return element_->GetNextRatio();
+  }
+  double K(int i) { return element_->GetStiffness().Get(i, i); }
+
+  Frame frame_;
+  ifNode* a_ = frame_.AddNode("A", 0.0, 0.0);
+  ifNode* b_ = frame_.AddNode("B", kL, 0.0);
+  Recorder log_;
+  std::unique_ptr<csElement> element_;
+};
+
+// My(I) = (100, -100), M at I currently 40, rising 20 per unit (rotation 0.05 × 4EI/L): the
+// hinge forms at ratio 3.0 on the upper side (falling: 7.0, lower side) and frees θ_I, leaving
+// the propped member. Turning on, the hinge takes the rotation without an event; turning back,
+// it unloads in a step of ratio 0 and the member is whole again.
+TEST_F(YieldTest, HingeFormsRotatesAndUnloads) {
+  struct Case {
+    double rotation, ratio;
+    std::int32_t state;
+  };
+  for (const Case& c : {Case{0.05, 3.0, kYieldedUpper}, Case{-0.05, 7.0, kYieldedLower}}) {
+    ElementProp prop = Prop();
+    prop.My[0] = {100.0, -100.0};
+    prop.PreFaceLoad[0] = {0.0, 0.0, 40.0};
+    Make(prop);
+    const PerEnd<double> r = Step({0, 0, c.rotation, 0, 0, 0});
+    EXPECT_NEAR(r[0], c.ratio, kTol);
+    EXPECT_EQ(r[1], kInfinite);
+    element_->Update(r[0]);
+    EXPECT_EQ(element_->GetHingeState(), (PerEnd<std::int32_t>{c.state, kElastic}));
+    EXPECT_NEAR(element_->GetFaceForce()[2], c.state == kYieldedUpper ? 100.0 : -100.0, kTol);
+    EXPECT_NEAR(element_->GetDisp()[2], c.ratio * c.rotation, kTol);
+
+    const double on = c.rotation / 5;
+    EXPECT_EQ(Step({0, 0, on, 0, 0, 0})[0], kInfinite);
+    EXPECT_NEAR(K(2), 0.0, kTol);
+    EXPECT_NEAR(K(5), 3 * kEI / kL, kTol);
+    EXPECT_NEAR(log_.springRotation[0], on, kTol);
+    EXPECT_EQ(Step({0, 0, -on, 0, 0, 0})[0], 0.0);
+    EXPECT_EQ(element_->GetHingeState()[0], kElastic);
+    element_->Update(0.0);
+    element_->PrepareStiffness();
+    EXPECT_NEAR(K(2), 4 * kEI / kL, kTol);
+  }
+}
+
+// The axial force increment is EA/L × u = 1000 u; increments up to 0.001 give no event. Tension
+// yields end I at its lower limit (N negative there) and end J at its upper limit; the axial
+// stiffness is released until the member shortens again. While both ends are yielded an axial
+// edge load of the current case (not a transverse one) makes the member a mechanism.
+TEST_F(YieldTest, AxialYieldReleasesTheMemberUntilItShortens) {
+  ElementProp prop = Prop();
+  prop.Ny = {Limits{10.0, -10.0}, Limits{10.0, -10.0}};
+  FixCaseLoad axial{}, transverse{};
+  axial[9] = 2.0;  // axial at the J face
+  transverse[7] = -3.0;
+  prop.FixCases = {axial, transverse};
+  Make(prop);
+  EXPECT_EQ(Step({0, 0, 0, 1e-6, 0, 0}), (PerEnd<double>{kInfinite, kInfinite}));
+  EXPECT_NEAR(Step({0, 0, 0, 2e-6, 0, 0})[0], 5000.0, 1e-6);
+  const PerEnd<double> r = Step({0, 0, 0, 0.001, 0, 0});
+  EXPECT_NEAR(r[0], 10.0, kTol);
+  EXPECT_NEAR(r[1], 10.0, kTol);
+  EXPECT_FALSE(element_->IsFailed());
+  element_->Update(10.0);
+  EXPECT_EQ(element_->GetAxialState(), (PerEnd<std::int32_t>{kYieldedLower, kYieldedUpper}));
+  EXPECT_TRUE(element_->IsFailed());
+  element_->NextCase();
+  EXPECT_FALSE(element_->IsFailed());
+
+  EXPECT_EQ(Step({0, 0, 0, 0.001, 0, 0})[0], kInfinite);
+  EXPECT_NEAR(K(0), 0.0, kTol);
+  EXPECT_EQ(Step({0, 0, 0, -0.001, 0, 0}), (PerEnd<double>{0.0, 0.0}));
+  EXPECT_EQ(element_->GetAxialState(), (PerEnd<std::int32_t>{kElastic, kElastic}));
+  element_->Update(0.0);
+  element_->PrepareStiffness();
+  EXPECT_NEAR(K(0), kEA / kL, kTol);
+}
+
+// Shear has no yield state: reaching the capacity within a relative 1e-5, or passing it, fails
+// the member; so does a step that takes the shear up to its capacity.
+TEST_F(YieldTest, ShearAtItsCapacityFailsTheMember) {
+  struct Case {
+    int end;
+    double q;
+    bool failed;
+  };
+  const Case cases[] = {{0, 50.0, true}, {0, 49.9, false},   {0, -60.0, true},
+                        {0, 0.0, false}, {1, 49.9996, true}, {1, -49.0, false}};
+  for (const Case& c : cases) {
+    ElementProp prop = Prop();
+    prop.Qy[c.end] = {50.0, -50.0};
+    prop.PreFaceLoad[c.end] = {0.0, c.q, 0.0};
+    Make(prop);
+    EXPECT_EQ(element_->IsFailed(), c.failed) << c.end << " " << c.q;
+  }
+  ElementProp prop = Prop();
+  prop.Qy[0] = {30.0, -30.0};
+  Make(prop);
+  const PerEnd<double> r = Step({0, 0, 0, 0, -1.0, 0});  // Q at I rises by 12 per unit
+  EXPECT_NEAR(r[0], 2.5, kTol);
+  EXPECT_FALSE(element_->IsFailed());
+  element_->Update(r[0]);
+  EXPECT_TRUE(element_->IsFailed());
+}
+
+// An axial point load P at mid-span between held nodes compresses the half it pushes towards.
+// Once that end has yielded in compression it slides and the whole load goes to the other face;
+// the member shortens by (P/2)·L/EA. Pushing on keeps the end yielded; the load reversed (the
+// next case) unloads it at once.
+TEST_F(YieldTest, AxialEdgeLoadKeepsItsEndYieldedUntilTheLoadTurns) {
+  struct Case {
+    int end;             // the end with a finite axial capacity
+    double p;            // load in member x: negative pushes towards I
+    std::int32_t state;  // compression is N > 0 at I (upper), N < 0 at J (lower)
+  };
+  const Vector held(6, 0.0);
+  for (const Case& c : {Case{0, -40.0, kYieldedUpper}, Case{1, 40.0, kYieldedLower}}) {
+    ElementProp prop = Prop();
+    prop.Ny[c.end] = {10.0, -10.0};
+    FixCaseLoad load{}, reversed{};
+    load[6] = load[9] = -c.p / 2;  // middle start (face I) and end (face J), axial
+    reversed[6] = reversed[9] = c.p / 2;
+    prop.FixCases = {load, reversed};
+    Make(prop);
+    const int other = 1 - c.end;
+    const PerEnd<double> first = Step(held, true);
+    EXPECT_NEAR(first[c.end], 0.5, kTol);  // |N| rises by P/2 = 20 per unit up to 10
+    EXPECT_EQ(first[other], kInfinite);
+    element_->Update(0.5);
+    ASSERT_EQ(element_->GetAxialState()[c.end], c.state) << c.end;
+
+    const double shortening = std::fabs(c.p) / 2 * kL / kEA;
+    EXPECT_EQ(Step(held, true)[c.end], kInfinite);
+    EXPECT_NEAR(log_.fixFace[3 * c.end], 0.0, kTol);
+    EXPECT_NEAR(log_.fixFace[3 * other], -c.p, kTol);
+    EXPECT_NEAR(log_.fixStretch, -shortening, kTol);
+    element_->Update(0.5);
+    EXPECT_EQ(element_->GetAxialState()[c.end], c.state);
+
+    element_->NextCase();
+    EXPECT_EQ(Step(held, true)[c.end], 0.0);
+    EXPECT_NEAR(log_.fixStretch, shortening, kTol);
+    EXPECT_EQ(element_->GetAxialState()[c.end], kElastic);
+  }
+}
+
+// A uniform load q on a member pinned at J: the fixed-end state is the propped cantilever's
+// (face forces -5qL/8 and -3qL/8, moment -qL²/8 at the fixed end), the pin turns by qL³/48EI,
+// and the nodes receive the whole load qL.
+TEST_F(YieldTest, EdgeLoadOnAProppedMemberGivesItsFixedEndState) {
+  const double q = 1.2;
+  ElementProp prop = Prop();
+  prop.IsRotarySpring[1] = true;
+  prop.Kij[1] = 0.0;
+  FixCaseLoad load{};  // middle start (face I) and end (face J) triples
+  load[7] = load[10] = -q * kL / 2;
+  load[8] = -q * kL * kL / 12;
+  load[11] = q * kL * kL / 12;
+  prop.FixCases = {load};
+  Make(prop);
+  Step(Vector(6, 0.0), true);
+  const Vector expected{0.0, -5 * q * kL / 8, -q * kL * kL / 8, 0.0, -3 * q * kL / 8, 0.0};
+  for (int i = 0; i < 6; ++i) EXPECT_NEAR(log_.fixFace[i], expected[i], kTol) << i;
+  EXPECT_EQ(log_.fixSpring[0], 0.0);
+  EXPECT_NEAR(log_.fixSpring[1], q * kL * kL * kL / (48 * kEI), kTol);
+  const Vector& f = element_->GetEquivalentLoad();
+  EXPECT_NEAR(f[1] + f[4], q * kL, kTol);
+}
+
+// A beam B framing into a joint panel (Myp ±100) beside a column C (listed only, to make the
+// panel; the first listed member, which does not report the panel ratio). The joint turns.
+// The panel yields at the lower limit and lends its spring in series with the beam's own (if
+// any) and the beam; each spring turns by the common moment over its own stiffness; turning
+// back unloads the panel in a step of ratio 0.
+TEST(PanelYieldTest, PanelYieldsLendsItsSpringAndUnloads) {
+  auto series = [](double a, double b) { return 1.0 / (1.0 / a + 1.0 / b); };
+  const double member = 4 * kEI / kL;
+  struct Case {
+    double own, panel;  // own 0: no spring of the beam's own
+  };
+  for (const Case& c : {Case{0.0, 400.0}, Case{400.0, 1200.0}}) {
+    Frame frame;
+    NodeProp joint;
+    joint.ID = "J";
+    joint.Coordinate = {0.0, 10.0};
+    joint.Myp = {100.0, -100.0};
+    joint.ElementProps = {{"C", 0.0, kTHLR_T, 0.0}, {"B", 0.0, kTHLR_L, c.panel}};
+    csNode* j = frame.AddNode(joint);
+    ElementProp beamProp = MemberProp("B", j, frame.AddNode("F", 10.0, 10.0));
+    if (c.own > 0.0) {
+      beamProp.IsRotarySpring[0] = true;
+      beamProp.Kij[0] = c.own;
+    }
+    Recorder log;
+    csElement beam(frame.maker, &log);
+    beam.SetProp(beamProp);
+    auto step = [&](double rotation) {
+      beam.PrepareStiffness();
+      beam.SetDispIncrement({0, 0, rotation, 0, 0, 0});
+      return beam.GetNextRatio()[0];
+    };
+    auto update = [&](double ratio) {
+      j->Update(ratio);
+      beam.Update(ratio);
+    };
+    const double elastic = c.own > 0.0 ? series(c.own, member) : member;
+    const double ratio = 100.0 / (elastic * 0.05);
+    EXPECT_NEAR(step(0.05), ratio, kTol);
+    update(ratio);
+    EXPECT_EQ(j->GetPanelState(), kYieldedLower);
+    EXPECT_NE(beam.GetPanelState()[0], kElastic);
+
+    EXPECT_EQ(step(0.01), kInfinite);
+    const double yielded = series(c.own > 0.0 ? series(c.own, c.panel) : c.panel, member);
+    EXPECT_NEAR(beam.GetStiffness().Get(2, 2), yielded, kTol);
+    const double m = yielded * 0.01;
+    EXPECT_NEAR(log.springRotation[0], c.own > 0.0 ? m / c.own : 0.0, kTol);
+    EXPECT_NEAR(log.panelRotation[0], m / c.panel, kTol);
+    EXPECT_FALSE(j->IsPanelUnloading());
+
+    EXPECT_EQ(step(-0.01), 0.0);
+    EXPECT_EQ(beam.GetPanelState()[0], kElastic);
+    update(0.0);
+    EXPECT_EQ(j->GetPanelState(), kElastic);
+    beam.PrepareStiffness();
+    EXPECT_NEAR(beam.GetStiffness().Get(2, 2), elastic, kTol);
+  }
 }
 
 }  // namespace
