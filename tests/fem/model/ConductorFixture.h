@@ -273,17 +273,14 @@ class AnalyzerRecorder : public csAnalyzer::ifLogger {
   }
 };
 
-// The loggers of one run and the run itself, from records through Run.
+// The loggers of one run (the bundle points at the recorders) and the run itself, from
+// records through Run.
 struct Loggers {
   ConductorRecorder conductor;
   AnalyzerRecorder analyzer;
   NodeRecorder nodes;
   GroundRecorder grounds;
   LoggerBundle bundle{&conductor, &analyzer, &nodes, nullptr, nullptr, &grounds};
-
-  Loggers() = default;
-  Loggers(const Loggers&) = delete;
-  Loggers& operator=(const Loggers&) = delete;
 
   // True when the run failed with csConductor::exFailed.
   bool Run(const Records& r) {

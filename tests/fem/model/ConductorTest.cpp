@@ -4,7 +4,6 @@
 
 #include <exception>
 #include <functional>
-#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -59,10 +58,13 @@ const FailureCase kFailures[] = {
     {"PanelEntryOfMissingElement", [](Records& r) { r.Node("B").ElementProps = {Panel("XX", 0)}; },
      {"PanelElementIsnotExist B XX", kWords + "PanelElementIsnotExist (Node : B, Element : XX)"}},
     {"PanelEntryOfElementAwayFromTheNode",
-     [](Records& r) { r.Node("B").ElementProps = {Panel("AB", 0), Panel("BC", 2), Panel("DC", 1)}; },
+     [](Records& r) {
+       r.Node("B").ElementProps = {Panel("AB", 0), Panel("BC", 2), Panel("DC", 1)};
+     },
      {"PanelElementIsnotConnected B DC",
       kWords + "PanelElementIsnotConnected (Node : B, Element : DC)"}},
-    {"PanelMissingAnElementAtTheNode", [](Records& r) { r.Node("B").ElementProps = {Panel("AB", 0)}; },
+    {"PanelMissingAnElementAtTheNode",
+     [](Records& r) { r.Node("B").ElementProps = {Panel("AB", 0)}; },
      {"PanelElementIsnotConnected B BC",
       kWords + "PanelElementIsnotListed: the element ends at the node but its panel does not list "
                "it (Node : B, Element : BC)"}},
@@ -91,7 +93,7 @@ const FailureCase kFailures[] = {
     {"WallEdgeWithoutShares", [](Records& r) { AddWall(r).AlphaY.second = {0.0, 0.0}; },
      {"BothAlphaYOfWallElementAreZero W 1"}},
     {"WallReferencePointAtEdgeEnd",
-     [](Records& r) { WallElementProp& w = AddWall(r); w.IsLaGiven.first = true; w.La.first = 4.0; },
+     [](Records& r) { AddWall(r).IsLaGiven.first = true; r.walls[0].La.first = 4.0; },
      {"LaOfWallElementIsOverLij W 0"}},
     {"SpringSupportAtMissingNode", [](Records& r) { r.AddSpring("X", {1, 1, 1}); },
      {"SpecifiedConnectNodeBySpringSupportIsnotExist X"}},
@@ -119,7 +121,8 @@ const FailureCase kFailures[] = {
      {"RatioReachedToInfinite 0 0",
       kWords + "csEachDone::exRatioReachedToInfinite (Step : 0, LoadAndDispNumber : 0)"}},
     // EA/L overflows: a NaN solution must fail at the first free entry, never pass as a result.
-    {"OverflowingMemberStiffness", [](Records& r) { r.Element("AB").E = r.Element("AB").A = 1e300; },
+    {"OverflowingMemberStiffness",
+     [](Records& r) { r.Element("AB").E = r.Element("AB").A = 1e300; },
      {"UnBalancedLoad B 0 0 nonfinite"}},
     {"OverflowingStiffnessBetweenSupports",  // no free entry: the reactions are NaN
      [](Records& r) { ElementProp& e = r.AddMember("AD", "A", "D"); e.E = e.A = 1e300; },
