@@ -100,14 +100,18 @@ void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
     const char* longName;
     std::ofstream& stream;
     bool& wanted;
+    std::string& name;
   };
-  const stOutput outputs[] = {
-      {kText, text_, textWanted_}, {kCsv, csv_, csvWanted_}, {kPipe, pipe_, pipeWanted_}};
+  const stOutput outputs[] = {{kText, text_, textWanted_, textName_},
+                              {kCsv, csv_, csvWanted_, csvName_},
+                              {kPipe, pipe_, pipeWanted_, pipeName_}};
   for (const auto& output : outputs) {
     if (options.Count(output.longName) == 0) continue;
-    Open(output.stream, options.Values(output.longName).front());
+    output.name = options.Values(output.longName).front();
+    Open(output.stream, output.name);
     output.wanted = true;
   }
+  dxfName_ = dxfName;
   Open(dxf_, dxfName);
 }
 

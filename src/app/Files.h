@@ -29,6 +29,11 @@ class csFiles {
   bool IsTextWanted() const { return textWanted_; }
   bool IsCsvWanted() const { return csvWanted_; }
   bool IsPipeWanted() const { return pipeWanted_; }
+  // The names the output files were opened with; empty for an output not asked for.
+  const std::string& TextName() const { return textName_; }
+  const std::string& CsvName() const { return csvName_; }
+  const std::string& PipeName() const { return pipeName_; }
+  const std::string& DxfName() const { return dxfName_; }
 
  private:
   std::ifstream input_;
@@ -39,6 +44,10 @@ class csFiles {
   bool textWanted_ = false;
   bool csvWanted_ = false;
   bool pipeWanted_ = false;
+  std::string textName_;
+  std::string csvName_;
+  std::string pipeName_;
+  std::string dxfName_;
 };
 
 }  // namespace frame2d

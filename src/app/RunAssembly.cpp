@@ -1,10 +1,118 @@
 #include "app/RunAssembly.h"
 
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "draw/DxfProp.h"
+#include "fem/app/ErrorMessage.h"
+#include "fem/app/InputDataReaderWrapper.h"
+#include "fem/app/Loggers.h"
+#include "fem/app/Readers.h"
+#include "fem/model/Conductor.h"
+#include "fem/model/LoggerBundle.h"
+
 namespace frame2d {
 
-void RunAssembly(csFiles& /*files*/, znInOutData::ifOutputDataWriter& /*writers*/) {
-  // The input is not read and no analysis runs yet: the run ends right after the files and
-  // the writer chain have been set up.
+namespace {
+
+namespace model = znFEM::znTraceYield2DRahmen;
+namespace tarvex = znFEM::znTarvex;
+
+// A run from an input file is one load case applied in one increment, its ratio capped at 1.
+const std::vector<std::uint32_t> kLimitSteps{0};
+const std::vector<double> kLimitRatios{1.0};
+
+// The model records of the input file.
+struct stModelRecords {
+  std::vector<model::NodeProp> nodes;
+  std::vector<model::ElementProp> elements;
+  std::vector<model::WallElementProp> wallElements;
+  std::vector<model::SpringSupportProp> springSupports;
+  std::vector<model::ImposedLoadAndDispProp> imposedLoads;
+  std::vector<model::EdgeLoadDirectInputProp> directInputs;
+  std::vector<model::EdgeLoadConcentratedProp> concentratedLoads;
+  std::vector<model::EdgeLoadDistributedProp> distributedLoads;
+};
+
+void ReadModelBlocks(const tarvex::csReaders& readers, tarvex::csInputDataReaderWrapper& wrapper,
+                     stModelRecords& records) {
+  readers.ReadNodes(wrapper, records.nodes);
+  readers.ReadElements(wrapper, records.elements);
+  readers.ReadWallElements(wrapper, records.wallElements);
+  readers.ReadSpringSupports(wrapper, records.springSupports);
+  readers.ReadImposedLoadAndDisps(wrapper, records.imposedLoads);
+  readers.ReadEdgeLoadFixCases(wrapper, records.directInputs, records.concentratedLoads,
+                               records.distributedLoads);
+}
+
+void Analyze(const model::LoggerBundle& loggers, double balanceZero,
+             const stModelRecords& records) {
+  model::csConductor conductor(loggers, balanceZero);
+  conductor.SetLimitSteps(kLimitSteps);
+  conductor.SetLimitRatios(kLimitRatios);
+  conductor.SetNodeRecords(records.nodes);
+  conductor.SetElementRecords(records.elements);
+  conductor.SetWallElementRecords(records.wallElements);
+  conductor.SetSpringSupportRecords(records.springSupports);
+  conductor.SetImposedLoadRecords(records.imposedLoads);
+  conductor.SetEdgeLoadRecords(records.directInputs, records.concentratedLoads,
+                               records.distributedLoads);
+  conductor.Run();
+}
+
+// The objects of the run, built in order and destroyed in reverse on every path: destroying
+// the loggers writes the report and the drawing.
+void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, std::string& reportFailure) {
+  tarvex::csErrorMessage errorMessage(writers);
+  tarvex::csInputDataReaderWrapper wrapper(files.InputStream(), errorMessage);
+  tarvex::csLoggers loggers(writers, errorMessage, files.DxfStream());
+  loggers.SetFailureSink(reportFailure);
+  tarvex::csReaders readers(errorMessage);
+
+  readers.Read(wrapper);
+  std::vector<model::ElementStressProp> elementStresses;
+  readers.ReadElementStresses(wrapper, elementStresses);
+  const znDraw::DxfProp dxfProp = readers.GetDxfProp();
+  const double balanceZero = readers.GetBalanceZero();
+  stModelRecords records;
+  ReadModelBlocks(readers, wrapper, records);
+
+  loggers.SetElementStresses(elementStresses);
+  loggers.SetDxfProp(dxfProp);
+  Analyze(loggers.GetLoggerBundle(), balanceZero, records);
+}
+
+void ThrowIfReportFailed(const std::string& reportFailure) {
+  if (!reportFailure.empty()) throw reportFailure;
+}
+
+// Everything written must have reached its file before the run may count as succeeded.
+void CheckOutput(std::ostream& stream, const std::string& name) {
+  stream.flush();
+  if (!stream) throw "The output file can't be written.\nFileName : " + name;
+}
+
+void CheckOutputs(csFiles& files) {
+  if (files.IsTextWanted()) CheckOutput(files.TextStream(), files.TextName());
+  if (files.IsCsvWanted()) CheckOutput(files.CsvStream(), files.CsvName());
+  if (files.IsPipeWanted()) CheckOutput(files.PipeStream(), files.PipeName());
+  CheckOutput(files.DxfStream(), files.DxfName());
+}
+
+}  // namespace
+
+void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers) {
+  std::string reportFailure;
+  try {
+    Run(files, writers, reportFailure);
+  } catch (...) {
+    ThrowIfReportFailed(reportFailure);
+    throw;
+  }
+  ThrowIfReportFailed(reportFailure);
+  CheckOutputs(files);
 }
 
 }  // namespace frame2d

@@ -1,20 +1,21 @@
-// Phase B of the driver, the run proper: builds the objects of the run on the driver's files
-// and writer chain, reads the input, runs the analysis and destroys the objects again.
+// Phase B of the driver, the run proper: builds the objects of the run, reads the input, runs
+// the analysis and destroys the objects again, which writes the report and the drawing.
 #pragma once
 
 #include "app/Files.h"
+#include "fem/model/Conductor.h"
 #include "inout/OutputDataWriter.h"
 
 namespace frame2d {
 
-// Catches nothing: text strings, znFEM::znTarvex::exFailed and the conductor's failure pass
-// on to the driver's phase-B handlers once every object of the run has been destroyed.
+// Text strings, znFEM::znTarvex::exFailed and the conductor's failure pass on to the driver's
+// phase-B handlers once every object of the run has been destroyed. Two failures become
+// texts of their own: a failure met while the report was written (its text, for example
+// "bad case!!!", replaces any failure in flight), and, after a run that went through, an
+// output file that could not take everything written to it (a full disk).
 void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers);
 
-// The failure record of the conductor, caught by the driver's phase-B handler. While no
-// conductor runs in phase B this is a stand-in that nothing throws; with the conductor it is
-// znFEM::znTraceYield2DRahmen::csConductor::exFailed.
-struct exConductorFailedStandIn {};
-using exConductorFailed = exConductorFailedStandIn;
+// The failure record of the conductor, caught by the driver's phase-B handler.
+using exConductorFailed = znFEM::znTraceYield2DRahmen::csConductor::exFailed;
 
 }  // namespace frame2d

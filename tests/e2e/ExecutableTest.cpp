@@ -11,6 +11,12 @@ namespace {
 
 using frame2d::testing::ScratchDirectory;
 
+// The smallest model that analyses: a cantilever with a load at its tip.
+const char* const kCantilever =
+    "&&MainProp;\n&&Node;\nid=N1 x=0 y=0 sptx=1 spty=1 sptm=1;\nid=N2 x=1000 y=0;\n"
+    "&&Element;\nid=B1 nodei=N1 nodej=N2 a=1e4 e=2e5 i=1e8;\n"
+    "&&ImposedLoadAndDisp;\nid=N2 fy=-10;\n&&End;\n";
+
 struct Outcome {
   int exitCode;
   std::string console;
@@ -18,7 +24,7 @@ struct Outcome {
 
 class ExecutableTest : public ::testing::Test {
  protected:
-  ExecutableTest() { dir.Write("in.txt", "&&MainProp;\n&&Node;\n&&Element;\n&&End;\n"); }
+  ExecutableTest() { dir.Write("in.txt", kCantilever); }
 
   // Runs frame2d in the scratch directory with the arguments and the typed console input.
   // Nothing may reach standard error (a sanitizer report would).
@@ -82,7 +88,7 @@ TEST_F(ExecutableTest, CommandLineAndFileFailuresPrintTheirTextAndExitOne) {
     EXPECT_EQ(outcome.exitCode, 1) << c.args;
     EXPECT_EQ(outcome.console, c.console) << c.args;
   }
-  EXPECT_EQ(dir.Read("in.txt"), "&&MainProp;\n&&Node;\n&&Element;\n&&End;\n");
+  EXPECT_EQ(dir.Read("in.txt"), kCantilever);
   EXPECT_FALSE(dir.Exists("o.dxf"));
 }
 

@@ -1,9 +1,13 @@
-// Small builders shared by the matrix tests: matrices from literal rows, random symmetric
-// band matrices, and the literal whole-row proportional test used as a reference.
+// Builders shared by the matrix and linear-system tests: matrices from literal rows, random
+// symmetric positive definite band matrices, the dense solver as reference, and a catcher for
+// the exception records that carry fields.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <random>
 
 #include "matrix/Matrix.h"
@@ -11,81 +15,55 @@
 namespace znMatrix::testing {
 
 inline csMatrix Dense(std::initializer_list<std::initializer_list<double>> rows) {
-  const Index cols = rows.size() == 0 ? 0 : static_cast<Index>(rows.begin()->size());
-  csMatrix m(static_cast<Index>(rows.size()), cols);
-  Index i = 0;
-  for (const auto& row : rows) {
-    Index j = 0;
-    for (double value : row) m.Set(i, j++, value);
-    ++i;
-  }
+  csMatrix m(static_cast<Index>(rows.size()), static_cast<Index>(rows.begin()->size()));
+  for (Index i = 0; i < m.GetRowN(); ++i)
+    for (Index j = 0; j < m.GetColN(); ++j) m.Set(i, j, rows.begin()[i].begin()[j]);
   return m;
 }
 
-// A copy of any matrix in dense storage.
 inline csMatrix DenseOf(const ifMatrix& m) {
   csMatrix d(m.GetRowN(), m.GetColN());
-  for (Index i = 0; i < m.GetRowN(); ++i) {
-    for (Index j = 0; j < m.GetColN(); ++j) d.Set(i, j, m.Get(i, j));
-  }
-  return d;
+  return d = m;
 }
 
-// Symmetric, strictly diagonally dominant (hence positive definite) band matrix with half
-// band width w, written with Set into any n × n matrix.
+// The exception of type Ex that f throws; empty when it throws nothing or something else.
+template <class Ex, class F>
+std::optional<Ex> Caught(F&& f) {
+  try {
+    f();
+  } catch (const Ex& e) {
+    return e;
+  } catch (...) {
+  }
+  return std::nullopt;
+}
+
+// Symmetric and strictly diagonally dominant (so positive definite), half band width w.
 template <class Rng>
 void FillRandomSpdBand(ifMatrix& m, Index w, Rng& rng) {
   std::uniform_real_distribution<double> off(-1.0, 1.0);
-  const Index n = m.GetRowN();
-  std::vector<double> rowSum(n, 0.0);
-  for (Index i = 0; i < n; ++i) {
-    for (Index j = i + 1; j < n && j - i < w; ++j) {
+  for (Index i = 0; i < m.GetRowN(); ++i) m.Set(i, i, 1.0);
+  for (Index i = 0; i < m.GetRowN(); ++i) {
+    for (Index j = i + 1; j < m.GetRowN() && j - i < w; ++j) {
       const double v = off(rng);
       m.Set(i, j, v);
       m.Set(j, i, v);
-      rowSum[i] += std::abs(v);
-      rowSum[j] += std::abs(v);
+      m.AddAt(i, i, std::abs(v));
+      m.AddAt(j, j, std::abs(v));
     }
   }
-  for (Index i = 0; i < n; ++i) m.Set(i, i, rowSum[i] + 1.0);
 }
 
-// The literal rule: every pair of whole rows, every column, ratios collected in a list.
-inline bool LiteralTwoRowsAreSameVector(const ifMatrix& a) {
-  const Index n = a.GetRowN();
-  for (Index p = 0; p < n; ++p) {
-    for (Index q = p + 1; q < n; ++q) {
-      std::vector<double> ratios;
-      for (Index j = 0; j < n; ++j) {
-        const double u = a.Get(p, j);
-        const double v = a.Get(q, j);
-        if (!IsZero(u)) {
-          ratios.push_back(u / v);
-        } else if (!IsZero(v)) {
-          ratios.clear();
-          break;
-        }
-      }
-      bool same = !ratios.empty();
-      for (double r : ratios) same = same && r == ratios.front();
-      if (ratios.size() == 1) same = true;
-      if (same) return true;
-    }
-  }
-  return false;
-}
-
-inline double Norm(const Vector& v) {
-  double sum = 0.0;
-  for (double x : v) sum += x * x;
-  return std::sqrt(sum);
-}
-
-// ‖A·x − b‖ / ‖b‖.
-inline double RelativeResidual(const ifMatrix& a, const Vector& x, const Vector& b) {
-  Vector r = MultiplyVector(a, x);
-  for (std::size_t i = 0; i < r.size(); ++i) r[i] -= b[i];
-  return Norm(r) / Norm(b);
+// Solves a·x = b for a random b; x must agree with the dense solver (partial pivoting).
+template <class Rng>
+void ExpectSolvesLikeTheDenseSolver(const ifMatrix& a, Rng& rng) {
+  std::uniform_real_distribution<double> load(-10.0, 10.0);
+  Vector b(a.GetRowN()), x(b.size()), reference(b.size());
+  for (double& v : b) v = load(rng);
+  a.Solve(x, b);
+  DenseOf(a).Solve(reference, b);
+  for (Index i = 0; i < b.size(); ++i)
+    EXPECT_NEAR(x[i], reference[i], 1e-12 * (1 + std::abs(x[i])));
 }
 
 }  // namespace znMatrix::testing

@@ -56,7 +56,7 @@ std::array<Segment, 3> SegmentsOf(const EdgeLoadMember& m) {
            {kJEdge, m.L - m.Lj, m.L, m.Lj, 0.0}}};
 }
 
-// Derivation: theory notes, section "Point load on a segment".
+// docs/theory.md "Point load on a segment".
 EndForces PointLoad(double a, double b, double beta, const Triple& p) {
   const double l = a + b;
   const double l2 = l * l;
@@ -75,7 +75,7 @@ EndForces PointLoad(double a, double b, double beta, const Triple& p) {
   return f;
 }
 
-// Derivation: theory notes, section "Linear load on a clamped part".
+// docs/theory.md "Linear load on a clamped part".
 // The part has length b and carries q0 at its start and q1 at its end (x and y used).
 EndForces LinearPart(double b, double beta, const Triple& q0, const Triple& q1) {
   const double d = 1.0 + 2.0 * beta;
@@ -92,7 +92,7 @@ EndForces LinearPart(double b, double beta, const Triple& q0, const Triple& q1) 
   return f;
 }
 
-// Derivation: theory notes, section "Partial load on a segment".
+// docs/theory.md "Partial load on a segment".
 // Releases the clamps of a loaded part that lies a from the segment start and c from its end.
 EndForces ReleasePart(double a, double b, double c, double segmentBeta, const EndForces& part) {
   EndForces f;
@@ -126,7 +126,7 @@ const Segment& SegmentAt(const std::array<Segment, 3>& segments, const EdgeLoadM
   return segments[kMiddle];
 }
 
-// Derivation: theory notes, section "Load on a zero-length end zone".
+// docs/theory.md "Load on a zero-length end zone".
 // A zero-length end zone sits at its node: the node takes the whole load.
 EndForces LoadAtNode(SegmentIndex index, const Triple& p) {
   EndForces f;

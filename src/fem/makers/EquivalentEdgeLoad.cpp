@@ -27,7 +27,7 @@ struct FaceForces {
   Triple j{0.0, 0.0, 0.0};
 };
 
-// Theory note: "Equivalent edge loads: release by one end spring". mf is the fixed-end moment
+// docs/theory.md "Equivalent edge loads: release by one end spring". mf is the fixed-end moment
 // at the sprung end; the sprung end's own moment becomes (1 − (2+φ)/D)·mf, the far end's moment
 // drops by (1−φ)/D·mf and the released moment's shear pair 3/(l0·D)·mf goes to the faces.
 void ReleaseOneSpring(const FlexiblePart& f, double k, double mf, double& near_m, double& far_m,
@@ -40,7 +40,7 @@ void ReleaseOneSpring(const FlexiblePart& f, double k, double mf, double& near_m
   far_m -= (1.0 - f.phi) / d * mf;
 }
 
-// Theory note: "Equivalent edge loads: release by two end springs".
+// docs/theory.md "Equivalent edge loads: release by two end springs".
 void ReleaseTwoSprings(const FlexiblePart& f, const Triple& mi, const Triple& mj,
                        FaceForces& face) {
   const double ki = f.ki;
@@ -76,7 +76,7 @@ FaceForces MakeFaceBending(const FlexiblePart& f, const Triple& mi, const Triple
 
 // Step 2: axial components. A released end passes nothing; the other face takes the whole axial
 // load. Both ends released act as a release at I alone, which keeps the axial load in equilibrium.
-// Theory note: "Equivalent edge loads: axial release".
+// docs/theory.md "Equivalent edge loads: axial release".
 void SetFaceAxial(std::pair<bool, bool> release, const Triple& mi, const Triple& mj,
                   FaceForces& face) {
   face.i[0] = mi[0];
@@ -97,7 +97,7 @@ Triple NegatedSum(const Triple& a, const Triple& b) {
   return {-(a[0] + b[0]), -(a[1] + b[1]), -(a[2] + b[2])};
 }
 
-// Step 3. Theory note: "Equivalent edge loads: carrying through the rigid zones". at_node acts
+// Step 3. docs/theory.md "Equivalent edge loads: carrying through the rigid zones". at_node acts
 // at the node; at_face acts at the face, arm (signed, along member x) from the node.
 Triple CarryToNode(const Triple& at_node, const Triple& at_face, double arm) {
   return {at_node[0] + at_face[0], at_node[1] + at_face[1],
@@ -127,7 +127,7 @@ std::pair<double, double> SolveTwoSpringRotations(const FlexiblePart& f, double 
   return {theta[0], theta[1]};
 }
 
-// Step 4. Theory note: "Equivalent edge loads: spring rotations".
+// Step 4. docs/theory.md "Equivalent edge loads: spring rotations".
 std::pair<double, double> MakeSpringRotations(const FlexiblePart& f, double mi, double mj) {
   const double x = FlexibleRotationalTerms(f).first;
   if (f.spring_i && f.spring_j) {

@@ -29,7 +29,7 @@ double ShearModulus(const FrameStiffnessProp& prop) {
   return prop.E / (2.0 * (1.0 + prop.Poisson));
 }
 
-// Theory note: "Frame member: common quantities".
+// docs/theory.md "Frame member: common quantities".
 double ShearParameter(const FrameStiffnessProp& prop) {
   const double l0 = ClearLength(prop);
   return 6.0 * prop.E * prop.I * prop.Kappa / (ShearModulus(prop) * prop.A * l0 * l0);

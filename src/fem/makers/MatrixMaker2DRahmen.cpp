@@ -33,7 +33,7 @@ csMatrix MakeFaceTransform(double moment_arm) {
 }
 
 // (alpha, beta, gamma) of the spring vector at the "near" end with ratio kn; the far end has a
-// spring of ratio kf when far_spring is set. Theory note: "Frame member: spring rotation vector".
+// spring of ratio kf when far_spring is set. docs/theory.md "Frame member: spring rotation vector".
 struct SpringFactors {
   double alpha, beta, gamma;
 };
@@ -49,7 +49,7 @@ SpringFactors MakeSpringFactors(double phi, double kn, bool far_spring, double k
 
 }  // namespace
 
-// Theory note: "Frame member: bending coefficients (a, b, c)".
+// docs/theory.md "Frame member: bending coefficients (a, b, c)".
 BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop) {
   const double phi = ShearParameter(prop);
   const auto [spring_i, spring_j] = EffectiveRotarySpring(prop);
@@ -72,7 +72,7 @@ BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop) {
   return {kk / d, (2.0 * ki * kj + kj) / d, (4.0 * ki * kj * (phi / 2.0 + 1.0) + 3.0 * kj) / d};
 }
 
-// Theory note: "Frame member: local stiffness with rigid zones".
+// docs/theory.md "Frame member: local stiffness with rigid zones".
 csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop) {
   const auto [a, b, c] = MakeBendingCoefficients(prop);
   const double l0 = ClearLength(prop);
@@ -106,7 +106,7 @@ csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop) {
 
 // K = T·k·Tᵀ, formed over the upper triangle only: the rounded product is not exactly
 // symmetric, and the stiffness is symmetric by construction.
-// Theory note: "Frame member: rotation to global axes".
+// docs/theory.md "Frame member: rotation to global axes".
 csSymmetryMatrix csMatrixMaker2DRahmen::MakeStiffness(const FrameStiffnessProp& prop) const {
   const csMatrix k_tt =
       znMatrix::MultiplyMatrix(MakeLocalStiffness(prop), MakeGlobalToLocal(prop.Angle));
@@ -123,7 +123,7 @@ csMatrix csMatrixMaker2DRahmen::MakeGlobalToLocal(double angle) const {
   return MakeRotation(angle, true);
 }
 
-// Theory note: "Frame member: face transforms".
+// docs/theory.md "Frame member: face transforms".
 csMatrix csMatrixMaker2DRahmen::MakeFaceTransformJ(double length) const {
   return MakeFaceTransform(length);
 }
@@ -132,7 +132,7 @@ csMatrix csMatrixMaker2DRahmen::MakeFaceTransformI(double length) const {
   return MakeFaceTransform(-length);
 }
 
-// Theory note: "Frame member: spring rotation vector".
+// docs/theory.md "Frame member: spring rotation vector".
 Vector csMatrixMaker2DRahmen::MakeSpringFixCaseI(const FrameStiffnessProp& prop) const {
   const auto [spring_i, spring_j] = EffectiveRotarySpring(prop);
   if (!spring_i) return Vector(6, 0.0);

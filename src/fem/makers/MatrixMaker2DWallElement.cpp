@@ -40,7 +40,7 @@ EdgeWeights WeighEdge(const std::pair<double, double>& parts, double theta,
           std::sin(theta)};
 }
 
-// Theory: walls.md, "Core stiffness of the equivalent member".
+// docs/theory.md "Core stiffness of the equivalent member".
 csMatrix MakeCore(const WallStiffnessProp& p) {
   const double G = p.E / (2.0 * (1.0 + p.Poisson));
   const double phi = 6.0 * p.E * p.I * p.Kappa / (G * p.A * p.L * p.L);
@@ -61,7 +61,7 @@ void SetRow(csMatrix& m, Index row, double v0, double v1, double v2) {
   m.Set(row, 2, v2);
 }
 
-// Theory: walls.md, "Distribution to the nodes of edge J".
+// docs/theory.md "Distribution to the nodes of edge J".
 csMatrix MakeDistributionJ(const EdgeWeights& w) {
   const double c = w.c;
   const double n = w.n;
@@ -73,7 +73,7 @@ csMatrix MakeDistributionJ(const EdgeWeights& w) {
   return b;
 }
 
-// Theory: walls.md, "Distribution to the nodes of edge I".
+// docs/theory.md "Distribution to the nodes of edge I".
 csMatrix MakeDistributionI(const EdgeWeights& w, double a, double bPart, double L) {
   const double c = w.c;
   const double n = w.n;
@@ -154,7 +154,7 @@ std::ostream& operator<<(std::ostream& out, const WallStiffnessProp& prop) {
   return out;
 }
 
-// Theory: walls.md, "Wall stiffness".
+// docs/theory.md "Wall stiffness".
 znMatrix::csSymmetryMatrix csMatrixMaker2DWallElement::MakeStiffness(
     const WallStiffnessProp& prop) const {
   const EdgeWeights edgeI = WeighEdge(prop.Li, prop.AngleIJ.first, prop.AlphaYI);
@@ -165,7 +165,7 @@ znMatrix::csSymmetryMatrix csMatrixMaker2DWallElement::MakeStiffness(
   return Rotate(Congruence(B, MakeCore(prop)), MakeLocalToGlobal(prop.Angle));
 }
 
-// Theory: walls.md, "Edge springs".
+// docs/theory.md "Edge springs".
 znMatrix::csSymmetryMatrix csMatrixMaker2DWallElement::MakeEdgeSpringStiffness(
     double kwg, double angle, const std::pair<double, double>& angleIJ) const {
   csSymmetryMatrix S(kWallDof);
@@ -192,7 +192,7 @@ znMatrix::csMatrix csMatrixMaker2DWallElement::MakeGlobalToLocal(double angle) c
   return Transposed(MakeLocalToGlobal(angle));
 }
 
-// Theory: walls.md, "Edge results".
+// docs/theory.md "Edge results".
 znMatrix::csMatrix csMatrixMaker2DWallElement::MakeEdgeForceMatrix(
     const std::pair<double, double>& edgeParts, double edgeAngle) const {
   const double c = std::cos(edgeAngle);
@@ -211,7 +211,7 @@ znMatrix::csMatrix csMatrixMaker2DWallElement::MakeEdgeForceMatrix(
   return m;
 }
 
-// Theory: walls.md, "Edge results".
+// docs/theory.md "Edge results".
 znMatrix::csMatrix csMatrixMaker2DWallElement::MakeEdgeDispMatrix(
     const std::pair<double, double>& edgeParts, double edgeAngle,
     const std::pair<double, double>& alphaY) const {

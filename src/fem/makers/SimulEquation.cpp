@@ -95,7 +95,7 @@ void csSimulEquation::Solve(System& system) {
   znMatrix::MultiplyVector(p, system.K, system.U, 1.0);
   // A solution that is not finite (a stiffness that overflowed) balances nothing: it fails at
   // its first free entry instead of passing the comparison as a NaN would.
-  // Theory note: "Step: non-finite solutions".
+  // docs/theory.md "Step: non-finite solutions".
   for (Index i : free) {
     const double imbalance = std::fabs(p[i] - system.F[i]);
     if (imbalance > balanceTolerance_ || !std::isfinite(imbalance) || !std::isfinite(system.U[i])) {

@@ -107,7 +107,7 @@ Index csEachDone::PositionOf(const ifNode* node) const {
 }
 
 // Also widens the band to hold the member: 3 × (spread of its node positions + 1).
-// Theory note: "Step: numbering, band width and assembly".
+// docs/theory.md "Step: numbering, band width and assembly".
 csEachDone::DofList csEachDone::DofsOf(const std::vector<const ifNode*>& nodes) {
   DofList dofs;
   Index first = PositionOf(nodes.front());

@@ -42,7 +42,7 @@ znEdgeLoadFixCase::EdgeLoadMember MemberOf(const ElementProp& element, double le
   return m;
 }
 
-// Derivation: theory notes, section "Loads given in global axes".
+// docs/theory.md "Loads given in global axes".
 std::array<double, 2> ToMemberAxes(double angle, double x, double y) {
   const double c = std::cos(angle);
   const double s = std::sin(angle);

@@ -34,7 +34,7 @@ void csImposedLoadAndDisp::Apply(const std::vector<ImposedLoadAndDispProp>& reco
   }
 }
 
-// Derivation: theory notes, section "Imposed displacements at spring-supported nodes".
+// docs/theory.md "Imposed displacements at spring-supported nodes".
 void csImposedLoadAndDisp::ApplyOne(const ImposedLoadAndDispProp& record, std::uint32_t ordinal) {
   const RecordKey key{kRecordKind, ordinal};
   const std::uint32_t loadCase = record.LoadAndDispNumber;

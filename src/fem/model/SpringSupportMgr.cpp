@@ -28,7 +28,7 @@ void csSpringSupportMgr::MakeSpringSupport(const SpringSupportProp& prop) {
   SpringSupportElementProp elementProp;
   elementProp.ElementID = prop.ElementID;
   elementProp.Nodes = {node, prop.ConnectNode};
-  // Derivation: theory notes, section "Spring supports".
+  // docs/theory.md "Spring supports".
   elementProp.K = maker_.MakeSpringStiffness(
       znMatrix::Vector{prop.SpringCoef[0], prop.SpringCoef[1], prop.SpringCoef[2]});
   elementProp.SpringCoef = prop.SpringCoef;

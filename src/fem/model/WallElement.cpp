@@ -119,7 +119,7 @@ void csWallElement::CheckAlphaY(const WallElementProp& prop) const {
   }
 }
 
-// Theory: walls.md, "Wall geometry".
+// docs/theory.md "Wall geometry".
 void csWallElement::DeriveGeometry() {
   const Point ia = CoordinateOf(prop_.Node.first.first);
   const Point ib = CoordinateOf(prop_.Node.first.second);
@@ -177,7 +177,7 @@ const znMatrix::csSymmetryMatrix& csWallElement::GetStiffness() const {
   return K_;
 }
 
-// Theory: walls.md, "Edge results".
+// docs/theory.md "Edge results".
 void csWallElement::SetDispIncrement(const Vector& disp) {
   dispIncrement_ = znMatrix::MultiplyVector(Tt_, disp);
   forceIncrement_ = znMatrix::MultiplyVector(Tt_, znMatrix::MultiplyVector(K_, disp));

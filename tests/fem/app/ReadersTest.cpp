@@ -169,7 +169,7 @@ TEST(Readers, DocumentedExamplesAreValidInput) {
   EXPECT_EQ(fromReadme.stresses.size(), 1u);
   const stInput portal = ReadAll(SourceFile("examples/portal.txt"));
   EXPECT_EQ(portal.report, "");
-  EXPECT_EQ(portal.nodes.size(), 3u);
+  EXPECT_EQ(portal.nodes.size(), 4u);
 }
 
 }  // namespace

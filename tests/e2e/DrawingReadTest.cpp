@@ -1,0 +1,52 @@
+// The drawings of the example models and of a failed run, read by an independent DXF reader
+// (Debian's python3-ezdxf): each file loads and passes the reader's audit.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "e2e/RunModel.h"
+
+namespace {
+
+using frame2d::testing::ReadExample;
+using frame2d::testing::RunModel;
+using frame2d::testing::ScratchDirectory;
+
+std::pair<int, std::string> RunCommand(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return {-1, "cannot start: " + command};
+  std::array<char, 512> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
+  return {pclose(pipe), output};
+}
+
+const char* const kAudit =
+    "import sys, ezdxf\n"
+    "doc = ezdxf.readfile(sys.argv[1])\n"
+    "errors = doc.audit().errors\n"
+    "print('\\n'.join(e.message for e in errors) if errors else 'OK %d' % len(doc.modelspace()))\n";
+
+TEST(DrawingRead, ExampleAndFailedRunDrawingsPassTheAuditOfADxfReader) {
+  ScratchDirectory dir;
+  dir.Write("audit.py", kAudit);
+  const std::pair<const char*, std::string> models[] = {
+      {"portal", ReadExample("portal.txt")},
+      {"walled bay", ReadExample("walled_bay.txt")},
+      {"failed",
+       "&&MainProp;\n&&Node;\nid=N1 x=0 y=0 sptx=1 spty=1 sptm=1;\n"
+       "id=N2 x=1000 y=0;\n&&Element;\nid=B1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n&&End;\n"},
+  };
+  for (const auto& [name, model] : models) {
+    RunModel(dir, model);
+    const auto [status, output] =
+        RunCommand("/usr/bin/python3 '" + dir.Path("audit.py") + "' '" + dir.Path("o.dxf") + "'");
+    EXPECT_EQ(status, 0) << name << ": " << output;
+    EXPECT_EQ(output.rfind("OK ", 0), 0u) << name << ": " << output;
+  }
+}
+
+}  // namespace
