@@ -1,31 +1,19 @@
 // The step loop on a scripted step solver: the ratio each step may use, the end of each load
 // case and of the analysis with its reason, the logger's calls and the members' moments, all
-// in order.
+// in order; then on members that yield.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <memory>
-#include <sstream>
+#include <cmath>
 #include <string>
 #include <vector>
 
-#include "fem/model/Analyzer.h"
-#include "fem/model/NodeProp.h"
+#include "ConductorFixture.h"
 
 namespace {
 
-using namespace znFEM::znTraceYield2DRahmen;
-using Log = std::vector<std::string>;
-
-template <class... T>
-std::string Line(const T&... parts) {
-  std::ostringstream out;
-  ((out << parts << ' '), ...);
-  std::string line = out.str();
-  line.pop_back();
-  return line;
-}
+using namespace conductortest;
 
 // What one scripted step reports. Its event ratio is capped by the remaining ratio, as the
 // step solver caps the smallest member ratio.
@@ -40,21 +28,17 @@ struct ScriptedStep {
 
 class ScriptedStepSolver : public ifEachDone {
  public:
-  ScriptedStepSolver(Log& log, std::vector<ScriptedStep> script)
-      : log_(log), script_(std::move(script)) {}
-  void SetNodes(const std::vector<ifNode*>& n) override {
-    log_.push_back(Line("SetNodes", n.size()));
-  }
+  ScriptedStepSolver(Log& log, std::vector<ScriptedStep> script) : log_(log), script_(script) {}
+  void SetNodes(const std::vector<ifNode*>& n) override { log_.push_back(Line("Nodes", n.size())); }
   void SetElements(const std::vector<ifElement*>& e) override {
-    log_.push_back(Line("SetElements", e.size()));
+    log_.push_back(Line("Elements", e.size()));
   }
   void SetWallElements(const std::vector<ifWallElement*>& w) override {
-    log_.push_back(Line("SetWallElements", w.size()));
+    log_.push_back(Line("Walls", w.size()));
   }
   void Do(double remaining, std::uint32_t step, std::uint32_t loadCase) override {
     log_.push_back(Line("Do", remaining, step, loadCase));
-    if (next_ == script_.size()) throw csEachDone::exRatioReachedToInfinite{step, loadCase};
-    current_ = script_[next_++];
+    current_ = script_.at(next_++);
     addRatio_ = std::min(remaining, current_.eventRatio);
   }
   double GetAddRatio() const override { return addRatio_; }
@@ -76,99 +60,42 @@ class ScriptedStepSolver : public ifEachDone {
   double addRatio_ = 0.0;
 };
 
-class AnalyzerRecorder : public csAnalyzer::ifLogger {
- public:
-  explicit AnalyzerRecorder(Log& log) : log_(log) {}
-  void MaxAddDispLimit(double v) override { log_.push_back(Line("MaxAddDispLimit", v)); }
-  void MaxAddRotAngleLimit(double v) override { log_.push_back(Line("MaxAddRotAngleLimit", v)); }
-  void MaxDispLimit(double v) override { log_.push_back(Line("MaxDispLimit", v)); }
-  void MaxRotAngleLimit(double v) override { log_.push_back(Line("MaxRotAngleLimit", v)); }
-  void StepDone(const csAnalyzer::StepRecord& r) override {
-    records.push_back(r);
-    log_.push_back(Line("StepDone", r.Step, r.LoadDispNumber, r.AddRatio, r.TotalRatio));
-  }
-  void NextLoadCase() override { log_.push_back("NextLoadCase"); }
-  void LastLoadCaseEnded() override { log_.push_back("LastLoadCaseEnded"); }
-  void MaxAddDispLimitReached() override { log_.push_back("MaxAddDispLimitReached"); }
-  void MaxAddRotAngleLimitReached() override { log_.push_back("MaxAddRotAngleLimitReached"); }
-  void MaxDispLimitReached() override { log_.push_back("MaxDispLimitReached"); }
-  void MaxRotAngleLimitReached() override { log_.push_back("MaxRotAngleLimitReached"); }
-  void StructureFailed() override { log_.push_back("StructureFailed"); }
-  void AnalysisEnded() override { log_.push_back("AnalysisEnded"); }
-  std::vector<csAnalyzer::StepRecord> records;
-
- private:
-  Log& log_;
-};
-
-// The log from the first step on (the limits and the step solver's set-up come before it).
-Log FromFirstStep(const Log& log) {
-  const auto first = std::find_if(log.begin(), log.end(),
-                                  [](const std::string& s) { return s.rfind("Do", 0) == 0; });
-  return Log(first, log.end());
-}
-
+// The step solver writes into the analyzer logger's log.
 struct ScriptedRun {
-  Log log;
-  AnalyzerRecorder logger{log};
+  AnalyzerRecorder logger;
   ScriptedStepSolver stepSolver;
   csAnalyzer analyzer{stepSolver, &logger};
   ScriptedRun(std::vector<ScriptedStep> script, std::vector<std::uint32_t> steps,
               std::vector<double> ratios)
-      : stepSolver(log, std::move(script)) {
+      : stepSolver(logger.log, script) {
     analyzer.SetLimitSteps(steps);
     analyzer.SetLimitRatios(ratios);
   }
 };
 
-TEST(Analyzer, StepLimitZeroRunsOneStepWhateverTheRatioLimit) {
-  ScriptedRun run({{0.4}}, {0}, {1.0});
+// The four limits and the lists come first. Events at the accumulated ratios 0.25, 0.5 and
+// 0.75 and none after: four steps of 0.25, the last one capped by what the case still allows,
+// and the case ends by its ratio. The second case restarts the ratio while the step number
+// runs on, and its step limit counts steps over the whole analysis.
+TEST(Analyzer, CasesEndByRatioOrStepWithoutOvershoot) {
+  ScriptedRun run({{0.25}, {0.25}, {0.25}, {kInfinite}, {0.5}}, {5, 4}, {1.0, 1.0});
   run.analyzer.Run();
-  const Log expected{"MaxAddDispLimit 1.79769e+308",
-                     "MaxAddRotAngleLimit 1.79769e+308",
-                     "MaxDispLimit 1.79769e+308",
-                     "MaxRotAngleLimit 1.79769e+308",
-                     "SetNodes 0",
-                     "SetElements 0",
-                     "SetWallElements 0",
-                     "Do 1 0 0",
-                     "StepDone 0 0 0.4 0.4",
-                     "LastLoadCaseEnded",
-                     "AnalysisEnded"};
-  EXPECT_EQ(run.log, expected);
-  const csAnalyzer::StepRecord& r = run.logger.records.at(0);
-  EXPECT_EQ(r.LimitStep, 0u);
-  EXPECT_EQ(r.LimitRatio, 1.0);
-  EXPECT_TRUE(r.ReachedToLimitStep);
-  EXPECT_FALSE(r.ReachedToLimitRatio);
-  EXPECT_EQ(r.MaxDispNodeID, "N");
-  EXPECT_EQ(r.MaxAddRotAngleElementID, "AE");
-}
-
-// Hinges at the accumulated ratios 0.25, 0.5 and 0.75 and none after: four steps of 0.25,
-// the last one capped by what the case still allows, and the case ends by its ratio.
-TEST(Analyzer, RatioLimitEndsTheCaseWithoutOvershoot) {
-  ScriptedRun run({{0.25}, {0.25}, {0.25}, {kInfinite}}, {5}, {1.0});
-  run.analyzer.Run();
+  // clang-format off
   const Log expected{
-      "Do 1 0 0",          "StepDone 0 0 0.25 0.25", "Do 0.75 1 0", "StepDone 1 0 0.25 0.5",
-      "Do 0.5 2 0",        "StepDone 2 0 0.25 0.75", "Do 0.25 3 0", "StepDone 3 0 0.25 1",
-      "LastLoadCaseEnded", "AnalysisEnded"};
-  EXPECT_EQ(FromFirstStep(run.log), expected);
-  EXPECT_FALSE(run.logger.records.back().ReachedToLimitStep);
-  EXPECT_TRUE(run.logger.records.back().ReachedToLimitRatio);
-}
-
-TEST(Analyzer, NextLoadCaseRestartsTheRatioWhileStepsRunOn) {
-  ScriptedRun run({{0.6}, {kInfinite}, {kInfinite}}, {1, 10}, {1.0, 0.5});
-  run.analyzer.Run();
-  const Log expected{
-      "Do 1 0 0",     "StepDone 0 0 0.6 0.6", "Do 0.4 1 0",           "StepDone 1 0 0.4 1",
-      "NextLoadCase", "Do 0.5 2 1",           "StepDone 2 1 0.5 0.5", "LastLoadCaseEnded",
-      "AnalysisEnded"};
-  EXPECT_EQ(FromFirstStep(run.log), expected);
-  EXPECT_EQ(run.logger.records.back().LimitStep, 10u);
-  EXPECT_EQ(run.logger.records.back().LimitRatio, 0.5);
+      "MaxAddDispLimit 1.79769e+308", "MaxAddRotAngleLimit 1.79769e+308",
+      "MaxDispLimit 1.79769e+308", "MaxRotAngleLimit 1.79769e+308", "Nodes 0", "Elements 0",
+      "Walls 0", "Do 1 0 0", "StepDone 0 0 0.25 0.25", "Do 0.75 1 0", "StepDone 1 0 0.25 0.5",
+      "Do 0.5 2 0", "StepDone 2 0 0.25 0.75", "Do 0.25 3 0", "StepDone 3 0 0.25 1",
+      "NextLoadCase", "Do 1 4 1", "StepDone 4 1 0.5 0.5", "LastLoadCaseEnded", "AnalysisEnded"};
+  // clang-format on
+  EXPECT_EQ(run.logger.log, expected);
+  const csAnalyzer::StepRecord &byRatio = run.logger.steps.at(3), &byStep = run.logger.steps.at(4);
+  EXPECT_EQ(Line(byRatio.LimitStep, byRatio.ReachedToLimitStep, byRatio.ReachedToLimitRatio),
+            "5 0 1");
+  EXPECT_EQ(Line(byStep.LimitStep, byStep.ReachedToLimitStep, byStep.ReachedToLimitRatio), "4 1 0");
+  EXPECT_EQ(Line(byStep.MaxDispNodeID, byStep.MaxRotAngleElementID, byStep.MaxAddDispNodeID,
+                 byStep.MaxAddRotAngleElementID),
+            "N E AN AE");
 }
 
 // The first reason that holds ends the analysis: a failed structure before the limits, and
@@ -197,131 +124,133 @@ TEST(Analyzer, EndReasonsInTheirOrder) {
     run.analyzer.SetMaxDispLimit(c.limits[2]);
     run.analyzer.SetMaxRotAngleLimit(c.limits[3]);
     run.analyzer.Run();
-    const Log log = FromFirstStep(run.log);
+    const Log log = run.logger.FromFirstStep();
     ASSERT_EQ(log.size(), 4u) << c.name;
     EXPECT_EQ(log[2], c.end) << c.name;
     EXPECT_EQ(log[3], "AnalysisEnded") << c.name;
   }
 }
 
-TEST(Analyzer, StepFailureLeavesWithoutTheEnd) {
-  ScriptedRun run({{0.5}}, {5}, {1.0});
-  EXPECT_THROW(run.analyzer.Run(), csEachDone::exRatioReachedToInfinite);
-  EXPECT_EQ(run.log.back(), "Do 0.5 1 0");
-}
+// A member of each kind in one: a probe stands for the kind named in its log lines, and writes
+// each moment it hears of.
+class Probe : public csNode, public csElement, public csWallElement {
+ public:
+  Probe(Log& log, const char* kind, const znFEM::znMatrixMaker::csMatrixMaker2DRahmen& frame,
+        const znFEM::znMatrixMaker::csMatrixMaker2DWallElement& wall)
+      : csNode(nullptr),
+        csElement(frame, nullptr),
+        csWallElement(nullptr, &wall),
+        log_(log),
+        kind_(kind) {}
+  void CheckPreFaceMoment() override { log_.push_back(Line(kind_, "start")); }
+  void BeginAnalysis() override { log_.push_back(Line(kind_, "start")); }
+  void BeginStep(std::uint32_t s) override { log_.push_back(Line(kind_, "begin", s)); }
+  void EndStep(std::uint32_t s) override { log_.push_back(Line(kind_, "end", s)); }
+  void NextCase() override { log_.push_back(Line(kind_, "next")); }
+  void EndAnalysis() override { log_.push_back(Line(kind_, "finish")); }
 
-TEST(Analyzer, LoadCaseLimitsAreCheckedBeforeAnything) {
-  struct Case {
-    std::vector<std::uint32_t> steps;
-    std::vector<double> ratios;
-  };
-  for (const Case& c : {Case{{}, {}}, Case{{0, 0}, {1.0}}}) {
-    ScriptedRun run({{0.5}}, c.steps, c.ratios);
-    try {
-      run.analyzer.Run();
-      ADD_FAILURE() << "ran without limits";
-    } catch (const csAnalyzer::exLoadCaseLimitsAreWrong& e) {
-      EXPECT_EQ(e.StepLimitN, c.steps.size());
-      EXPECT_EQ(e.RatioLimitN, c.ratios.size());
-    }
-    EXPECT_TRUE(run.log.empty());
-  }
-  ScriptedRun longer({{0.5}}, {0}, {1.0, 2.0});  // extra ratio limits are allowed
-  EXPECT_NO_THROW(longer.analyzer.Run());
-}
+ private:
+  Log& log_;
+  const char* kind_;
+};
 
-// Members hear of each moment in the order nodes, frame elements, walls; walls have no load
+// Each moment goes to the nodes, then the frame elements, then the walls; walls have no load
 // cases; the step that ends the analysis gets no end-of-step call.
-class NodeProbe : public csNode {
- public:
-  explicit NodeProbe(Log& log) : csNode(nullptr), log_(log) {}
-  void CheckPreFaceMoment() override { log_.push_back("N start"); }
-  void BeginStep(std::uint32_t s) override { log_.push_back(Line("N begin", s)); }
-  void EndStep(std::uint32_t s) override { log_.push_back(Line("N end", s)); }
-  void NextCase() override { log_.push_back("N next"); }
-  void EndAnalysis() override { log_.push_back("N finish"); }
-
- private:
-  Log& log_;
-};
-
-class ElementProbe : public csElement {
- public:
-  ElementProbe(const znFEM::znMatrixMaker::ifMatrixMaker2DRahmen& maker, Log& log)
-      : csElement(maker, nullptr), log_(log) {}
-  void BeginAnalysis() override { log_.push_back("E start"); }
-  void BeginStep(std::uint32_t s) override { log_.push_back(Line("E begin", s)); }
-  void EndStep(std::uint32_t s) override { log_.push_back(Line("E end", s)); }
-  void NextCase() override { log_.push_back("E next"); }
-  void EndAnalysis() override { log_.push_back("E finish"); }
-
- private:
-  Log& log_;
-};
-
-class WallProbe : public csWallElement {
- public:
-  WallProbe(const znFEM::znMatrixMaker::ifMatrixMaker2DWallElement& maker, Log& log)
-      : csWallElement(nullptr, &maker), log_(log) {}
-  void BeginAnalysis() override { log_.push_back("W start"); }
-  void BeginStep(std::uint32_t s) override { log_.push_back(Line("W begin", s)); }
-  void EndStep(std::uint32_t s) override { log_.push_back(Line("W end", s)); }
-  void NextCase() override { log_.push_back("W next"); }
-  void EndAnalysis() override { log_.push_back("W finish"); }
-
- private:
-  Log& log_;
-};
-
 TEST(Analyzer, MembersHearEachMomentInOrder) {
   Log log;
-  std::vector<std::unique_ptr<NodeProbe>> nodes;
-  const std::array<std::array<double, 2>, 4> at{{{0, 0}, {0, 3}, {4, 0}, {4, 3}}};
-  for (int k = 0; k < 4; ++k) {
-    nodes.push_back(std::make_unique<NodeProbe>(log));
-    NodeProp prop;
-    prop.ID = "N" + std::to_string(k);
-    prop.Coordinate = at[k];
-    nodes.back()->SetProp(prop);
-  }
-  znFEM::znMatrixMaker::csMatrixMaker2DRahmen frameMaker;
-  ElementProbe element(frameMaker, log);
-  ElementProp member;
-  member.ID = "E";
-  member.Node = {nodes[0].get(), nodes[1].get()};
-  member.A = member.E = member.I = 1.0;
-  element.SetProp(member);
-  znFEM::znMatrixMaker::csMatrixMaker2DWallElement wallMaker;
-  WallProbe wall(wallMaker, log);
-  WallElementProp panel;
-  panel.ID = "W";
-  panel.Node = {{nodes[0].get(), nodes[1].get()}, {nodes[2].get(), nodes[3].get()}};
-  panel.A = panel.E = panel.I = 1.0;
-  panel.IsLaGiven = {false, false};
-  wall.SetProp(panel);
-
+  const znFEM::znMatrixMaker::csMatrixMaker2DRahmen frame;
+  const znFEM::znMatrixMaker::csMatrixMaker2DWallElement wall;
+  Probe n1(log, "N", frame, wall), n2(log, "N", frame, wall), e(log, "E", frame, wall),
+      w(log, "W", frame, wall);
   ScriptedStepSolver stepSolver(log, {{kInfinite}, {kInfinite}});
   csAnalyzer analyzer(stepSolver, nullptr);
   analyzer.SetLimitSteps({0, 0});
   analyzer.SetLimitRatios({1.0, 1.0});
-  analyzer.AddNodes({nodes[0].get(), nodes[1].get()});
-  analyzer.AddNodes({nodes[2].get()});  // appended, as the spring-support nodes are
-  analyzer.AddElements({&element});
-  analyzer.AddWallElements({&wall});
+  analyzer.AddNodes({&n1});
+  analyzer.AddNodes({&n2});  // appended, as the spring-support nodes are
+  analyzer.AddElements({&e});
+  analyzer.AddWallElements({&w});
   analyzer.Run();
-  const Log expected{"SetNodes 3", "SetElements 1", "SetWallElements 1",
-                     "N start",    "N start",       "N start",
-                     "E start",    "W start",       "N begin 0",
-                     "N begin 0",  "N begin 0",     "E begin 0",
-                     "W begin 0",  "Do 1 0 0",      "N next",
-                     "N next",     "N next",        "E next",
-                     "N end 0",    "N end 0",       "N end 0",
-                     "E end 0",    "W end 0",       "N begin 1",
-                     "N begin 1",  "N begin 1",     "E begin 1",
-                     "W begin 1",  "Do 1 1 1",      "N finish",
-                     "N finish",   "N finish",      "E finish",
-                     "W finish"};
+  const Log expected{"Nodes 2",  "Elements 1", "Walls 1",   "N start",   "N start",   "E start",
+                     "W start",  "N begin 0",  "N begin 0", "E begin 0", "W begin 0", "Do 1 0 0",
+                     "N next",   "N next",     "E next",    "N end 0",   "N end 0",   "E end 0",
+                     "W end 0",  "N begin 1",  "N begin 1", "E begin 1", "W begin 1", "Do 1 1 1",
+                     "N finish", "N finish",   "E finish",  "W finish"};
   EXPECT_EQ(log, expected);
+}
+
+// The yield-tracing loop run by the conductor on members with finite capacities, against
+// plastic theory: a fixed-fixed beam under uniform load hinges at its ends at w·L²/12 = Mp and
+// at mid-span at w·L²/16 = Mp, after which it is a mechanism.
+constexpr double kEI = 2.0e4;
+constexpr double kSpan = 6.0;
+constexpr double kW = 10.0;  // load per length of a unit ratio
+// First hinges at ratio 12·Mp/(w·L²) = 0.6, collapse at 16·Mp/(w·L²) = 0.8.
+constexpr double kMp = 0.05 * kW * kSpan * kSpan;
+
+// Fixed at A and C, the mid-span node M free; both halves carry the load and Mp at both ends.
+Records FixedBeam() {
+  Records r;
+  r.AddNode("A", 0, 0, kFixed);
+  r.AddNode("M", kSpan / 2, 0);
+  r.AddNode("C", kSpan, 0, kFixed);
+  for (const char* id : {"AM", "MC"}) {
+    r.AddMember(id, std::string(1, id[0]), std::string(1, id[1])).My = {Limits{kMp, -kMp},
+                                                                        Limits{kMp, -kMp}};
+    r.AddUniformLoad(id, 0, -kW);
+  }
+  return r;
+}
+
+// Step records print ratios to six digits, tolerance enough for a few divisions of forces.
+// The second step adds a ratio to the first hinges' 0.6 with the ends hinged: the beam is then
+// simply supported, 5 times softer at mid-span than fixed-fixed (w·L⁴/(384·EI) per unit
+// ratio). The hinge at A holds Mp.
+TEST(AnalyzerYield, HingesFormAtTheLoadsOfPlasticTheory) {
+  struct Case {
+    const char* name;
+    std::uint32_t limitStep;
+    double limitRatio;
+    double secondRatio;
+    Log failure;
+  };
+  const Case cases[] = {
+      {"step limit after the mid-span hinge", 1, 1.0, 0.2, {}},
+      {"ratio limit before it", 10, 0.7, 0.1, {}},
+      // The next step finds mid-span free to move (its y row first) and leaves without the end.
+      {"mechanism", 10, 1.0, 0.2, {"TheNodeIsIsolated M 1 2"}},
+  };
+  for (const Case& c : cases) {
+    Records r = FixedBeam();
+    r.limitSteps = {c.limitStep};
+    r.limitRatios = {c.limitRatio};
+    Loggers run;
+    EXPECT_EQ(run.Run(r), !c.failure.empty()) << c.name;
+    EXPECT_EQ(run.conductor.calls, c.failure) << c.name;
+    const double total = 0.6 + c.secondRatio;
+    Log expected{"StepDone 0 0 0.6 0.6", Line("StepDone 1 0", c.secondRatio, total)};
+    if (c.failure.empty()) expected.insert(expected.end(), {"LastLoadCaseEnded", "AnalysisEnded"});
+    EXPECT_EQ(run.analyzer.FromFirstStep(), expected) << c.name;
+    const double unit = kW * std::pow(kSpan, 4) / (384.0 * kEI);
+    const double deflection = (0.6 + 5.0 * c.secondRatio) * unit;
+    EXPECT_NEAR(run.nodes.disp.at("M")[1], -deflection, 1e-9 * unit) << c.name;
+    EXPECT_NEAR(run.nodes.force.at("A")[2], kMp, 1e-9 * kMp) << c.name;
+    ExpectEquilibrium(run, r, 1e-9, total);
+  }
+}
+
+// Shear at the fixed end of a cantilever reaches Qy at ratio 0.5: the structure has failed,
+// which outranks the end of the case.
+TEST(AnalyzerYield, ShearFailureEndsTheAnalysis) {
+  Records r;
+  r.AddNode("A", 0, 0, kFixed);
+  r.AddNode("B", 3, 0);
+  r.AddMember("AB", "A", "B").Qy = {Limits{5.0, -5.0}, Limits{5.0, -5.0}};
+  r.AddLoad("B", {0, -10, 0});
+  Loggers run;
+  EXPECT_FALSE(run.Run(r));
+  EXPECT_EQ(run.analyzer.FromFirstStep(),
+            (Log{"StepDone 0 0 0.5 0.5", "StructureFailed", "AnalysisEnded"}));
 }
 
 }  // namespace

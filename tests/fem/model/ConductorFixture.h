@@ -1,9 +1,16 @@
-// Record builders, recording loggers and a portal frame shared by the conductor tests.
+// Frames built as records and run through the conductor, with recording loggers: shared by the
+// step solver, analyzer and conductor tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +20,20 @@
 namespace conductortest {
 
 using namespace znFEM::znTraceYield2DRahmen;
+using Log = std::vector<std::string>;
+
+inline constexpr std::array<bool, 3> kFree{false, false, false};
+inline constexpr std::array<bool, 3> kFixed{true, true, true};
+
+// The parts, space-separated.
+template <class... T>
+std::string Line(const T&... parts) {
+  std::ostringstream out;
+  ((out << parts << ' '), ...);
+  std::string line = out.str();
+  line.pop_back();
+  return line;
+}
 
 // Every record list the conductor is given, with the run assembly's limits.
 struct Records {
@@ -23,228 +44,163 @@ struct Records {
   std::vector<WallElementProp> walls;
   std::vector<SpringSupportProp> springs;
   std::vector<ImposedLoadAndDispProp> imposed;
-  std::vector<EdgeLoadDirectInputProp> directInput;
-  std::vector<EdgeLoadConcentratedProp> concentrated;
   std::vector<EdgeLoadDistributedProp> distributed;
+
+  // References stay valid until the next record of the same kind.
+  NodeProp& AddNode(const std::string& id, double x, double y, std::array<bool, 3> held = kFree) {
+    NodeProp& n = nodes.emplace_back();
+    n.ID = id;
+    n.Coordinate = {x, y};
+    n.IsSupported = held;
+    return n;
+  }
+  // EA = 2e6, EI = 2e4 (kN, m), no shear deformation unless Kappa is set.
+  ElementProp& AddMember(const std::string& id, const std::string& i, const std::string& j) {
+    ElementProp& e = elements.emplace_back();
+    e.ID = id;
+    e.NodeID = {i, j};
+    e.A = 0.01;
+    e.E = 2.0e8;
+    e.I = 1.0e-4;
+    e.Poisson = 0.3;
+    return e;
+  }
+  WallElementProp& AddWall(const std::string& id, const std::string& ia, const std::string& ib,
+                           const std::string& ja, const std::string& jb) {
+    return walls.emplace_back(WallElementProp{.ID = id,
+                                              .NodeID = {{ia, ib}, {ja, jb}},
+                                              .A = 0.6,
+                                              .E = 2.0e7,
+                                              .I = 0.45,
+                                              .Poisson = 0.25,
+                                              .Kappa = 1.2,
+                                              .IsLaGiven = {false, false}});
+  }
+  void AddLoad(const std::string& node, Triple load, std::uint32_t loadCase = 0) {
+    imposed.push_back({node, loadCase, load, {}});
+  }
+  void AddDisp(const std::string& node, Triple disp, std::uint32_t loadCase = 0) {
+    imposed.push_back({node, loadCase, {}, disp});
+  }
+  // A global-axis load per length over the whole member.
+  void AddUniformLoad(const std::string& element, double wx, double wy, std::uint32_t c = 0) {
+    distributed.push_back({element, c, {wx, wy}, {wx, wy}, 0.0, 0.0, false});
+  }
+  void AddSpring(const std::string& node, Triple coef) {
+    springs.push_back(MakeSpringSupportProp(node, coef));
+  }
+  NodeProp& Node(const std::string& id) { return Find(nodes, id); }
+  ElementProp& Element(const std::string& id) { return Find(elements, id); }
+
+ private:
+  template <class R>
+  static R& Find(std::vector<R>& records, const std::string& id) {
+    for (R& r : records) {
+      if (r.ID == id) return r;
+    }
+    throw std::invalid_argument("no test record " + id);
+  }
 };
-
-inline constexpr std::array<bool, 3> kFree{false, false, false};
-inline constexpr std::array<bool, 3> kFixed{true, true, true};
-
-inline NodeProp Node(const std::string& id, double x, double y,
-                     std::array<bool, 3> supported = kFree) {
-  NodeProp n;
-  n.ID = id;
-  n.Coordinate = {x, y};
-  n.IsSupported = supported;
-  return n;
-}
-
-// EA = 2e6, EI = 2e4 (kN, m), no shear deformation.
-inline ElementProp Member(const std::string& id, const std::string& nodeI,
-                          const std::string& nodeJ) {
-  ElementProp e;
-  e.ID = id;
-  e.NodeID = {nodeI, nodeJ};
-  e.A = 0.01;
-  e.E = 2.0e8;
-  e.I = 1.0e-4;
-  e.Poisson = 0.3;
-  e.Kappa = 0.0;
-  return e;
-}
-
-inline WallElementProp Wall(const std::string& id, const std::string& ia, const std::string& ib,
-                            const std::string& ja, const std::string& jb) {
-  WallElementProp w;
-  w.ID = id;
-  w.NodeID = {{ia, ib}, {ja, jb}};
-  w.A = 0.6;
-  w.E = 2.0e7;
-  w.I = 0.45;
-  w.Poisson = 0.25;
-  w.Kappa = 1.2;
-  w.IsLaGiven = {false, false};
-  return w;
-}
-
-inline ImposedLoadAndDispProp Load(const std::string& node, std::uint32_t loadCase, Triple load) {
-  ImposedLoadAndDispProp r;
-  r.ID = node;
-  r.LoadAndDispNumber = loadCase;
-  r.ImposedLoad = load;
-  return r;
-}
-
-inline ImposedLoadAndDispProp Disp(const std::string& node, std::uint32_t loadCase, Triple disp) {
-  ImposedLoadAndDispProp r;
-  r.ID = node;
-  r.LoadAndDispNumber = loadCase;
-  r.ImposedDisp = disp;
-  return r;
-}
-
-// Global-axis load per length over the whole member.
-inline EdgeLoadDistributedProp UniformLoad(const std::string& element, double wx, double wy) {
-  EdgeLoadDistributedProp d;
-  d.ID = element;
-  d.LoadI = {wx, wy};
-  d.LoadJ = {wx, wy};
-  return d;
-}
 
 // Portal frame, fixed at A (0, 0) and D (6, 0), columns AB and DC of height 4, beam BC;
 // a lateral load of 10 at B.
 inline Records Portal() {
   Records r;
-  r.nodes = {Node("A", 0, 0, kFixed), Node("B", 0, 4), Node("C", 6, 4), Node("D", 6, 0, kFixed)};
-  r.elements = {Member("AB", "A", "B"), Member("BC", "B", "C"), Member("DC", "D", "C")};
-  r.imposed = {Load("B", 0, {10, 0, 0})};
+  r.AddNode("A", 0, 0, kFixed);
+  r.AddNode("B", 0, 4);
+  r.AddNode("C", 6, 4);
+  r.AddNode("D", 6, 0, kFixed);
+  r.AddMember("AB", "A", "B");
+  r.AddMember("BC", "B", "C");
+  r.AddMember("DC", "D", "C");
+  r.AddLoad("B", {10, 0, 0});
   return r;
 }
 
-// Each operation as one line: its name and its data, space-separated.
+// Each report as one line: its name and its data. A real that is not finite is written
+// "nonfinite": its sign and spelling are not the point.
 class ConductorRecorder : public csConductor::ifLogger {
+  using S = const std::string&;
+  using U = std::uint32_t;
+  using K = const csConductor::RecordKey&;
+
  public:
-  using RecordKey = csConductor::RecordKey;
+  Log calls;
 
-  std::vector<std::string> calls;
-
-  void AnyNodeHasNotBeenSet() override { Add("AnyNodeHasNotBeenSet"); }
-  void AnyElementAndWallElementHasNotBeenSet() override {
-    Add("AnyElementAndWallElementHasNotBeenSet");
+#define RECORD_CALL(op, params, ...)     \
+  void op params override {              \
+    Add(#op __VA_OPT__(, ) __VA_ARGS__); \
   }
-  void TheNodeIsnotConnected(const std::string& n) override { Add("TheNodeIsnotConnected", n); }
-  void SpecifiedNodeByElementIsnotExist(const std::string& n, const std::string& e,
-                                        std::uint32_t end) override {
-    Add("SpecifiedNodeByElementIsnotExist", n, e, end);
-  }
-  void SpecifiedNodeByWallElementIsnotExist(const std::string& n, const std::string& w,
-                                            std::uint32_t end, std::uint32_t side) override {
-    Add("SpecifiedNodeByWallElementIsnotExist", n, w, end, side);
-  }
-  void SpecifiedConnectNodeBySpringSupportIsnotExist(const std::string& n) override {
-    Add("SpecifiedConnectNodeBySpringSupportIsnotExist", n);
-  }
-  void UnZeroSpringCoefIsSetAtSupportedNode(const std::string& n, std::uint32_t d) override {
-    Add("UnZeroSpringCoefIsSetAtSupportedNode", n, d);
-  }
-  void PanelElementIsnotExist(const std::string& n, const std::string& e) override {
-    Add("PanelElementIsnotExist", n, e);
-  }
-  void PanelElementIsnotConnected(const std::string& n, const std::string& e) override {
-    Add("PanelElementIsnotConnected", n, e);
-  }
-  void TheNodeIsIsolated(const std::string& n, std::uint32_t d, std::uint32_t step) override {
-    Add("TheNodeIsIsolated", n, d, step);
-  }
-  void LoadsAndDispsAreAllZero(std::uint32_t step, std::uint32_t c) override {
-    Add("LoadsAndDispsAreAllZero", step, c);
-  }
-  void RatioReachedToInfinite(std::uint32_t step, std::uint32_t c) override {
-    Add("RatioReachedToInfinite", step, c);
-  }
-  void UnBalancedLoad(const std::string& n, std::uint32_t d, std::uint32_t step,
-                      double v) override {
-    Add("UnBalancedLoad", n, d, step, v);
-  }
-  void FailedToAnalyzeMatrix(std::uint32_t step) override { Add("FailedToAnalyzeMatrix", step); }
-  void AllDegreesAreSupported() override { Add("AllDegreesAreSupported"); }
-  void RatioIsUnderZero(std::uint32_t step, double r) override { Add("RatioIsUnderZero", step, r); }
-  void MypIsSetAtNodeThatHasnotPanel(const std::string& n) override {
-    Add("MypIsSetAtNodeThatHasnotPanel", n);
-  }
-  void PreFaceMomentIsOverMyp(const std::string& n, double a, double b,
-                              std::int32_t side) override {
-    Add("PreFaceMomentIsOverMyp", n, a, b, side);
-  }
-  void LnOfElementIsUnderOrEqualToZero(const std::string& e) override {
-    Add("LnOfElementIsUnderOrEqualToZero", e);
-  }
-  void PreFaceMomentIsSetAtHinge(const std::string& e, std::uint32_t end) override {
-    Add("PreFaceMomentIsSetAtHinge", e, end);
-  }
-  void TwoNodesOfWallElementAreSamePosition(const std::string& w, std::uint32_t e0,
-                                            std::uint32_t s0, std::uint32_t e1,
-                                            std::uint32_t s1) override {
-    Add("TwoNodesOfWallElementAreSamePosition", w, e0, s0, e1, s1);
-  }
-  void LOfWallElementIsEqualToZero(const std::string& w) override {
-    Add("LOfWallElementIsEqualToZero", w);
-  }
-  void LaOfWallElementIsOverLij(const std::string& w, std::uint32_t end) override {
-    Add("LaOfWallElementIsOverLij", w, end);
-  }
-  void BothAlphaYOfWallElementAreZero(const std::string& w, std::uint32_t end) override {
-    Add("BothAlphaYOfWallElementAreZero", w, end);
-  }
-  void SpecifiedNodeByImposedLoadAndDispIsnotExist(const RecordKey& k, const std::string& n,
-                                                   std::uint32_t c) override {
-    Add("SpecifiedNodeByImposedLoadAndDispIsnotExist", k.first, k.second, n, c);
-  }
-  void SpecifiedLoadAndDispNumberIsOver(const RecordKey& k, const std::string& n,
-                                        std::uint32_t c) override {
-    Add("SpecifiedLoadAndDispNumberIsOver", k.first, k.second, n, c);
-  }
-  void ImposedDispIsSetAtNonSupportedNode(const RecordKey& k, const std::string& n, std::uint32_t c,
-                                          std::uint32_t d) override {
-    Add("ImposedDispIsSetAtNonSupportedNode", k.first, k.second, n, c, d);
-  }
-  void ImposedDispIsSetAtZeroCoefSpringSupport(const RecordKey& k, const std::string& n,
-                                               std::uint32_t c, std::uint32_t d) override {
-    Add("ImposedDispIsSetAtZeroCoefSpringSupport", k.first, k.second, n, c, d);
-  }
-  void SpecifiedElementByEdgeLoadFixCaseIsnotExist(const RecordKey& k, const std::string& e,
-                                                   std::uint32_t c) override {
-    Add("SpecifiedElementByEdgeLoadFixCaseIsnotExist", k.first, k.second, e, c);
-  }
-  void SpecifiedLoadNumberIsOver(const RecordKey& k, const std::string& e,
-                                 std::uint32_t c) override {
-    Add("SpecifiedLoadNumberIsOver", k.first, k.second, e, c);
-  }
-  void SpecifiedEdgeLoadIsSetAtZeroLengthEdge(const RecordKey& k, const std::string& e,
-                                              std::uint32_t c, std::uint32_t end) override {
-    Add("SpecifiedEdgeLoadIsSetAtZeroLengthEdge", k.first, k.second, e, c, end);
-  }
-  void PositionOfConcentratedLoadIsOut(const RecordKey& k, const std::string& e,
-                                       std::uint32_t c) override {
-    Add("PositionOfConcentratedLoadIsOut", k.first, k.second, e, c);
-  }
-  void PositionOfDistributedLoadIsOut(const RecordKey& k, const std::string& e, std::uint32_t c,
-                                      std::uint32_t p) override {
-    Add("PositionOfDistributedLoadIsOut", k.first, k.second, e, c, p);
-  }
-  void PositionOfDistributedLoadAreTheSameOrLeftSideRight(const RecordKey& k, const std::string& e,
-                                                          std::uint32_t c) override {
-    Add("PositionOfDistributedLoadAreTheSameOrLeftSideRight", k.first, k.second, e, c);
-  }
-  void UnExpectedErrorHasBeenThrown(const std::string& message) override {
+  RECORD_CALL(AnyNodeHasNotBeenSet, ())
+  RECORD_CALL(AnyElementAndWallElementHasNotBeenSet, ())
+  RECORD_CALL(TheNodeIsnotConnected, (S n), n)
+  RECORD_CALL(SpecifiedNodeByElementIsnotExist, (S n, S e, U end), n, e, end)
+  RECORD_CALL(SpecifiedNodeByWallElementIsnotExist, (S n, S w, U end, U side), n, w, end, side)
+  RECORD_CALL(SpecifiedConnectNodeBySpringSupportIsnotExist, (S n), n)
+  RECORD_CALL(UnZeroSpringCoefIsSetAtSupportedNode, (S n, U d), n, d)
+  RECORD_CALL(PanelElementIsnotExist, (S n, S e), n, e)
+  RECORD_CALL(PanelElementIsnotConnected, (S n, S e), n, e)
+  RECORD_CALL(TheNodeIsIsolated, (S n, U d, U step), n, d, step)
+  RECORD_CALL(LoadsAndDispsAreAllZero, (U step, U c), step, c)
+  RECORD_CALL(RatioReachedToInfinite, (U step, U c), step, c)
+  RECORD_CALL(UnBalancedLoad, (S n, U d, U step, double v), n, d, step, v)
+  RECORD_CALL(FailedToAnalyzeMatrix, (U step), step)
+  RECORD_CALL(AllDegreesAreSupported, ())
+  RECORD_CALL(RatioIsUnderZero, (U step, double r), step, r)
+  RECORD_CALL(MypIsSetAtNodeThatHasnotPanel, (S n), n)
+  RECORD_CALL(PreFaceMomentIsOverMyp, (S n, double a, double b, std::int32_t side), n, a, b, side)
+  RECORD_CALL(LnOfElementIsUnderOrEqualToZero, (S e), e)
+  RECORD_CALL(PreFaceMomentIsSetAtHinge, (S e, U end), e, end)
+  RECORD_CALL(TwoNodesOfWallElementAreSamePosition, (S w, U e0, U s0, U e1, U s1), w, e0, s0, e1,
+              s1)
+  RECORD_CALL(LOfWallElementIsEqualToZero, (S w), w)
+  RECORD_CALL(LaOfWallElementIsOverLij, (S w, U end), w, end)
+  RECORD_CALL(BothAlphaYOfWallElementAreZero, (S w, U end), w, end)
+  RECORD_CALL(SpecifiedNodeByImposedLoadAndDispIsnotExist, (K k, S n, U c), k, n, c)
+  RECORD_CALL(SpecifiedLoadAndDispNumberIsOver, (K k, S n, U c), k, n, c)
+  RECORD_CALL(ImposedDispIsSetAtNonSupportedNode, (K k, S n, U c, U d), k, n, c, d)
+  RECORD_CALL(ImposedDispIsSetAtZeroCoefSpringSupport, (K k, S n, U c, U d), k, n, c, d)
+  RECORD_CALL(SpecifiedElementByEdgeLoadFixCaseIsnotExist, (K k, S e, U c), k, e, c)
+  RECORD_CALL(SpecifiedLoadNumberIsOver, (K k, S e, U c), k, e, c)
+  RECORD_CALL(SpecifiedEdgeLoadIsSetAtZeroLengthEdge, (K k, S e, U c, U end), k, e, c, end)
+  RECORD_CALL(PositionOfConcentratedLoadIsOut, (K k, S e, U c), k, e, c)
+  RECORD_CALL(PositionOfDistributedLoadIsOut, (K k, S e, U c, U p), k, e, c, p)
+  RECORD_CALL(PositionOfDistributedLoadAreTheSameOrLeftSideRight, (K k, S e, U c), k, e, c)
+#undef RECORD_CALL
+  void UnExpectedErrorHasBeenThrown(S message) override {
     calls.push_back("UnExpectedErrorHasBeenThrown: " + message);
   }
 
  private:
+  template <class T>
+  static void Put(std::ostream& out, const T& v) {
+    out << ' ' << v;
+  }
+  static void Put(std::ostream& out, K k) {
+    out << ' ' << k.first << ' ' << k.second;
+  }
+  static void Put(std::ostream& out, double v) {
+    Put(out, std::isfinite(v) ? Line(v) : "nonfinite");
+  }
   template <class... T>
   void Add(const char* op, const T&... data) {
     std::ostringstream line;
     line << op;
-    ((line << ' ' << data), ...);
+    (Put(line, data), ...);
     calls.push_back(line.str());
   }
 };
 
-// Keeps the order in which nodes were built, their records, and each node's last total force
-// and displacement.
+// Each node's record as built and its last total force and displacement.
 class NodeRecorder : public csNode::ifLogger {
  public:
-  std::vector<std::string> built;
+  std::map<std::string, NodeProp> props;
   std::map<std::string, Triple> force;
   std::map<std::string, Triple> disp;
-  std::map<std::string, NodeProp> props;
 
-  void Prop(const NodeProp& p) override {
-    built.push_back(p.ID);
-    props[p.ID] = p;
-  }
+  void Prop(const NodeProp& p) override { props[p.ID] = p; }
+  void Force(const NodeProp& p, const Triple& f) override { force[p.ID] = f; }
+  void Disp(const NodeProp& p, const Triple& d) override { disp[p.ID] = d; }
   void PanelForce(const NodeProp&, const std::string&, const Triple&) override {}
   void ForceIncrement(const NodeProp&, const Triple&) override {}
   void DispIncrement(const NodeProp&, const Triple&) override {}
@@ -254,8 +210,6 @@ class NodeRecorder : public csNode::ifLogger {
   void PanelMomentB(const NodeProp&, double, double, double) override {}
   void PanelRatio(const NodeProp&, double) override {}
   void UpdateRatio(const NodeProp&, double) override {}
-  void Force(const NodeProp& p, const Triple& f) override { force[p.ID] = f; }
-  void Disp(const NodeProp& p, const Triple& d) override { disp[p.ID] = d; }
   void PanelElement(const NodeProp&, const PanelElementProp&, std::uint32_t,
                     const Triple&) override {}
   void PanelUnloading(const NodeProp&, bool, double) override {}
@@ -268,17 +222,17 @@ class NodeRecorder : public csNode::ifLogger {
   void StepEnded(std::uint32_t) override {}
 };
 
-// Each spring support's ground reaction.
+// Each spring support's ground reaction, by the supported node.
 class GroundRecorder : public csSpringSupportNode::ifLogger {
  public:
   std::map<std::string, Triple> force;
 
-  void Prop(const SpringSupportNodeProp&) override {}
-  void ForceIncrement(const SpringSupportNodeProp&, const Triple&) override {}
-  void DispIncrement(const SpringSupportNodeProp&, const Triple&) override {}
   void Force(const SpringSupportNodeProp& p, const Triple& f) override {
     force[p.ConnectNodeID] = f;
   }
+  void Prop(const SpringSupportNodeProp&) override {}
+  void ForceIncrement(const SpringSupportNodeProp&, const Triple&) override {}
+  void DispIncrement(const SpringSupportNodeProp&, const Triple&) override {}
   void Disp(const SpringSupportNodeProp&, const Triple&) override {}
   void AnalysisStarted() override {}
   void AnalysisEnded() override {}
@@ -286,47 +240,52 @@ class GroundRecorder : public csSpringSupportNode::ifLogger {
   void StepEnded(std::uint32_t) override {}
 };
 
-// The analyzer's reports by name, with the ratio applied in each step.
+// The analyzer's reports as lines in order, a step as "StepDone step case addRatio total",
+// and every step record.
 class AnalyzerRecorder : public csAnalyzer::ifLogger {
  public:
-  std::vector<std::string> calls;
-  std::vector<double> addRatios;
+  Log log;
+  std::vector<csAnalyzer::StepRecord> steps;
 
-  void MaxAddDispLimit(double) override {}
-  void MaxAddRotAngleLimit(double) override {}
-  void MaxDispLimit(double) override {}
-  void MaxRotAngleLimit(double) override {}
+  void MaxAddDispLimit(double v) override { log.push_back(Line("MaxAddDispLimit", v)); }
+  void MaxAddRotAngleLimit(double v) override { log.push_back(Line("MaxAddRotAngleLimit", v)); }
+  void MaxDispLimit(double v) override { log.push_back(Line("MaxDispLimit", v)); }
+  void MaxRotAngleLimit(double v) override { log.push_back(Line("MaxRotAngleLimit", v)); }
   void StepDone(const csAnalyzer::StepRecord& r) override {
-    calls.push_back("StepDone");
-    addRatios.push_back(r.AddRatio);
+    steps.push_back(r);
+    log.push_back(Line("StepDone", r.Step, r.LoadDispNumber, r.AddRatio, r.TotalRatio));
   }
-  void NextLoadCase() override { calls.push_back("NextLoadCase"); }
-  void LastLoadCaseEnded() override { calls.push_back("LastLoadCaseEnded"); }
-  void MaxAddDispLimitReached() override { calls.push_back("MaxAddDispLimitReached"); }
-  void MaxAddRotAngleLimitReached() override { calls.push_back("MaxAddRotAngleLimitReached"); }
-  void MaxDispLimitReached() override { calls.push_back("MaxDispLimitReached"); }
-  void MaxRotAngleLimitReached() override { calls.push_back("MaxRotAngleLimitReached"); }
-  void StructureFailed() override { calls.push_back("StructureFailed"); }
-  void AnalysisEnded() override { calls.push_back("AnalysisEnded"); }
+  void NextLoadCase() override { log.push_back("NextLoadCase"); }
+  void LastLoadCaseEnded() override { log.push_back("LastLoadCaseEnded"); }
+  void MaxAddDispLimitReached() override { log.push_back("MaxAddDispLimitReached"); }
+  void MaxAddRotAngleLimitReached() override { log.push_back("MaxAddRotAngleLimitReached"); }
+  void MaxDispLimitReached() override { log.push_back("MaxDispLimitReached"); }
+  void MaxRotAngleLimitReached() override { log.push_back("MaxRotAngleLimitReached"); }
+  void StructureFailed() override { log.push_back("StructureFailed"); }
+  void AnalysisEnded() override { log.push_back("AnalysisEnded"); }
+
+  // The log from the first step on (the limits and the set-up come before it).
+  Log FromFirstStep() const {
+    return Log(std::find_if(log.begin(), log.end(),
+                            [](const std::string& line) {
+                              return line.rfind("Do ", 0) == 0 || line.rfind("StepDone ", 0) == 0;
+                            }),
+               log.end());
+  }
 };
 
-// The loggers of one run and the run itself, from records through Run.
+// The loggers of one run (the bundle points at the recorders) and the run itself, from
+// records through Run.
 struct Loggers {
   ConductorRecorder conductor;
   AnalyzerRecorder analyzer;
   NodeRecorder nodes;
   GroundRecorder grounds;
-
-  // Points at the recorders above; a test may put other loggers in.
   LoggerBundle bundle{&conductor, &analyzer, &nodes, nullptr, nullptr, &grounds};
 
-  Loggers() = default;
-  Loggers(const Loggers&) = delete;
-  Loggers& operator=(const Loggers&) = delete;
-
   // True when the run failed with csConductor::exFailed.
-  bool Run(const Records& r, double balanceTolerance = 1e-3) {
-    csConductor conductor(bundle, balanceTolerance);
+  bool Run(const Records& r) {
+    csConductor conductor(bundle, 1e-3);
     conductor.SetLimitSteps(r.limitSteps);
     conductor.SetLimitRatios(r.limitRatios);
     conductor.SetNodeRecords(r.nodes);
@@ -334,7 +293,7 @@ struct Loggers {
     conductor.SetWallElementRecords(r.walls);
     conductor.SetSpringSupportRecords(r.springs);
     conductor.SetImposedLoadRecords(r.imposed);
-    conductor.SetEdgeLoadRecords(r.directInput, r.concentrated, r.distributed);
+    conductor.SetEdgeLoadRecords({}, {}, r.distributed);
     try {
       conductor.Run();
     } catch (const csConductor::exFailed&) {
@@ -343,5 +302,44 @@ struct Loggers {
     return false;
   }
 };
+
+// Forces x, y and their moment about the origin.
+struct Resultant {
+  double x = 0.0;
+  double y = 0.0;
+  double m = 0.0;
+  void Add(const std::array<double, 2>& at, const Triple& f) {
+    x += f[0];
+    y += f[1];
+    m += at[0] * f[1] - at[1] * f[0] + f[2];
+  }
+};
+
+// The reactions (forces of the supported directions; a spring's ground force acts at its
+// node) balance every load of the records, each case applied to the ratio given.
+inline void ExpectEquilibrium(const Loggers& run, Records r, double tolerance, double ratio = 1.0) {
+  Resultant sum;
+  for (const ImposedLoadAndDispProp& load : r.imposed) {
+    const Triple f = load.ImposedLoad;
+    sum.Add(r.Node(load.ID).Coordinate, {ratio * f[0], ratio * f[1], ratio * f[2]});
+  }
+  for (const EdgeLoadDistributedProp& load : r.distributed) {  // uniform: resultant at mid-span
+    const ElementProp& e = r.Element(load.ID);
+    const std::array<double, 2> i = r.Node(e.NodeID[0]).Coordinate;
+    const std::array<double, 2> j = r.Node(e.NodeID[1]).Coordinate;
+    const double length = ratio * std::hypot(j[0] - i[0], j[1] - i[1]);
+    sum.Add({(i[0] + j[0]) / 2, (i[1] + j[1]) / 2},
+            {load.LoadI[0] * length, load.LoadI[1] * length, 0.0});
+  }
+  for (const auto& [id, prop] : run.nodes.props) {
+    Triple f = run.nodes.force.at(id);
+    for (int d = 0; d < 3; ++d) f[d] = prop.IsSupported[d] ? f[d] : 0.0;
+    sum.Add(prop.Coordinate, f);
+  }
+  for (const auto& [id, f] : run.grounds.force) sum.Add(run.nodes.props.at(id).Coordinate, f);
+  EXPECT_NEAR(sum.x, 0.0, tolerance);
+  EXPECT_NEAR(sum.y, 0.0, tolerance);
+  EXPECT_NEAR(sum.m, 0.0, tolerance);
+}
 
 }  // namespace conductortest
