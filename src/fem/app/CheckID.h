@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fem/app/ErrorMessage.h"
+#include "fem/app/Failed.h"
 
 namespace znFEM::znTarvex {
 
@@ -32,6 +33,21 @@ class csCheckID {
       if (!seen.insert(idOf(record)).second) return &record;
     }
     return nullptr;
+  }
+
+  // Appends records to list when no record repeats the id of an earlier one; otherwise reports
+  // the first repeated id through reportRepeated and throws exFailed, leaving list as it was.
+  template <class Record>
+  void AppendUnrepeated(const std::vector<Record>& records, const std::string Record::*id,
+                        void (ifErrorMessage::*reportRepeated)(const std::string&),
+                        std::vector<Record>& list) const {
+    const Record* repeated =
+        FindRepeated(records, [id](const Record& r) -> const std::string& { return r.*id; });
+    if (repeated != nullptr) {
+      (errorMessage_.*reportRepeated)(repeated->*id);
+      throw exFailed{};
+    }
+    list.insert(list.end(), records.begin(), records.end());
   }
 
  private:

@@ -32,13 +32,8 @@ void csElementReader::Read(W& wrapper, std::vector<ElementProp>& elements) const
                                 {"kj", false, W::kRealNotNegative}});
   std::vector<ElementProp> records;
   for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
-  const ElementProp* repeated = csCheckID::FindRepeated(
-      records, [](const ElementProp& p) -> const std::string& { return p.ID; });
-  if (repeated != nullptr) {
-    errorMessage_.SpecifiedElementIsDuplicated(repeated->ID);
-    throw exFailed{};
-  }
-  elements.insert(elements.end(), records.begin(), records.end());
+  checkID_.AppendUnrepeated(records, &ElementProp::ID,
+                            &ifErrorMessage::SpecifiedElementIsDuplicated, elements);
 }
 
 // The capacities, pre-face forces and per-case fixed-end forces keep the record's initial

@@ -47,13 +47,8 @@ void csWallElementReader::Read(W& wrapper, std::vector<WallElementProp>& wallEle
                                 {"kwg", true, W::kRealNotNegative}});
   std::vector<WallElementProp> records;
   for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
-  const WallElementProp* repeated = csCheckID::FindRepeated(
-      records, [](const WallElementProp& p) -> const std::string& { return p.ID; });
-  if (repeated != nullptr) {
-    errorMessage_.SpecifiedWallElementIsDuplicated(repeated->ID);
-    throw exFailed{};
-  }
-  wallElements.insert(wallElements.end(), records.begin(), records.end());
+  checkID_.AppendUnrepeated(records, &WallElementProp::ID,
+                            &ifErrorMessage::SpecifiedWallElementIsDuplicated, wallElements);
 }
 
 // An absent lai or laj is marked as not given: the wall then takes the middle of that edge.
