@@ -24,31 +24,8 @@ namespace tarvex = znFEM::znTarvex;
 const std::vector<std::uint32_t> kLimitSteps{0};
 const std::vector<double> kLimitRatios{1.0};
 
-// The model records of the input file.
-struct stModelRecords {
-  std::vector<model::NodeProp> nodes;
-  std::vector<model::ElementProp> elements;
-  std::vector<model::WallElementProp> wallElements;
-  std::vector<model::SpringSupportProp> springSupports;
-  std::vector<model::ImposedLoadAndDispProp> imposedLoads;
-  std::vector<model::EdgeLoadDirectInputProp> directInputs;
-  std::vector<model::EdgeLoadConcentratedProp> concentratedLoads;
-  std::vector<model::EdgeLoadDistributedProp> distributedLoads;
-};
-
-void ReadModelBlocks(const tarvex::csReaders& readers, tarvex::csInputDataReaderWrapper& wrapper,
-                     stModelRecords& records) {
-  readers.ReadNodes(wrapper, records.nodes);
-  readers.ReadElements(wrapper, records.elements);
-  readers.ReadWallElements(wrapper, records.wallElements);
-  readers.ReadSpringSupports(wrapper, records.springSupports);
-  readers.ReadImposedLoadAndDisps(wrapper, records.imposedLoads);
-  readers.ReadEdgeLoadFixCases(wrapper, records.directInputs, records.concentratedLoads,
-                               records.distributedLoads);
-}
-
 void Analyze(const model::LoggerBundle& loggers, double balanceZero,
-             const stModelRecords& records) {
+             const tarvex::stModelRecords& records) {
   model::csConductor conductor(loggers, balanceZero);
   conductor.SetLimitSteps(kLimitSteps);
   conductor.SetLimitRatios(kLimitRatios);
@@ -76,8 +53,8 @@ void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, std::string& 
   readers.ReadElementStresses(wrapper, elementStresses);
   const znDraw::DxfProp dxfProp = readers.GetDxfProp();
   const double balanceZero = readers.GetBalanceZero();
-  stModelRecords records;
-  ReadModelBlocks(readers, wrapper, records);
+  tarvex::stModelRecords records;
+  readers.ReadModelBlocks(wrapper, records);
 
   loggers.SetElementStresses(elementStresses);
   loggers.SetDxfProp(dxfProp);

@@ -130,4 +130,14 @@ void csReaders::ReadDxfProp(W& wrapper) {
   d.row_n = W::GetInteger(line, "row_n", 5);
 }
 
+void csReaders::ReadModelBlocks(csInputDataReaderWrapper& wrapper, stModelRecords& records) const {
+  ReadNodes(wrapper, records.nodes);
+  ReadElements(wrapper, records.elements);
+  ReadWallElements(wrapper, records.wallElements);
+  ReadSpringSupports(wrapper, records.springSupports);
+  ReadImposedLoadAndDisps(wrapper, records.imposedLoads);
+  ReadEdgeLoadFixCases(wrapper, records.directInputs, records.concentratedLoads,
+                       records.distributedLoads);
+}
+
 }  // namespace znFEM::znTarvex

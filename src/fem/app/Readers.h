@@ -22,6 +22,18 @@ namespace znFEM::znTarvex {
 // Every read reports its first error through the error-message reporter and ends in exFailed.
 // The run reads in this order: Read, ReadElementStresses, then the model blocks from
 // ReadNodes to ReadEdgeLoadFixCases.
+// The model records of an input file, one list per block (three for the edge loads).
+struct stModelRecords {
+  std::vector<znTraceYield2DRahmen::NodeProp> nodes;
+  std::vector<znTraceYield2DRahmen::ElementProp> elements;
+  std::vector<znTraceYield2DRahmen::WallElementProp> wallElements;
+  std::vector<znTraceYield2DRahmen::SpringSupportProp> springSupports;
+  std::vector<znTraceYield2DRahmen::ImposedLoadAndDispProp> imposedLoads;
+  std::vector<znTraceYield2DRahmen::EdgeLoadDirectInputProp> directInputs;
+  std::vector<znTraceYield2DRahmen::EdgeLoadConcentratedProp> concentratedLoads;
+  std::vector<znTraceYield2DRahmen::EdgeLoadDistributedProp> distributedLoads;
+};
+
 class csReaders {
  public:
   // The reporter is used, never owned. The drawing settings start at their values for an
@@ -53,6 +65,9 @@ class csReaders {
       std::vector<znTraceYield2DRahmen::EdgeLoadDirectInputProp>& directInput,
       std::vector<znTraceYield2DRahmen::EdgeLoadConcentratedProp>& concentrated,
       std::vector<znTraceYield2DRahmen::EdgeLoadDistributedProp>& distributed) const;
+  // Reads the model blocks in their reading order: Node, Element, WallElement, SpringSupport,
+  // ImposedLoadAndDisp and the three edge-load blocks.
+  void ReadModelBlocks(csInputDataReaderWrapper& wrapper, stModelRecords& records) const;
   void ReadElementStresses(csInputDataReaderWrapper& wrapper,
                            std::vector<znTraceYield2DRahmen::ElementStressProp>& records) const;
 

@@ -19,20 +19,12 @@ namespace model = znFEM::znTraceYield2DRahmen;
 
 using inputtest::kCompleteFile;
 
-struct stInput {
+struct stInput : znFEM::znTarvex::stModelRecords {
   bool failed = false;
   std::string report;  // what the text report shows; empty when nothing was reported
   double balanceZero = 0.0;
   znDraw::DxfProp dxf;
   std::vector<model::ElementStressProp> stresses;
-  std::vector<model::NodeProp> nodes;
-  std::vector<model::ElementProp> elements;
-  std::vector<model::WallElementProp> walls;
-  std::vector<model::SpringSupportProp> springs;
-  std::vector<model::ImposedLoadAndDispProp> imposed;
-  std::vector<model::EdgeLoadDirectInputProp> direct;
-  std::vector<model::EdgeLoadConcentratedProp> concentrated;
-  std::vector<model::EdgeLoadDistributedProp> distributed;
 };
 
 // Reads file; the reports go to a text report of width 120.
@@ -50,12 +42,7 @@ inline stInput ReadAll(const std::string& file) {
     readers.ReadElementStresses(wrapper, out.stresses);
     out.dxf = readers.GetDxfProp();
     out.balanceZero = readers.GetBalanceZero();
-    readers.ReadNodes(wrapper, out.nodes);
-    readers.ReadElements(wrapper, out.elements);
-    readers.ReadWallElements(wrapper, out.walls);
-    readers.ReadSpringSupports(wrapper, out.springs);
-    readers.ReadImposedLoadAndDisps(wrapper, out.imposed);
-    readers.ReadEdgeLoadFixCases(wrapper, out.direct, out.concentrated, out.distributed);
+    readers.ReadModelBlocks(wrapper, out);
   } catch (const exFailed&) {
     out.failed = true;
   }

@@ -45,7 +45,7 @@ std::string RecordProblem(const stInput& in) {
         (e.Kappa != 0.0 && !(e.Poisson > 0.0)) || e.IsRotarySpring[0] != (e.Kij[0] < 1e300) ||
         !ids.insert("e" + e.ID).second)
       return "element " + e.ID;
-  for (const auto& w : in.walls) {
+  for (const auto& w : in.wallElements) {
     const std::set<std::string> corners = {w.NodeID.first.first, w.NodeID.first.second,
                                            w.NodeID.second.first, w.NodeID.second.second};
     if (!IsValidID(w.ID) || corners.size() != 4 || !(w.Kwg >= 0.0) ||
@@ -55,10 +55,10 @@ std::string RecordProblem(const stInput& in) {
   for (const auto& s : in.stresses)
     if (s.Positions.empty() || s.Positions.size() > 10 || !ids.insert("s" + s.ID).second)
       return "stress " + s.ID;
-  for (const auto& s : in.springs)
+  for (const auto& s : in.springSupports)
     if (s.ElementID != s.ConnectNodeID + "_sse" || !ids.insert("p" + s.ConnectNodeID).second)
       return "spring " + s.ConnectNodeID;
-  for (const auto& c : in.concentrated)
+  for (const auto& c : in.concentratedLoads)
     if (!(c.Pos > 0.0) || c.LoadNumber != 0) return "concentrated " + c.ID;
   return "";
 }

@@ -49,8 +49,8 @@ TEST(Readers, CompleteFileReadsIntoRecordsWithDefaults) {
   EXPECT_EQ((array<double, 2>{in.elements[2].Poisson, in.elements[2].Kappa}),
             (array<double, 2>{0.3, 1.2}));
 
-  ASSERT_EQ(in.walls.size(), 1u);
-  const auto& w = in.walls[0];
+  ASSERT_EQ(in.wallElements.size(), 1u);
+  const auto& w = in.wallElements[0];
   EXPECT_EQ(w.NodeID.first, Pair("N1", "N2"));
   EXPECT_EQ(w.NodeID.second, Pair("N123456789", "N3"));
   EXPECT_EQ(w.Kwg, 0.5);
@@ -59,29 +59,30 @@ TEST(Readers, CompleteFileReadsIntoRecordsWithDefaults) {
   EXPECT_EQ(w.AlphaY.first, std::make_pair(1.0, 1.0));
   EXPECT_EQ(w.AlphaY.second, std::make_pair(1.0, 0.5));
 
-  ASSERT_EQ(in.springs.size(), 1u);
-  EXPECT_EQ(in.springs[0].ConnectNodeID, "N123456789");
-  EXPECT_EQ(in.springs[0].ElementID, "N123456789_sse");
-  EXPECT_EQ(in.springs[0].SpringNodeID, "N123456789_ssn");
-  EXPECT_EQ(in.springs[0].SpringCoef, (array<double, 3>{1e3, 0.0, 2.5e6}));
+  ASSERT_EQ(in.springSupports.size(), 1u);
+  EXPECT_EQ(in.springSupports[0].ConnectNodeID, "N123456789");
+  EXPECT_EQ(in.springSupports[0].ElementID, "N123456789_sse");
+  EXPECT_EQ(in.springSupports[0].SpringNodeID, "N123456789_ssn");
+  EXPECT_EQ(in.springSupports[0].SpringCoef, (array<double, 3>{1e3, 0.0, 2.5e6}));
 
-  ASSERT_EQ(in.imposed.size(), 3u);  // N2 twice: entries are not merged here
-  EXPECT_EQ(in.imposed[0].ImposedLoad, (array<double, 3>{10000.0, -5000.0, 0.0}));
-  EXPECT_EQ(in.imposed[1].ImposedLoad, (array<double, 3>{0.0, 0.0, 3e5}));
-  EXPECT_EQ(in.imposed[2].ImposedDisp, (array<double, 3>{0.0, 0.0, 1e-4}));
-  for (const auto& r : in.imposed) EXPECT_EQ(r.LoadAndDispNumber, 0u);
+  ASSERT_EQ(in.imposedLoads.size(), 3u);  // N2 twice: entries are not merged here
+  EXPECT_EQ(in.imposedLoads[0].ImposedLoad, (array<double, 3>{10000.0, -5000.0, 0.0}));
+  EXPECT_EQ(in.imposedLoads[1].ImposedLoad, (array<double, 3>{0.0, 0.0, 3e5}));
+  EXPECT_EQ(in.imposedLoads[2].ImposedDisp, (array<double, 3>{0.0, 0.0, 1e-4}));
+  for (const auto& r : in.imposedLoads) EXPECT_EQ(r.LoadAndDispNumber, 0u);
 
-  ASSERT_EQ(in.direct.size() + in.concentrated.size() + in.distributed.size(), 3u);
-  EXPECT_EQ(in.direct[0].Forces,
+  ASSERT_EQ(in.directInputs.size() + in.concentratedLoads.size() + in.distributedLoads.size(), 3u);
+  EXPECT_EQ(in.directInputs[0].Forces,
             (array<double, 18>{0, -100, -2e5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -100, 2e5}));
-  EXPECT_EQ(in.concentrated[0].Load, (array<double, 3>{0.0, -1000.0, 0.0}));
-  EXPECT_EQ(in.concentrated[0].Pos, 2000.0);
-  EXPECT_FALSE(in.concentrated[0].ECrd);
-  EXPECT_EQ(in.distributed[0].LoadI, (array<double, 2>{0.0, -1.0}));
-  EXPECT_EQ(in.distributed[0].LoadJ, (array<double, 2>{0.0, -2.0}));
-  EXPECT_EQ(in.distributed[0].PosJ, 4000.0);
-  EXPECT_TRUE(in.distributed[0].ECrd);
-  EXPECT_EQ(in.direct[0].LoadNumber + in.concentrated[0].LoadNumber + in.distributed[0].LoadNumber,
+  EXPECT_EQ(in.concentratedLoads[0].Load, (array<double, 3>{0.0, -1000.0, 0.0}));
+  EXPECT_EQ(in.concentratedLoads[0].Pos, 2000.0);
+  EXPECT_FALSE(in.concentratedLoads[0].ECrd);
+  EXPECT_EQ(in.distributedLoads[0].LoadI, (array<double, 2>{0.0, -1.0}));
+  EXPECT_EQ(in.distributedLoads[0].LoadJ, (array<double, 2>{0.0, -2.0}));
+  EXPECT_EQ(in.distributedLoads[0].PosJ, 4000.0);
+  EXPECT_TRUE(in.distributedLoads[0].ECrd);
+  EXPECT_EQ(in.directInputs[0].LoadNumber + in.concentratedLoads[0].LoadNumber +
+                in.distributedLoads[0].LoadNumber,
             0u);
 
   ASSERT_EQ(in.stresses.size(), 2u);
@@ -133,7 +134,7 @@ TEST(Readers, DocumentedExampleIsValidInput) {
   const std::size_t begin = readme.find("```\n", heading) + 4;
   const stInput fromReadme = ReadAll(readme.substr(begin, readme.find("```", begin) - begin));
   EXPECT_EQ(fromReadme.report, "");
-  EXPECT_EQ(std::make_pair(fromReadme.walls.size(), fromReadme.stresses.size()),
+  EXPECT_EQ(std::make_pair(fromReadme.wallElements.size(), fromReadme.stresses.size()),
             std::make_pair(std::size_t{1}, std::size_t{1}));
 }
 
