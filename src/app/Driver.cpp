@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/RunAssembly.h"
-#include "fem/app/Failed.h"
+#include "fem/app/input/Failed.h"
 #include "inout/OutputDataWriterCompositor2.h"
 
 namespace frame2d {

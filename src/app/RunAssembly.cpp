@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "draw/DxfProp.h"
-#include "fem/app/ErrorMessage.h"
-#include "fem/app/InputDataReaderWrapper.h"
-#include "fem/app/Loggers.h"
-#include "fem/app/Readers.h"
+#include "draw/structure/DxfProp.h"
+#include "fem/app/report/ErrorMessage.h"
+#include "fem/app/input/InputDataReaderWrapper.h"
+#include "fem/app/report/Loggers.h"
+#include "fem/app/input/Readers.h"
 #include "fem/model/Conductor.h"
 #include "fem/model/LoggerBundle.h"
 

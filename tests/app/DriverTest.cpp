@@ -7,7 +7,7 @@
 #include "app/Driver.h"
 #include "app/RunAssembly.h"
 #include "app/ScratchDirectory.h"
-#include "fem/app/Failed.h"
+#include "fem/app/input/Failed.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "draw/DxfEntities.h"
+#include "draw/dxf/DxfEntities.h"
 #include "e2e/CsvReport.h"
 #include "e2e/RunModel.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "draw/DxfEntities.h"
+#include "draw/dxf/DxfEntities.h"
 #include "e2e/CsvReport.h"
 #include "e2e/RunModel.h"
 

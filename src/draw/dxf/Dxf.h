@@ -1,0 +1,99 @@
+// The DXF writer: collects the lines, texts and circles drawn through ifDraw in memory and
+// writes them as one ASCII DXF file (header, line type and layer tables, entities).
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "draw/dxf/Draw.h"
+
+namespace znDraw {
+
+class csDxf : public ifDraw {
+ public:
+  explicit csDxf(std::ostream& stream);
+
+  void AddLayer(const std::string& name) override;
+  void SetLayer(const std::string& name) override;
+  void SetColor(int code) override;
+  void SetAlign(int code) override;
+  void SetLineType(int code) override;
+  // Reserved for a device command word pair; the DXF file has no use for it.
+  void NoOperation(std::uint32_t word0, std::uint32_t word1) override;
+  void SetRotation(double degrees) override;
+  void SetTextHeight(double height) override;
+  void MoveTo(double x, double y, double z) override;
+  void LineTo(double x, double y, double z) override;
+  void Text(const std::string& text) override;
+  void Circle(double radius) override;
+  void Cross(double width, double height) override;
+  // Corners are numbered lower-left, upper-left, upper-right, lower-right; the outline runs
+  // from the fourth through the first, second and third back to the fourth. The box is flat
+  // at the pen's z, so the depth has no effect.
+  void RectangleByCorners(double width, double height, double depth) override;
+  void Rectangle(double width, double height) override;
+
+  // Writes the whole file; nothing is written when the stream is already in a failed state.
+  // Table handles follow the entity handles; writing does not change the drawing, so a
+  // second call writes the same file again.
+  void Write() const;
+
+  struct stPoint {
+    double x;
+    double y;
+    double z;
+  };
+
+ private:
+  struct stLine {
+    std::uint32_t handle;
+    stPoint start;
+    stPoint end;
+    std::string layer;
+    int colour;
+    std::string lineType;
+  };
+  struct stText {
+    std::uint32_t handle;
+    std::string text;
+    stPoint insertion;
+    double height;
+    std::string layer;
+    int colour;
+    std::string style;
+    double rotation;
+    int alignment;
+  };
+  struct stCircle {
+    std::uint32_t handle;
+    stPoint centre;
+    double radius;
+    std::string layer;
+    int colour;
+  };
+
+  std::uint32_t NextHandle();
+  stPoint AnchoredCentre(double halfWidth, double halfHeight) const;
+  void DrawClosedPath(const std::vector<stPoint>& corners);
+
+  class csFileWriter;
+
+  std::ostream& stream_;
+  std::uint32_t lastHandle_ = 0;
+  stPoint current_{0.0, 0.0, 0.0};
+  std::string layer_ = "0";
+  int colour_ = 256;
+  int alignment_ = 4;
+  std::string lineType_ = "BYLAYER";
+  double textHeight_ = 1.0;
+  double rotation_ = 0.0;
+  std::string textStyle_ = "Standard";
+  std::vector<std::string> layers_;
+  std::vector<stLine> lines_;
+  std::vector<stText> texts_;
+  std::vector<stCircle> circles_;
+};
+
+}  // namespace znDraw

@@ -1,0 +1,100 @@
+#include "draw/structure/ForceDiagram.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace znDraw {
+
+using znFEM::znTraceYield2DRahmen::StressExtremes;
+using znFEM::znTraceYield2DRahmen::StressPoint;
+
+namespace {
+
+// Values within this fraction of the largest one count as zero or as equal.
+constexpr double kNegligible = 1e-9;
+
+bool IsPointPosition(const StressExtremes& extremes, double x) {
+  return std::any_of(extremes.Points.begin(), extremes.Points.end(),
+                     [x](const StressPoint& p) { return p.Position == x; });
+}
+
+void SortUnique(std::vector<double>& values) {
+  std::sort(values.begin(), values.end());
+  values.erase(std::unique(values.begin(), values.end()), values.end());
+}
+
+}  // namespace
+
+std::vector<double> DiagramPositions(
+    const StressExtremes& extremes,
+    const znFEM::znTraceYield2DRahmen::csElementStressProfile& profile, int distsep) {
+  std::vector<double> positions;
+  for (const StressPoint& p : extremes.Points) positions.push_back(p.Position);
+  for (const auto& e : extremes.Extremes) positions.push_back(e.Position);
+  const int divisions = std::max(distsep, 1);
+  for (std::size_t k = 0; k + 1 < extremes.Points.size(); ++k) {
+    const double a = extremes.Points[k].Position;
+    const double b = extremes.Points[k + 1].Position;
+    if (!profile.IsLoadedAround((a + b) / 2.0)) continue;
+    for (int d = 1; d < divisions; ++d) positions.push_back(a + (b - a) * d / divisions);
+  }
+  SortUnique(positions);
+  return positions;
+}
+
+ForceDistribution Distribution(const std::vector<double>& positions,
+                               const std::vector<znFEM::znTraceYield2DRahmen::StressPair>& forces,
+                               std::size_t component) {
+  ForceDistribution distribution;
+  distribution.Positions = positions;
+  for (const auto& pair : forces) {
+    distribution.Values.push_back({pair[0][component], pair[1][component]});
+  }
+  return distribution;
+}
+
+std::vector<Point2> DiagramPolyline(const ForceDistribution& distribution, double ratio) {
+  std::vector<Point2> points;
+  const auto add = [&points](double x, double y) {
+    if (points.empty() || points.back() != Point2{x, y}) points.push_back({x, y});
+  };
+  const std::vector<double>& x = distribution.Positions;
+  if (x.empty()) return points;
+  add(x.front(), 0.0);
+  for (std::size_t k = 0; k < x.size(); ++k) {
+    const auto& [left, right] = distribution.Values[k];
+    add(x[k], left * ratio);
+    if (right != left) add(x[k], right * ratio);
+  }
+  add(x.back(), 0.0);
+  return points;
+}
+
+std::vector<DiagramValue> DiagramValues(const StressExtremes& extremes, std::size_t component) {
+  std::vector<DiagramValue> candidates;
+  for (const StressPoint& p : extremes.Points) {
+    candidates.push_back({p.Position, p.Stress[0][component]});
+    if (p.Stress[1][component] != p.Stress[0][component]) {
+      candidates.push_back({p.Position, p.Stress[1][component]});
+    }
+  }
+  for (const std::size_t kind : {2 * component, 2 * component + 1}) {
+    const auto& e = extremes.Extremes[kind];
+    if (!IsPointPosition(extremes, e.Position)) candidates.push_back({e.Position, e.Value});
+  }
+  std::stable_sort(
+      candidates.begin(), candidates.end(),
+      [](const DiagramValue& a, const DiagramValue& b) { return a.Position < b.Position; });
+  double largest = 0.0;
+  for (const DiagramValue& v : candidates) largest = std::max(largest, std::abs(v.Value));
+  std::vector<DiagramValue> values;
+  for (const DiagramValue& v : candidates) {
+    if (!(std::abs(v.Value) > kNegligible * largest)) continue;
+    if (!values.empty() && std::abs(v.Value - values.back().Value) <= kNegligible * largest)
+      continue;
+    values.push_back(v);
+  }
+  return values;
+}
+
+}  // namespace znDraw

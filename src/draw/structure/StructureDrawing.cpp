@@ -1,0 +1,519 @@
+// The structure drawing: layers, panels, and the drawers of nodes, members and walls.
+#include "draw/structure/StructureDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <numbers>
+#include <sstream>
+
+#include "draw/structure/ForceDiagram.h"
+#include "draw/structure/PanelLayout.h"
+#include "fem/model/ElementStress.h"
+#include "fem/model/ElementStressPropMaker.h"
+
+namespace znDraw {
+
+namespace {
+
+namespace model = znFEM::znTraceYield2DRahmen;
+
+const char* const kLayers[] = {"Title",      "Frame",    "Rigid",        "WElem",   "Hinge",
+                               "NodeID",     "ElemID",   "WElemID",      "Value",   "Stress",
+                               "StressLast", "Rotation", "RotationLast", "Stretch", "StretchLast"};
+
+// Colour codes of SetColor (code c is colour number c + 1).
+constexpr int kTitleColour = 6;
+constexpr int kNodeIDColour = 4;
+constexpr int kYieldEarlierColour = 0;
+constexpr int kYieldLastColour = 2;
+constexpr int kElemIDColour = 5;
+constexpr int kFrameColour = 3;
+constexpr int kRigidColour = 6;
+constexpr int kHingeColour = 5;
+constexpr int kStressColour = 4;
+constexpr int kStressLastColour = 1;
+constexpr int kValueColour = 1;
+constexpr int kStretchColour = 5;
+constexpr int kStretchLastColour = 1;
+constexpr int kWElemIDColour = 5;
+constexpr int kWElemColour = 6;
+
+// Alignment codes.
+constexpr int kTopLeft = 0;
+constexpr int kTopRight = 2;
+constexpr int kMiddleCentre = 4;
+constexpr int kBottomLeft = 6;
+constexpr int kBottomRight = 8;
+
+// The system's calculator settings for member forces: 10 divisions, minimum length 1.0.
+constexpr std::uint32_t kDivisionCount = 10;
+constexpr double kMinimumSearchLength = 1.0;
+
+// Shift_JIS brackets around the titles: 0x81 0x79 and 0x81 0x7A.
+const char* const kOpenBracket = "\x81\x79";
+const char* const kCloseBracket = "\x81\x7a";
+
+struct ForceKind {
+  const char* title;
+  std::size_t component;
+  double DxfProp::*ratio;
+};
+const ForceKind kKinds[] = {{"Axial", 0, &DxfProp::axial_ratio},
+                            {"Shear", 1, &DxfProp::shear_ratio},
+                            {"Moment", 2, &DxfProp::moment_ratio}};
+
+Point2 Add(const Point2& a, const Point2& b) {
+  return {a[0] + b[0], a[1] + b[1]};
+}
+
+bool IsYielded(std::int32_t state) {
+  return state != model::kElastic;
+}
+
+// Four significant digits: short enough to stand beside a diagram.
+std::string FormatValue(double value) {
+  std::ostringstream text;
+  text.precision(4);
+  text << value;
+  return text.str();
+}
+
+template <class Result>
+const Result* Find(const std::map<std::string, Result>& results, const std::string& id) {
+  const auto found = results.find(id);
+  return found == results.end() ? nullptr : &found->second;
+}
+
+// A member's own axes: x from its start along it, y turned counter-clockwise.
+struct MemberAxes {
+  Point2 start{0.0, 0.0};
+  double c = 1.0;
+  double s = 0.0;
+
+  MemberAxes(const Point2& from, const Point2& to) : start(from) {
+    const double length = std::hypot(to[0] - from[0], to[1] - from[1]);
+    if (length > 0.0) {
+      c = (to[0] - from[0]) / length;
+      s = (to[1] - from[1]) / length;
+    }
+  }
+  Point2 At(double x, double y) const {
+    return {start[0] + x * c - y * s, start[1] + x * s + y * c};
+  }
+  double AngleDegrees() const { return std::atan2(s, c) * 180.0 / std::numbers::pi; }
+};
+
+// A member's forces in one state: the extremes search with its evaluation points, and the
+// forces at the diagram positions.
+struct MemberForces {
+  model::StressExtremes extremes;
+  std::vector<double> positions;
+  std::vector<model::StressPair> forces;
+};
+
+MemberForces Evaluate(const model::csElementStress& stress, const Triple& faceForceI, int distsep) {
+  MemberForces result;
+  const model::csElementStressProfile profile = stress.MakeProfile(faceForceI);
+  result.extremes = stress.GetExtremes(profile);
+  result.positions = DiagramPositions(result.extremes, profile, distsep);
+  for (double x : result.positions) result.forces.push_back(profile.At(x));
+  return result;
+}
+
+class csDrawBase {
+ public:
+  csDrawBase(ifDraw& draw, const DxfProp& prop) : draw_(draw), prop_(prop) {}
+
+  void SetOrigin(const Point2& origin) { origin_ = origin; }
+
+ protected:
+  void Style(const char* layer, int colour) {
+    draw_.SetLayer(layer);
+    draw_.SetColor(colour);
+  }
+  void MoveTo(const Point2& p) { draw_.MoveTo(origin_[0] + p[0], origin_[1] + p[1], 0.0); }
+  void LineTo(const Point2& p) { draw_.LineTo(origin_[0] + p[0], origin_[1] + p[1], 0.0); }
+  void Line(const Point2& from, const Point2& to) {
+    MoveTo(from);
+    LineTo(to);
+  }
+  void Text(const Point2& at, const std::string& text, int align, double rotation = 0.0) {
+    draw_.SetAlign(align);
+    draw_.SetTextHeight(prop_.height_str);
+    draw_.SetRotation(rotation);
+    MoveTo(at);
+    draw_.Text(text);
+  }
+
+  // The previous state's diagram on "Stress", then this state's on "StressLast" with its
+  // values on "Value".
+  void Diagram(const MemberAxes& axes, const ForceKind& kind, const MemberForces& now,
+               const MemberForces* before) {
+    const double ratio = prop_.*kind.ratio;
+    if (before != nullptr) {
+      Style("Stress", kStressColour);
+      Polyline(axes, DiagramPolyline(
+                         Distribution(before->positions, before->forces, kind.component), ratio));
+    }
+    Style("StressLast", kStressLastColour);
+    Polyline(axes, DiagramPolyline(Distribution(now.positions, now.forces, kind.component), ratio));
+    Style("Value", kValueColour);
+    for (const DiagramValue& v : DiagramValues(now.extremes, kind.component)) {
+      ValueText(axes, v, ratio);
+    }
+  }
+
+  ifDraw& draw_;
+  const DxfProp& prop_;
+
+ private:
+  void Polyline(const MemberAxes& axes, const std::vector<Point2>& points) {
+    if (points.size() < 2) return;
+    MoveTo(axes.At(points.front()[0], points.front()[1]));
+    for (std::size_t k = 1; k < points.size(); ++k) LineTo(axes.At(points[k][0], points[k][1]));
+  }
+
+  // The text runs across the member away from it, beyond the diagram by the value offset; it
+  // is turned half a turn where it would read upside down, and its anchor corner swapped.
+  void ValueText(const MemberAxes& axes, const DiagramValue& v, double ratio) {
+    const bool positive = v.Value >= 0.0;
+    const double y = v.Value * ratio + (positive ? prop_.value_ofs : -prop_.value_ofs);
+    double rotation = std::remainder(axes.AngleDegrees() + 90.0, 360.0);
+    const bool readable = rotation > -90.0 && rotation <= 90.0;
+    if (!readable) rotation = std::remainder(rotation - 180.0, 360.0);
+    const int align = positive == readable ? kTopLeft : kBottomRight;
+    Text(axes.At(v.Position, y), FormatValue(v.Value), align, rotation);
+  }
+
+  Point2 origin_{0.0, 0.0};
+};
+
+class csDrawNode : public csDrawBase {
+ public:
+  using csDrawBase::csDrawBase;
+
+  void Draw(const model::NodeProp& node, const NodeResult* now, const NodeResult* before) {
+    Style("NodeID", kNodeIDColour);
+    Text(node.Coordinate, node.ID, kBottomLeft);
+    if (now != nullptr && IsYielded(now->PanelState)) {
+      const bool earlier = before != nullptr && before->PanelState == now->PanelState;
+      YieldMark(node.Coordinate, now->PanelState, earlier);
+    }
+  }
+
+ private:
+  // A circle for a panel yielded at its upper limit, a square for one at its lower limit.
+  void YieldMark(const Point2& at, std::int32_t state, bool earlier) {
+    if (earlier) {
+      Style("Rotation", kYieldEarlierColour);
+    } else {
+      Style("RotationLast", kYieldLastColour);
+    }
+    const double size = prop_.rad_hinge;
+    const Point2 textAt{at[0] + size, at[1] - size - prop_.height_str};
+    Text(textAt, state == model::kYieldedUpper ? "P+" : "P-", kBottomLeft);
+    draw_.SetAlign(kMiddleCentre);
+    MoveTo(at);
+    if (state == model::kYieldedUpper) {
+      draw_.Circle(size);
+    } else {
+      draw_.Rectangle(size * 1.414, size * 1.414);
+    }
+  }
+};
+
+class csDrawElement : public csDrawBase {
+ public:
+  csDrawElement(ifDraw& draw, const DxfProp& prop, const model::ElementProp& element,
+                const model::ElementStressProp& stressProp)
+      : csDrawBase(draw, prop),
+        element_(element),
+        stress_(kDivisionCount, kMinimumSearchLength),
+        axes_(stressProp.Coordinates[0], stressProp.Coordinates[1]),
+        nodes_(stressProp.Coordinates) {
+    stress_.SetProp(stressProp);
+    const double length = stress_.GetLength();
+    faces_ = {std::clamp(element.Lij[0], 0.0, length),
+              std::clamp(length - element.Lij[1], 0.0, length)};
+  }
+
+  const std::string& ID() const { return element_.ID; }
+
+  MemberForces Forces(const ElementResult* result) const {
+    const Triple none{0.0, 0.0, 0.0};
+    return Evaluate(stress_, result != nullptr ? result->FaceForceI : none, prop_.distsep);
+  }
+
+  void Draw(const ForceKind& kind, const ElementResult* now, const ElementResult* before,
+            const MemberForces& forcesNow, const MemberForces* forcesBefore) {
+    Style("ElemID", kElemIDColour);
+    Text(Middle(), element_.ID, kBottomLeft);
+    Style("Frame", kFrameColour);
+    Line(axes_.At(faces_[0], 0.0), axes_.At(faces_[1], 0.0));
+    Style("Rigid", kRigidColour);
+    if (faces_[0] > 0.0) Line(nodes_[0], axes_.At(faces_[0], 0.0));
+    if (faces_[1] < stress_.GetLength()) Line(axes_.At(faces_[1], 0.0), nodes_[1]);
+    Hinges(now);
+    Diagram(axes_, kind, forcesNow, forcesBefore);
+    if (now != nullptr) AxialYieldMark(*now, before);
+  }
+
+ private:
+  Point2 Middle() const { return axes_.At(stress_.GetLength() / 2.0, 0.0); }
+
+  // Two concentric circles inside the member, touching the face of each hinged end: pinned by
+  // input or yielded in bending.
+  void Hinges(const ElementResult* now) {
+    Style("Hinge", kHingeColour);
+    draw_.SetAlign(kMiddleCentre);
+    const double radius = prop_.rad_hinge / 1.5;
+    for (int end = 0; end < 2; ++end) {
+      const bool yielded = now != nullptr && IsYielded(now->HingeState[end]);
+      if (!model::IsPinnedByInput(element_, end) && !yielded) continue;
+      MoveTo(axes_.At(end == 0 ? faces_[0] + radius : faces_[1] - radius, 0.0));
+      draw_.Circle(radius);
+      draw_.Circle(radius / 2.0);
+    }
+  }
+
+  // A cross at the middle of an axially yielded member with "N+" (upper limit) or "N-".
+  void AxialYieldMark(const ElementResult& now, const ElementResult* before) {
+    const std::int32_t state = IsYielded(now.AxialState[0]) ? now.AxialState[0] : now.AxialState[1];
+    if (!IsYielded(state)) return;
+    const bool earlier = before != nullptr && before->AxialState == now.AxialState;
+    if (earlier) {
+      Style("Stretch", kStretchColour);
+    } else {
+      Style("StretchLast", kStretchLastColour);
+    }
+    draw_.SetAlign(kMiddleCentre);
+    MoveTo(Middle());
+    draw_.Cross(prop_.rad_hinge, prop_.rad_hinge);
+    Text(Middle(), state == model::kYieldedUpper ? "N+" : "N-", kTopRight);
+  }
+
+  const model::ElementProp& element_;
+  model::csElementStress stress_;
+  MemberAxes axes_;
+  PerEnd<Point2> nodes_;
+  std::array<double, 2> faces_{0.0, 0.0};
+};
+
+class csDrawWallElement : public csDrawBase {
+ public:
+  // corners: ia, ib, ja, jb.
+  csDrawWallElement(ifDraw& draw, const DxfProp& prop, const model::WallElementProp& wall,
+                    const std::array<Point2, 4>& corners)
+      : csDrawBase(draw, prop),
+        wall_(wall),
+        corners_(corners),
+        reference_{ReferencePoint(corners[0], corners[1], wall.La.first, wall.IsLaGiven.first),
+                   ReferencePoint(corners[2], corners[3], wall.La.second, wall.IsLaGiven.second)},
+        axes_(reference_[0], reference_[1]),
+        stress_(kDivisionCount, kMinimumSearchLength) {
+    model::ElementStressProp member;
+    member.ID = wall.ID;
+    member.Coordinates = reference_;
+    stress_.SetProp(member);
+  }
+
+  const std::string& ID() const { return wall_.ID; }
+
+  MemberForces Forces(const WallElementResult* result) const {
+    const Triple none{0.0, 0.0, 0.0};
+    return Evaluate(stress_, result != nullptr ? result->EdgeForce.first : none, prop_.distsep);
+  }
+
+  void Draw(const ForceKind& kind, const MemberForces& now, const MemberForces* before) {
+    Style("WElemID", kWElemIDColour);
+    Text(Centre(), wall_.ID, kBottomLeft);
+    Style("WElem", kWElemColour);
+    Outline();
+    Diagram(axes_, kind, now, before);
+  }
+
+ private:
+  // The point at La from node a along the edge; the middle of the edge when La was not given.
+  static Point2 ReferencePoint(const Point2& a, const Point2& b, double la, bool given) {
+    const double length = std::hypot(b[0] - a[0], b[1] - a[1]);
+    const double t = !given || length == 0.0 ? 0.5 : la / length;
+    return {a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])};
+  }
+
+  Point2 Centre() const {
+    Point2 sum{0.0, 0.0};
+    for (const Point2& p : corners_) sum = Add(sum, p);
+    return {sum[0] / 4.0, sum[1] / 4.0};
+  }
+
+  // The outline ia, ib, jb, ja, each corner moved towards the centre by welem_ofs (at most half
+  // way), so that it stands clear of the members along the edges.
+  void Outline() {
+    const Point2 centre = Centre();
+    std::array<Point2, 4> inset{};
+    const int order[4] = {0, 1, 3, 2};
+    for (int k = 0; k < 4; ++k) {
+      const Point2& p = corners_[order[k]];
+      const double distance = std::hypot(centre[0] - p[0], centre[1] - p[1]);
+      const double t = distance > 0.0 ? std::min(0.5, prop_.welem_ofs / distance) : 0.0;
+      inset[k] = {p[0] + t * (centre[0] - p[0]), p[1] + t * (centre[1] - p[1])};
+    }
+    MoveTo(inset[3]);
+    for (const Point2& p : inset) LineTo(p);
+  }
+
+  const model::WallElementProp& wall_;
+  std::array<Point2, 4> corners_;
+  PerEnd<Point2> reference_;
+  MemberAxes axes_;
+  model::csElementStress stress_;
+};
+
+// Holds the drawers of one drawing and the forces of every member and wall in every state.
+class csStructureDrawing {
+ public:
+  csStructureDrawing(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
+                     const std::vector<StructureState>& states)
+      : draw_(draw), prop_(prop), records_(records), states_(states), nodeDrawer_(draw, prop) {
+    MakeElementDrawers();
+    MakeWallDrawers();
+    EvaluateForces();
+  }
+
+  void Draw(bool withStepLabels) {
+    for (const char* layer : kLayers) draw_.AddLayer(layer);
+    draw_.SetLineType(0);
+    csPanelLayout layout(NodePoints(), prop_);
+    for (const ForceKind& kind : kKinds) {
+      Title(layout.TitleCorner(), layout.TitleHeight(), kind.title);
+      for (std::size_t s = 0; s < states_.size(); ++s) {
+        if (withStepLabels) {
+          Title(layout.StepLabelCorner(), layout.TitleHeight(),
+                "Step:" + std::to_string(states_[s].Step));
+        }
+        DrawPanel(kind, s, layout.Origin());
+        layout.NextPanel();
+      }
+      layout.NextKind();
+    }
+  }
+
+ private:
+  std::vector<Point2> NodePoints() const {
+    std::vector<Point2> points;
+    for (const model::NodeProp& node : records_.Nodes) points.push_back(node.Coordinate);
+    return points;
+  }
+
+  void MakeElementDrawers() {
+    const model::csElementStressPropMaker maker(
+        records_.Nodes, records_.Elements, records_.ConcentratedLoads, records_.DistributedLoads);
+    std::map<std::string, model::ElementStressProp> definitions;
+    for (const model::ElementStressProp& definition : records_.ElementStresses) {
+      definitions.emplace(definition.ID, definition);
+    }
+    for (const model::ElementProp& element : records_.Elements) {
+      model::ElementStressProp definition;
+      definition.ID = element.ID;
+      if (const auto found = definitions.find(element.ID); found != definitions.end()) {
+        definition = found->second;
+      }
+      try {
+        elements_.push_back(
+            std::make_unique<csDrawElement>(draw_, prop_, element, maker.Make(definition)));
+      } catch (const model::csElementStressPropMaker::exSpecifiedNodeIsnotExist&) {
+        // A member whose node is unknown has no place in the drawing.
+      }
+    }
+  }
+
+  void MakeWallDrawers() {
+    std::map<std::string, Point2> coordinates;
+    for (const model::NodeProp& node : records_.Nodes)
+      coordinates.emplace(node.ID, node.Coordinate);
+    for (const model::WallElementProp& wall : records_.WallElements) {
+      const std::string ids[4] = {wall.NodeID.first.first, wall.NodeID.first.second,
+                                  wall.NodeID.second.first, wall.NodeID.second.second};
+      std::array<Point2, 4> corners{};
+      bool complete = true;
+      for (int k = 0; k < 4; ++k) {
+        const auto found = coordinates.find(ids[k]);
+        complete = complete && found != coordinates.end();
+        if (complete) corners[k] = found->second;
+      }
+      if (complete)
+        walls_.push_back(std::make_unique<csDrawWallElement>(draw_, prop_, wall, corners));
+    }
+  }
+
+  void EvaluateForces() {
+    for (const StructureState& state : states_) {
+      std::vector<MemberForces> members;
+      for (const auto& element : elements_) {
+        members.push_back(element->Forces(Find(state.Elements, element->ID())));
+      }
+      elementForces_.push_back(std::move(members));
+      std::vector<MemberForces> walls;
+      for (const auto& wall : walls_)
+        walls.push_back(wall->Forces(Find(state.WallElements, wall->ID())));
+      wallForces_.push_back(std::move(walls));
+    }
+  }
+
+  void Title(const Point2& corner, double height, const std::string& word) {
+    draw_.SetLayer("Title");
+    draw_.SetColor(kTitleColour);
+    draw_.SetAlign(kBottomLeft);
+    draw_.SetTextHeight(height);
+    draw_.SetRotation(0.0);
+    draw_.MoveTo(corner[0], corner[1], 0.0);
+    draw_.Text(kOpenBracket + word + kCloseBracket);
+  }
+
+  void DrawPanel(const ForceKind& kind, std::size_t s, const Point2& origin) {
+    const StructureState& now = states_[s];
+    const StructureState* before = s > 0 ? &states_[s - 1] : nullptr;
+    nodeDrawer_.SetOrigin(origin);
+    for (const model::NodeProp& node : records_.Nodes) {
+      nodeDrawer_.Draw(node, Find(now.Nodes, node.ID),
+                       before != nullptr ? Find(before->Nodes, node.ID) : nullptr);
+    }
+    for (std::size_t e = 0; e < elements_.size(); ++e) {
+      csDrawElement& element = *elements_[e];
+      element.SetOrigin(origin);
+      element.Draw(kind, Find(now.Elements, element.ID()),
+                   before != nullptr ? Find(before->Elements, element.ID()) : nullptr,
+                   elementForces_[s][e], s > 0 ? &elementForces_[s - 1][e] : nullptr);
+    }
+    for (std::size_t w = 0; w < walls_.size(); ++w) {
+      walls_[w]->SetOrigin(origin);
+      walls_[w]->Draw(kind, wallForces_[s][w], s > 0 ? &wallForces_[s - 1][w] : nullptr);
+    }
+  }
+
+  ifDraw& draw_;
+  const DxfProp& prop_;
+  const StructureRecords& records_;
+  const std::vector<StructureState>& states_;
+  csDrawNode nodeDrawer_;
+  std::vector<std::unique_ptr<csDrawElement>> elements_;
+  std::vector<std::unique_ptr<csDrawWallElement>> walls_;
+  std::vector<std::vector<MemberForces>> elementForces_;  // [state][element]
+  std::vector<std::vector<MemberForces>> wallForces_;     // [state][wall]
+};
+
+}  // namespace
+
+void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, bool withStepLabels) {
+  csStructureDrawing(draw, prop, records, states).Draw(withStepLabels);
+}
+
+void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,
+                           const std::vector<StructureState>& states, bool withStepLabels) {
+  DrawStructure(dxf, prop, records, states, withStepLabels);
+  dxf.Write();
+}
+
+}  // namespace znDraw

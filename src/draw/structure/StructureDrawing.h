@@ -1,0 +1,80 @@
+// The structure drawing: the frame drawn three times, once per internal force (axial force,
+// shear, moment), with its title, node, member and wall identifiers, members, rigid zones,
+// hinges, yield marks, force diagrams with their values, and the wall elements.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "draw/dxf/Draw.h"
+#include "draw/dxf/Dxf.h"
+#include "draw/structure/DxfProp.h"
+#include "fem/model/EdgeLoadFixCase.h"
+#include "fem/model/ElementProp.h"
+#include "fem/model/ElementStressProp.h"
+#include "fem/model/NodeProp.h"
+#include "fem/model/WallElementProp.h"
+
+namespace znDraw {
+
+using Triple = znFEM::znTraceYield2DRahmen::Triple;
+template <class T>
+using PerEnd = znFEM::znTraceYield2DRahmen::PerEnd<T>;
+
+// The model as the input gave it; every list in input order. The node pointers of the member
+// and wall records are not used (nodes are found by ID among Nodes).
+struct StructureRecords {
+  std::vector<znFEM::znTraceYield2DRahmen::NodeProp> Nodes;
+  std::vector<znFEM::znTraceYield2DRahmen::ElementProp> Elements;
+  std::vector<znFEM::znTraceYield2DRahmen::WallElementProp> WallElements;
+  // The ElementStress block: ID and Positions of each statement. A definition for an unknown
+  // member is left out; positions outside the flexible part of a member are left out of its
+  // diagram.
+  std::vector<znFEM::znTraceYield2DRahmen::ElementStressProp> ElementStresses;
+  // The concentrated and distributed edge loads (every load case).
+  std::vector<znFEM::znTraceYield2DRahmen::EdgeLoadConcentratedProp> ConcentratedLoads;
+  std::vector<znFEM::znTraceYield2DRahmen::EdgeLoadDistributedProp> DistributedLoads;
+};
+
+// Yield state codes: 2 elastic, 0 yielded at the upper limit, 1 at the lower limit.
+struct NodeResult {
+  std::int32_t PanelState = znFEM::znTraceYield2DRahmen::kElastic;
+};
+
+struct ElementResult {
+  // The total force on the flexible part at its I face, member axes: the face force from the
+  // end displacements plus the fixed face force of the edge loads.
+  Triple FaceForceI{0.0, 0.0, 0.0};
+  PerEnd<std::int32_t> AxialState{znFEM::znTraceYield2DRahmen::kElastic,
+                                  znFEM::znTraceYield2DRahmen::kElastic};
+  PerEnd<std::int32_t> HingeState{znFEM::znTraceYield2DRahmen::kElastic,
+                                  znFEM::znTraceYield2DRahmen::kElastic};
+};
+
+struct WallElementResult {
+  // The wall's end forces (edge I, edge J), wall axes, as the wall reports them.
+  std::pair<Triple, Triple> EdgeForce{Triple{0.0, 0.0, 0.0}, Triple{0.0, 0.0, 0.0}};
+};
+
+// The results of one state of the analysis, by ID. An ID without an entry draws unloaded and
+// elastic.
+struct StructureState {
+  std::uint32_t Step = 0;  // written in the step label
+  std::map<std::string, NodeResult> Nodes;
+  std::map<std::string, ElementResult> Elements;
+  std::map<std::string, WallElementResult> WallElements;
+};
+
+// Draws the structure into the drawing: for each force kind one panel per state (the state
+// before it, when there is one, is drawn as the previous state), with step labels on request.
+void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, bool withStepLabels = false);
+
+// DrawStructure, then writes the DXF file.
+void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,
+                           const std::vector<StructureState>& states, bool withStepLabels = false);
+
+}  // namespace znDraw

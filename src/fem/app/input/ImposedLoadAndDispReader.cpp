@@ -1,0 +1,30 @@
+#include "fem/app/input/ImposedLoadAndDispReader.h"
+
+namespace znFEM::znTarvex {
+
+namespace {
+using W = csInputDataReaderWrapper;
+}  // namespace
+
+void csImposedLoadAndDispReader::Read(
+    W& wrapper, std::vector<znTraceYield2DRahmen::ImposedLoadAndDispProp>& records) const {
+  wrapper.DeclareBlock("ImposedLoadAndDisp", {{"id", true, W::kText},
+                                              {"fx", false, W::kReal},
+                                              {"fy", false, W::kReal},
+                                              {"fm", false, W::kReal},
+                                              {"dx", false, W::kReal},
+                                              {"dy", false, W::kReal},
+                                              {"dm", false, W::kReal}});
+  for (const W::InputLine& line : wrapper.ReadBlock()) {
+    znTraceYield2DRahmen::ImposedLoadAndDispProp prop;
+    prop.ID = W::GetText(line, "id");
+    prop.LoadAndDispNumber = 0;  // the input describes one load case
+    prop.ImposedLoad = {W::GetReal(line, "fx", 0.0), W::GetReal(line, "fy", 0.0),
+                        W::GetReal(line, "fm", 0.0)};
+    prop.ImposedDisp = {W::GetReal(line, "dx", 0.0), W::GetReal(line, "dy", 0.0),
+                        W::GetReal(line, "dm", 0.0)};
+    records.push_back(prop);
+  }
+}
+
+}  // namespace znFEM::znTarvex

@@ -1,0 +1,211 @@
+#include "fem/app/input/InputDataReaderWrapper.h"
+
+#include <iterator>
+
+#include "text/GetBlockLineMgr.h"
+#include "text/GetLineMgr.h"
+
+namespace znFEM::znTarvex {
+
+namespace {
+
+using znInOutData::znInputDataReader::csInputDataReader;
+namespace model = znFEM::znTraceYield2DRahmen;
+
+// A kTHLR value that is not one of the eight side letters.
+struct exSpecifiedTHLRStrIsWrong {
+  int LineNum;
+  std::string Key;
+};
+
+// The block reader's value type of each kind, indexed by kind.
+constexpr int kTypeOfKind[] = {
+    csInputDataReader::kText,
+    csInputDataReader::kInteger,
+    csInputDataReader::kIntegerPositive,
+    csInputDataReader::kIntegerNotNegative,
+    csInputDataReader::kReal,
+    csInputDataReader::kRealPositive,
+    csInputDataReader::kRealNotNegative,
+    csInputDataReader::kRealNegative,
+    csInputDataReader::kRealNotPositive,
+    csInputDataReader::kBool,
+    csInputDataReader::kText,
+    csInputDataReader::kNoValue,
+};
+
+int TypeOfKind(int kind) {
+  if (kind < 0 || kind >= static_cast<int>(std::size(kTypeOfKind))) {
+    return csInputDataReader::kNoValue;
+  }
+  return kTypeOfKind[kind];
+}
+
+// The side code of a side letter, kTHLR_Undef for any other text.
+int THLRCode(const std::string& text) {
+  if (text == "t" || text == "T") return model::kTHLR_T;
+  if (text == "h" || text == "H") return model::kTHLR_H;
+  if (text == "l" || text == "L") return model::kTHLR_L;
+  if (text == "r" || text == "R") return model::kTHLR_R;
+  return model::kTHLR_Undef;
+}
+
+// Line numbers are counted from 1 and never negative.
+unsigned Line(int lineNum) {
+  return static_cast<unsigned>(lineNum);
+}
+
+// The text of the report made when the input stream itself fails (a read error of the file,
+// not anything its bytes hold).
+const char* const kStreamFailure = "FailedToReadInputFile";
+
+}  // namespace
+
+csInputDataReaderWrapper::csInputDataReaderWrapper(std::istream& stream,
+                                                   ifErrorMessage& errorMessage)
+    : separator_("="), reader_(stream, separator_), errorMessage_(errorMessage) {}
+
+void csInputDataReaderWrapper::SetBlockName(const std::string& name) {
+  reader_.SetBlockName(name);
+}
+
+void csInputDataReaderWrapper::ClearKeys() {
+  reader_.ClearKeys();
+  kinds_.clear();
+}
+
+void csInputDataReaderWrapper::SetKey(const std::string& key, bool necessary, int kind) {
+  reader_.SetKey(key, necessary, TypeOfKind(kind));
+  kinds_[key] = kind;
+}
+
+void csInputDataReaderWrapper::CheckBlocks(const BlockList& blocks) {
+  try {
+    reader_.CheckBlocks(blocks);
+  } catch (...) {
+    ReportCurrentFailure();
+  }
+}
+
+csInputDataReaderWrapper::Block csInputDataReaderWrapper::ReadBlock() {
+  try {
+    Block block;
+    for (const auto& line : reader_.ReadBlock()) block.push_back(Convert(line));
+    return block;
+  } catch (...) {
+    ReportCurrentFailure();
+  }
+}
+
+void csInputDataReaderWrapper::DeclareBlock(const std::string& name,
+                                            std::initializer_list<KeyRule> rules) {
+  SetBlockName(name);
+  ClearKeys();
+  for (const KeyRule& rule : rules) SetKey(rule.Key, rule.Necessary, rule.Kind);
+}
+
+bool csInputDataReaderWrapper::HasKey(const InputLine& line, const std::string& key) {
+  return line.Value.find(key) != line.Value.end();
+}
+
+std::string csInputDataReaderWrapper::GetText(const InputLine& line, const std::string& key) {
+  const auto it = line.Value.find(key);
+  return it == line.Value.end() ? std::string() : it->second.Str;
+}
+
+int csInputDataReaderWrapper::GetInteger(const InputLine& line, const std::string& key,
+                                         int absent) {
+  const auto it = line.Value.find(key);
+  return it == line.Value.end() ? absent : it->second.Int;
+}
+
+double csInputDataReaderWrapper::GetReal(const InputLine& line, const std::string& key,
+                                         double absent) {
+  const auto it = line.Value.find(key);
+  return it == line.Value.end() ? absent : it->second.Dbl;
+}
+
+bool csInputDataReaderWrapper::GetTruth(const InputLine& line, const std::string& key,
+                                        bool absent) {
+  const auto it = line.Value.find(key);
+  return it == line.Value.end() ? absent : it->second.Bool;
+}
+
+// Copies the block reader's values and gives every kTHLR key its side code.
+csInputDataReaderWrapper::InputLine csInputDataReaderWrapper::Convert(
+    const znInOutData::znInputDataReader::InputLine& line) const {
+  InputLine out;
+  out.LineNum = line.LineNum;
+  for (const auto& [key, value] : line.Value) {
+    InputValue converted;
+    static_cast<znInOutData::znInputDataReader::InputValue&>(converted) = value;
+    const auto kind = kinds_.find(key);
+    if (kind != kinds_.end() && kind->second == kTHLR) {
+      converted.THLR = THLRCode(value.Str);
+      if (converted.THLR == model::kTHLR_Undef) {
+        throw exSpecifiedTHLRStrIsWrong{line.LineNum, key};
+      }
+    }
+    out.Value.emplace(key, converted);
+  }
+  return out;
+}
+
+// Called inside a catch handler: reports the failure being handled through the operation of
+// the same name and throws exFailed. A failure of the stream below the reader is reported as
+// an unexpected error; anything else is passed on as it is.
+void csInputDataReaderWrapper::ReportCurrentFailure() {
+  using R = csInputDataReader;
+  using M = ifErrorMessage;
+  using LineMgr = znGetString::znGetLineMgr::ifGetLineMgr<std::string>;
+  using BlockLineMgr = znGetString::znGetLineMgr::csGetBlockLineMgr<std::string>;
+  try {
+    throw;
+  } catch (const R::exNecessaryBlockKeyHasnotBeenSet& e) {
+    errorMessage_.NecessaryBlockKeyHasnotBeenSet(e.Key);
+  } catch (const R::exUnExpectedBlockKeyHasBeenSet& e) {
+    errorMessage_.UnExpectedBlockKeyHasBeenSet(Line(e.LineNum), e.Key);
+  } catch (const R::exUnExpectedKey& e) {
+    ReportLineAndKey(&M::UnExpectedKey, e.LineNum, e.Key);
+  } catch (const R::exNecessaryKeyHasnotBeenSet& e) {
+    ReportLineAndKey(&M::NecessaryKeyHasnotBeenSet, e.LineNum, e.Key);
+  } catch (const R::exUnRequiredValueHasBeenSet& e) {
+    ReportLineAndKey(&M::UnRequiredValueHasBeenSet, e.LineNum, e.Key);
+  } catch (const R::exRequiredValueHasnotBeenSet& e) {
+    ReportLineAndKey(&M::RequiredValueHasnotBeenSet, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedStringIsnotNumeric& e) {
+    ReportLineAndKey(&M::SpecifiedStringIsnotNumeric, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedStringIsnotInteger& e) {
+    ReportLineAndKey(&M::SpecifiedStringIsnotInteger, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedValueIsNegative& e) {
+    ReportLineAndKey(&M::SpecifiedValueIsNegative, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedValueIsNegativeOrZero& e) {
+    ReportLineAndKey(&M::SpecifiedValueIsNegativeOrZero, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedValueIsPlus& e) {
+    ReportLineAndKey(&M::SpecifiedValueIsPlus, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedValueIsPlusOrZero& e) {
+    ReportLineAndKey(&M::SpecifiedValueIsPlusOrZero, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedStringIsnotBool& e) {
+    ReportLineAndKey(&M::SpecifiedStringIsnotBool, e.LineNum, e.Key);
+  } catch (const R::exSpecifiedKeyIsDuplicated& e) {
+    ReportLineAndKey(&M::SpecifiedKeyIsDuplicated, e.LineNum, e.Key);
+  } catch (const exSpecifiedTHLRStrIsWrong& e) {
+    ReportLineAndKey(&M::SpecifiedTHLRStrIsWrong, e.LineNum, e.Key);
+  } catch (const LineMgr::exBad&) {
+    errorMessage_.UnExpectedErrorHasBeenThrown(kStreamFailure);
+  } catch (const LineMgr::exFail&) {
+    errorMessage_.UnExpectedErrorHasBeenThrown(kStreamFailure);
+  } catch (const BlockLineMgr::exAlreadyEof&) {
+    errorMessage_.UnExpectedErrorHasBeenThrown(kStreamFailure);
+  }
+  throw exFailed{};
+}
+
+void csInputDataReaderWrapper::ReportLineAndKey(void (ifErrorMessage::*report)(unsigned,
+                                                                               const std::string&),
+                                                int lineNum, const std::string& key) {
+  (errorMessage_.*report)(Line(lineNum), key);
+  throw exFailed{};
+}
+
+}  // namespace znFEM::znTarvex

@@ -1,0 +1,92 @@
+// The input file as the application reads it: blocks of statements whose keys are declared by
+// value kind, read into records, with every reading failure reported in words through the
+// error-message reporter and ended with exFailed.
+#pragma once
+
+#include <initializer_list>
+#include <istream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fem/app/report/ErrorMessage.h"
+#include "fem/app/input/Failed.h"
+#include "fem/model/NodeProp.h"
+#include "inout/InputDataReader.h"
+
+namespace znFEM::znTarvex {
+
+class csInputDataReaderWrapper {
+ public:
+  // Value kinds of a key. Any other number declares a key that takes no value.
+  enum Kind : int {
+    kText = 0,
+    kInteger = 1,
+    kIntegerPositive = 2,     // > 0
+    kIntegerNotNegative = 3,  // >= 0
+    kReal = 4,
+    kRealPositive = 5,     // > 0
+    kRealNotNegative = 6,  // >= 0
+    kRealNegative = 7,     // < 0
+    kRealNotPositive = 8,  // <= 0
+    kBool = 9,
+    kTHLR = 10,  // a side letter: t/T, h/H, l/L or r/R
+    kNoValue = 11,
+  };
+
+  // The block reader's value of one key, plus the side code of a kTHLR key (kTHLR_T to
+  // kTHLR_R; kTHLR_Undef for every other key).
+  struct InputValue : znInOutData::znInputDataReader::InputValue {
+    int THLR = znTraceYield2DRahmen::kTHLR_Undef;
+  };
+  using InputValueMap = std::map<std::string, InputValue>;
+  // One statement: its line number and the keys present in it.
+  using InputLine = znInOutData::znInputDataReader::LineValue<InputValueMap>;
+  using Block = std::vector<InputLine>;
+  using BlockList = znInOutData::znInputDataReader::csInputDataReader::BlockList;
+
+  // One key of a block as the readers declare it.
+  struct KeyRule {
+    const char* Key;
+    bool Necessary;
+    int Kind;
+  };
+
+  // The stream and the reporter are used, never owned.
+  csInputDataReaderWrapper(std::istream& stream, ifErrorMessage& errorMessage);
+  csInputDataReaderWrapper(const csInputDataReaderWrapper&) = delete;
+  csInputDataReaderWrapper& operator=(const csInputDataReaderWrapper&) = delete;
+
+  void SetBlockName(const std::string& name);
+  void ClearKeys();
+  void SetKey(const std::string& key, bool necessary, int kind);
+  // A missing block that must occur, then a header of an unlisted block, is reported.
+  void CheckBlocks(const BlockList& blocks);
+  // One record per statement of the named block, in file order.
+  Block ReadBlock();
+
+  // SetBlockName, ClearKeys and one SetKey per rule, in the order given.
+  void DeclareBlock(const std::string& name, std::initializer_list<KeyRule> rules);
+
+  // Values of one statement; an absent key gives the value passed as absent.
+  static bool HasKey(const InputLine& line, const std::string& key);
+  static std::string GetText(const InputLine& line, const std::string& key);
+  static int GetInteger(const InputLine& line, const std::string& key, int absent);
+  static double GetReal(const InputLine& line, const std::string& key, double absent);
+  static bool GetTruth(const InputLine& line, const std::string& key, bool absent);
+
+ private:
+  using csInputDataReader = znInOutData::znInputDataReader::csInputDataReader;
+
+  InputLine Convert(const znInOutData::znInputDataReader::InputLine& line) const;
+  [[noreturn]] void ReportCurrentFailure();
+  [[noreturn]] void ReportLineAndKey(void (ifErrorMessage::*report)(unsigned, const std::string&),
+                                     int lineNum, const std::string& key);
+
+  std::string separator_;
+  csInputDataReader reader_;
+  ifErrorMessage& errorMessage_;
+  std::map<std::string, int> kinds_;
+};
+
+}  // namespace znFEM::znTarvex

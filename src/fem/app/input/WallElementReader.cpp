@@ -1,0 +1,95 @@
+#include "fem/app/input/WallElementReader.h"
+
+#include "fem/app/input/Failed.h"
+
+namespace znFEM::znTarvex {
+
+namespace {
+
+using W = csInputDataReaderWrapper;
+using znTraceYield2DRahmen::WallElementProp;
+
+const char* const kBlock = "WallElement";
+
+// A corner of the wall: edge (0 I, 1 J) and node of that edge (0 a, 1 b).
+struct Corner {
+  unsigned edge;
+  unsigned node;
+};
+
+const std::string& NodeAt(const WallElementProp& prop, Corner corner) {
+  const WallElementProp::IDPair& edge = corner.edge == 0 ? prop.NodeID.first : prop.NodeID.second;
+  return corner.node == 0 ? edge.first : edge.second;
+}
+
+}  // namespace
+
+csWallElementReader::csWallElementReader(ifErrorMessage& errorMessage, const csCheckID& checkID)
+    : errorMessage_(errorMessage), checkID_(checkID) {}
+
+void csWallElementReader::Read(W& wrapper, std::vector<WallElementProp>& wallElements) const {
+  wrapper.DeclareBlock(kBlock, {{"id", true, W::kText},
+                                {"nodeia", true, W::kText},
+                                {"nodeib", true, W::kText},
+                                {"nodeja", true, W::kText},
+                                {"nodejb", true, W::kText},
+                                {"a", true, W::kRealPositive},
+                                {"e", true, W::kRealPositive},
+                                {"i", true, W::kRealPositive},
+                                {"psn", false, W::kRealNotNegative},
+                                {"kap", false, W::kRealNotNegative},
+                                {"lai", false, W::kRealNotNegative},
+                                {"laj", false, W::kRealNotNegative},
+                                {"alpyia", false, W::kRealNotNegative},
+                                {"alpyib", false, W::kRealNotNegative},
+                                {"alpyja", false, W::kRealNotNegative},
+                                {"alpyjb", false, W::kRealNotNegative},
+                                {"kwg", true, W::kRealNotNegative}});
+  std::vector<WallElementProp> records;
+  for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
+  checkID_.AppendUnrepeated(records, &WallElementProp::ID,
+                            &ifErrorMessage::SpecifiedWallElementIsDuplicated, wallElements);
+}
+
+// An absent lai or laj is marked as not given: the wall then takes the middle of that edge.
+WallElementProp csWallElementReader::Build(const W::InputLine& line) const {
+  WallElementProp prop;
+  prop.ID = W::GetText(line, "id");
+  checkID_.Check(prop.ID, kBlock, line.LineNum);
+  prop.NodeID = {{W::GetText(line, "nodeia"), W::GetText(line, "nodeib")},
+                 {W::GetText(line, "nodeja"), W::GetText(line, "nodejb")}};
+  CheckCornerNodes(prop);
+  prop.A = W::GetReal(line, "a", 0.0);
+  prop.E = W::GetReal(line, "e", 0.0);
+  prop.I = W::GetReal(line, "i", 0.0);
+  prop.Poisson = W::GetReal(line, "psn", 0.0);
+  prop.Kappa = W::GetReal(line, "kap", 0.0);
+  if (prop.Kappa != 0.0 && !(prop.Poisson > 0.0)) {
+    errorMessage_.PoissonOfWallElementIsZeroOrUnder(prop.ID);
+    throw exFailed{};
+  }
+  prop.La = {W::GetReal(line, "lai", 0.0), W::GetReal(line, "laj", 0.0)};
+  prop.IsLaGiven = {W::HasKey(line, "lai"), W::HasKey(line, "laj")};
+  prop.AlphaY = {{W::GetReal(line, "alpyia", 1.0), W::GetReal(line, "alpyib", 1.0)},
+                 {W::GetReal(line, "alpyja", 1.0), W::GetReal(line, "alpyjb", 1.0)}};
+  prop.Kwg = W::GetReal(line, "kwg", 0.0);
+  return prop;
+}
+
+// The pairs in the order ia-ib, ia-ja, ia-jb, ib-ja, ib-jb, ja-jb; the first pair naming one
+// node twice is reported with its two corners.
+void csWallElementReader::CheckCornerNodes(const WallElementProp& prop) const {
+  const Corner corners[] = {{0, 0}, {0, 1}, {1, 0}, {1, 1}};
+  for (std::size_t first = 0; first < 4; ++first) {
+    for (std::size_t second = first + 1; second < 4; ++second) {
+      const Corner c0 = corners[first];
+      const Corner c1 = corners[second];
+      if (NodeAt(prop, c0) == NodeAt(prop, c1)) {
+        errorMessage_.NodesOfWallElementAreSame(prop.ID, c0.edge, c0.node, c1.edge, c1.node);
+        throw exFailed{};
+      }
+    }
+  }
+}
+
+}  // namespace znFEM::znTarvex

@@ -1,0 +1,96 @@
+// Collects the frame element records and each element's final end forces, end displacements
+// and equivalent edge loads, and writes the report's Element section.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fem/app/report/FormatTables.h"
+#include "fem/model/Element.h"
+#include "fem/model/ElementProp.h"
+#include "inout/OutputDataWriter.h"
+#include "matrix/Matrix.h"
+
+namespace znFEM::znTarvex {
+
+class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
+ public:
+  using ElementProp = znTraceYield2DRahmen::ElementProp;
+  template <class T>
+  using PerEnd = znTraceYield2DRahmen::PerEnd<T>;
+
+  // An element's results, six values each (end I, then end J), member axes except the
+  // equivalent edge load, which is in global axes. Zero until the element reports them.
+  struct stResult {
+    Vector FaceForce = Vector(6, 0.0);     // produced by the end displacements
+    Vector FixFaceForce = Vector(6, 0.0);  // produced by the edge loads (fixed-end state)
+    Vector TotalFaceForce = Vector(6, 0.0);
+    Vector EdgeDisp = Vector(6, 0.0);
+    Vector EquivalentEdgeLoad = Vector(6, 0.0);
+    bool HasEquivalentEdgeLoad = false;  // some value of it is not zero
+    // Yield states per end, for the drawing's hinge and yield marks.
+    PerEnd<std::int32_t> AxialState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
+    PerEnd<std::int32_t> HingeState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
+  };
+
+  void Prop(const ElementProp& prop) override;
+  void FixCase(const ElementProp& prop, const Vector& equivalentLoad,
+               const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
+               const PerEnd<double>&, const PerEnd<double>&) override;
+  void DispIncrement(const ElementProp&, const Vector&) override {}
+  void FaceForceIncrement(const ElementProp&, const Vector&) override {}
+  void StretchIncrement(const ElementProp&, double) override {}
+  void SpringRotationIncrement(const ElementProp&, const PerEnd<double>&) override {}
+  void PanelRotationIncrement(const ElementProp&, const PerEnd<double>&) override {}
+  void RotationAngleIncrement(const ElementProp&, double) override {}
+  void Disp(const ElementProp& prop, const Vector& disp) override;
+  void FaceForce(const ElementProp& prop, const Vector& force, const Vector& fixForce) override;
+  void Stretch(const ElementProp& prop, double, double,
+               const PerEnd<std::int32_t>& axialState) override;
+  void SpringRotation(const ElementProp& prop, const PerEnd<double>&, const PerEnd<double>&,
+                      const PerEnd<std::int32_t>& hingeState) override;
+  void PanelRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
+                     const PerEnd<std::int32_t>&) override {}
+  void RotationAngle(const ElementProp&, double) override {}
+  void AxialRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void MomentRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void ShearRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void PanelRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void NextRatio(const ElementProp&, const PerEnd<double>&) override {}
+  void AxialUnloading(const ElementProp&, bool) override {}
+  void HingeUnloading(const ElementProp&, const PerEnd<bool>&) override {}
+  void PanelUnloading(const ElementProp&, const PerEnd<bool>&) override {}
+  void Update(const ElementProp&, double) override {}
+  void NextCase(const ElementProp&, std::uint32_t) override {}
+  void AxialFailed(const ElementProp&) override {}
+  void ShearFailed(const ElementProp&, std::uint32_t) override {}
+  void AnalysisStarted() override {}
+  void AnalysisEnded() override {}
+  void StepStarted(std::uint32_t) override {}
+  void StepEnded(std::uint32_t) override {}
+
+  // Result tables are written only after an analysis that reached its end.
+  void SetResultsAvailable(bool available) { resultsAvailable_ = available; }
+  // The Element section; nothing when no element was recorded.
+  void Write(znInOutData::ifOutputDataWriter& writer) const;
+
+  const std::vector<std::string>& GetIDs() const { return ids_; }
+  // The records keep no node pointers: the nodes die with the analysis. The node IDs name
+  // the nodes.
+  const std::map<std::string, ElementProp>& GetProps() const { return props_; }
+  // The records in input order.
+  std::vector<ElementProp> GetPropList() const;
+  const std::map<std::string, stResult>& GetResults() const { return results_; }
+  bool IsResultsAvailable() const { return resultsAvailable_; }
+
+ private:
+  csFormatTables formats_;
+  std::vector<std::string> ids_;
+  std::map<std::string, ElementProp> props_;
+  std::map<std::string, stResult> results_;
+  bool resultsAvailable_ = false;
+};
+
+}  // namespace znFEM::znTarvex

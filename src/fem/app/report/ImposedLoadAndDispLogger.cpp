@@ -1,0 +1,42 @@
+#include "fem/app/report/ImposedLoadAndDispLogger.h"
+
+#include "fem/app/report/TableBase.h"
+
+namespace znFEM::znTarvex {
+
+namespace {
+
+using F = csFormatTables;
+
+// One row per applied record: its node, loads and imposed displacements.
+class fnImposedLoadDispTable : public fnTableBase {
+ public:
+  explicit fnImposedLoadDispTable(const F& formats)
+      : fnTableBase(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                              F::kWidthForce, F::kWidthForce, F::kWidthForce}) {
+    Head({"ID", "Load", "", "", "Disp", "", ""});
+    Head({"", "X", "Y", "M", "X", "Y", "M"});
+  }
+  void operator()(const csImposedLoadAndDispLogger::ImposedLoadAndDispProp& record) {
+    NewRow();
+    Text(record.ID);
+    Numbers(record.ImposedLoad, F::kFormatForce);
+    Numbers(record.ImposedDisp, F::kFormatForce);
+  }
+};
+
+}  // namespace
+
+void csImposedLoadAndDispLogger::Applied(const ImposedLoadAndDispProp& prop) {
+  records_.push_back(prop);
+}
+
+void csImposedLoadAndDispLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
+  if (records_.empty()) return;
+  writer.Title(1, "ImposedLoadAndDisp");
+  fnImposedLoadDispTable table(formats_);
+  for (const auto& record : records_) table(record);
+  table.Write(writer, "DirectInput");
+}
+
+}  // namespace znFEM::znTarvex

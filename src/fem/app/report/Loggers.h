@@ -1,0 +1,72 @@
+// The loggers of one run, with the element stress collector, the drawing settings and the DXF
+// writer; destroying them writes the report through the writer chain and draws the structure.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "draw/dxf/Dxf.h"
+#include "draw/structure/DxfProp.h"
+#include "fem/app/report/AnalyzerLogger.h"
+#include "fem/app/report/ConductorLogger.h"
+#include "fem/app/report/EdgeLoadFixCaseLogger.h"
+#include "fem/app/report/ElementLogger.h"
+#include "fem/app/report/ElementStressLogger.h"
+#include "fem/app/report/ErrorMessage.h"
+#include "fem/app/report/ImposedLoadAndDispLogger.h"
+#include "fem/app/report/NodeLogger.h"
+#include "fem/app/report/SpringSupportElementLogger.h"
+#include "fem/app/report/SpringSupportNodeLogger.h"
+#include "fem/app/report/WallElementLogger.h"
+#include "fem/model/ElementStressProp.h"
+#include "fem/model/LoggerBundle.h"
+#include "inout/OutputDataWriter.h"
+
+namespace znFEM::znTarvex {
+
+class csLoggers {
+ public:
+  // Neither the writer chain, the reporter nor the DXF stream is owned.
+  csLoggers(znInOutData::ifOutputDataWriter& writer, ifErrorMessage& errorMessage,
+            std::ostream& dxfStream);
+  csLoggers(const csLoggers&) = delete;
+  csLoggers& operator=(const csLoggers&) = delete;
+  // Writes the report (Analyze, ImposedLoadAndDisp, EdgeLoadFixCase, Node, Element,
+  // WallElement, ElementStress, then the end mark) and the drawing. Nothing leaves it: a
+  // failure — the text "bad case!!!" or any other — stops the writing, and its text goes to
+  // the failure sink when one is set.
+  virtual ~csLoggers();
+
+  // The ElementStress block: one definition (member ID and positions) per statement.
+  void SetElementStresses(const std::vector<znTraceYield2DRahmen::ElementStressProp>& definitions);
+  void SetDxfProp(const znDraw::DxfProp& prop) { dxfProp_ = prop; }
+  // Receives the text of a failure met while writing; it must outlive the loggers.
+  void SetFailureSink(std::string& text) { failureSink_ = &text; }
+
+  // The nine logger interfaces for the conductor, in bundle order.
+  znTraceYield2DRahmen::LoggerBundle GetLoggerBundle();
+
+ private:
+  void WriteReport();
+  void DrawStructure();
+  void Fail(const std::string& text) noexcept;
+
+  znInOutData::ifOutputDataWriter& writer_;
+  csConductorLogger conductor_;
+  csAnalyzerLogger analyzer_;
+  csNodeLogger node_;
+  csElementLogger element_;
+  csWallElementLogger wallElement_;
+  csSpringSupportNodeLogger springSupportNode_;
+  csSpringSupportElementLogger springSupportElement_;
+  csImposedLoadAndDispLogger imposedLoad_;
+  csEdgeLoadFixCaseLogger edgeLoad_;
+  csElementStressLogger elementStress_;
+  std::unique_ptr<znDraw::csDxf> dxf_;
+  znDraw::DxfProp dxfProp_;
+  std::string* failureSink_ = nullptr;
+};
+
+}  // namespace znFEM::znTarvex

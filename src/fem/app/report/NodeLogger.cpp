@@ -1,0 +1,191 @@
+#include "fem/app/report/NodeLogger.h"
+
+#include "fem/app/report/TableBase.h"
+#include "print/Format.h"
+
+namespace znFEM::znTarvex {
+
+namespace {
+
+using Triple = csNodeLogger::Triple;
+using NodeProp = csNodeLogger::NodeProp;
+using Springs = std::map<std::string, csNodeLogger::stSpringSupport>;
+using F = csFormatTables;
+
+bool IsZero(const Triple& triple) {
+  return triple[0] == 0.0 && triple[1] == 0.0 && triple[2] == 0.0;
+}
+
+// The entry of the first load case, the one case a run from an input file has.
+Triple FirstCase(const std::vector<Triple>& perCase) {
+  return perCase.empty() ? Triple{0.0, 0.0, 0.0} : perCase.front();
+}
+
+const std::vector<std::string> kXYMHead{"ID", "X", "Y", "M"};
+const std::vector<std::string> kLoadDispHead1{"ID", "Load", "", "", "Disp", "", ""};
+const std::vector<std::string> kLoadDispHead2{"", "X", "Y", "M", "X", "Y", "M"};
+
+// Coordinates, support flags and the coefficients of the node's spring support.
+class fnCoordinateTable : public fnTableBaseWithProp<NodeProp> {
+ public:
+  fnCoordinateTable(const F& formats, const std::map<std::string, NodeProp>& props,
+                    const Springs& springs)
+      : fnTableBaseWithProp(
+            formats,
+            {F::kWidthID, F::kWidthCoordinate, F::kWidthCoordinate, F::kWidthFlag, F::kWidthFlag,
+             F::kWidthFlag, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+            props),
+        springs_(springs) {
+    Head({"ID", "Coord", "", "Support", "", "", "Coef", "", ""});
+    Head({"", "X", "Y", "X", "Y", "M", "X", "Y", "M"});
+  }
+  void operator()(const std::string& id) {
+    const NodeProp& prop = PropOf(id);
+    NewRow();
+    Text(id);
+    Numbers(prop.Coordinate, F::kFormatCoordinate);
+    for (bool supported : prop.IsSupported) Text(znPrint::SupportMark(supported));
+    const auto spring = springs_.find(id);
+    if (spring == springs_.end()) {
+      Empty(3);
+    } else {
+      Numbers(spring->second.SpringCoef, F::kFormatForce);
+    }
+  }
+
+ private:
+  const Springs& springs_;
+};
+
+// The loads and imposed displacements the node carries; nodes without any are left out.
+class fnImposedLoadDispTable : public fnTableBaseWithProp<NodeProp> {
+ public:
+  fnImposedLoadDispTable(const F& formats, const std::map<std::string, NodeProp>& props)
+      : fnTableBaseWithProp(formats,
+                            {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                             F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                            props) {
+    Head(kLoadDispHead1);
+    Head(kLoadDispHead2);
+  }
+  void operator()(const std::string& id) {
+    const NodeProp& prop = PropOf(id);
+    const Triple load = FirstCase(prop.ImposedLoads);
+    const Triple disp = FirstCase(prop.ImposedDisps);
+    if (IsZero(load) && IsZero(disp)) return;
+    NewRow();
+    Text(id);
+    Numbers(load, F::kFormatForce);
+    Numbers(disp, F::kFormatForce);
+  }
+};
+
+// The ground displacements imposed on the nodes' spring supports; supports without are left
+// out.
+class fnSsImposedDispTable : public fnTableBase {
+ public:
+  fnSsImposedDispTable(const F& formats, const Springs& springs)
+      : fnTableBase(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce}),
+        springs_(springs) {
+    Head(kXYMHead);
+  }
+  void operator()(const std::string& id) {
+    const auto spring = springs_.find(id);
+    if (spring == springs_.end()) return;
+    const Triple disp = FirstCase(spring->second.GroundNode.ImposedDisp);
+    if (IsZero(disp)) return;
+    NewRow();
+    Text(id);
+    Numbers(disp, F::kFormatForce);
+  }
+
+ private:
+  const Springs& springs_;
+};
+
+// One result triple per node, chosen by the member pointer; with onlySprings, the nodes
+// without a spring support are left out.
+class fnLoadDispTable : public fnTableBaseWithLog<NodeProp, csNodeLogger::stResult> {
+ public:
+  using Member = Triple csNodeLogger::stResult::*;
+  fnLoadDispTable(const F& formats, const csNodeLogger& logger, Member member, bool onlySprings)
+      : fnTableBaseWithLog(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                           logger.GetProps(), logger.GetResults()),
+        springs_(logger.GetSpringSupports()),
+        member_(member),
+        onlySprings_(onlySprings) {
+    Head(kXYMHead);
+  }
+  void operator()(const std::string& id) {
+    if (onlySprings_ && springs_.count(id) == 0) return;
+    NewRow();
+    Text(id);
+    Numbers(LogOf(id).*member_, F::kFormatForce);
+  }
+
+ private:
+  const Springs& springs_;
+  Member member_;
+  bool onlySprings_;
+};
+
+}  // namespace
+
+void csNodeLogger::Prop(const NodeProp& prop) {
+  ids_.push_back(prop.ID);
+  props_[prop.ID] = prop;
+  results_[prop.ID] = stResult{};
+}
+
+std::vector<NodeProp> csNodeLogger::GetPropList() const {
+  std::vector<NodeProp> list;
+  for (const std::string& id : ids_) list.push_back(props_.at(id));
+  return list;
+}
+
+void csNodeLogger::Force(const NodeProp& prop, const Triple& force) {
+  results_[prop.ID].Force = force;
+}
+
+void csNodeLogger::Disp(const NodeProp& prop, const Triple& disp) {
+  results_[prop.ID].Disp = disp;
+}
+
+void csNodeLogger::PanelState(const NodeProp& prop, std::int32_t state) {
+  results_[prop.ID].PanelState = state;
+}
+
+void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNodes,
+                                       const csSpringSupportElementLogger& springs) {
+  for (const std::string& groundID : groundNodes.GetIDs()) {
+    const auto& groundNode = groundNodes.GetProp(groundID);
+    springs_[groundNode.ConnectNodeID].GroundNode = groundNode;
+    if (!resultsAvailable_) continue;
+    stResult& result = results_[groundNode.ConnectNodeID];
+    result.SpringSupportForce = groundNodes.GetForce(groundID);
+    result.SpringSupportDisp = groundNodes.GetDisp(groundID);
+  }
+  for (const std::string& springID : springs.GetIDs()) {
+    const auto& record = springs.GetRecord(springID);
+    springs_[record.ConnectNodeID].SpringCoef = record.Prop.SpringCoef;
+  }
+}
+
+void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
+  if (ids_.empty()) return;
+  writer.Title(1, "Node");
+  WriteTable(writer, "Coordinate", ids_, fnCoordinateTable(formats_, props_, springs_));
+  WriteTable(writer, "ImposedLoadAndDisp", ids_, fnImposedLoadDispTable(formats_, props_));
+  WriteTable(writer, "SpringSupportImposedDisp", ids_, fnSsImposedDispTable(formats_, springs_));
+  if (!resultsAvailable_) return;
+  using R = stResult;
+  WriteTable(writer, "NodeLoad", ids_, fnLoadDispTable(formats_, *this, &R::Force, false));
+  WriteTable(writer, "NodeDisp", ids_, fnLoadDispTable(formats_, *this, &R::Disp, false));
+  if (springs_.empty()) return;
+  WriteTable(writer, "SpringSupportNodeLoad", ids_,
+             fnLoadDispTable(formats_, *this, &R::SpringSupportForce, true));
+  WriteTable(writer, "SpringSupportNodeDisp", ids_,
+             fnLoadDispTable(formats_, *this, &R::SpringSupportDisp, true));
+}
+
+}  // namespace znFEM::znTarvex

@@ -1,0 +1,88 @@
+// Collects the node records and each node's final force and displacement, takes in the spring
+// supports of the nodes, and writes the report's Node section.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fem/app/report/FormatTables.h"
+#include "fem/app/report/SpringSupportElementLogger.h"
+#include "fem/app/report/SpringSupportNodeLogger.h"
+#include "fem/model/Node.h"
+#include "fem/model/NodeProp.h"
+#include "inout/OutputDataWriter.h"
+
+namespace znFEM::znTarvex {
+
+class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
+ public:
+  using NodeProp = znTraceYield2DRahmen::NodeProp;
+  using Triple = znTraceYield2DRahmen::Triple;
+
+  // A node's results: its total force (load, or reaction where it is supported) and total
+  // displacement, and those of its spring support when it has one.
+  struct stResult {
+    Triple Force{0.0, 0.0, 0.0};
+    Triple Disp{0.0, 0.0, 0.0};
+    Triple SpringSupportForce{0.0, 0.0, 0.0};
+    Triple SpringSupportDisp{0.0, 0.0, 0.0};
+    std::int32_t PanelState = znTraceYield2DRahmen::kElastic;  // for the drawing's yield marks
+  };
+  // The spring support of a node: ground node record, spring coefficients (kx, ky, km).
+  struct stSpringSupport {
+    znTraceYield2DRahmen::SpringSupportNodeProp GroundNode;
+    Triple SpringCoef{0.0, 0.0, 0.0};
+  };
+
+  void Prop(const NodeProp& prop) override;
+  void PanelForce(const NodeProp&, const std::string&, const Triple&) override {}
+  void ForceIncrement(const NodeProp&, const Triple&) override {}
+  void DispIncrement(const NodeProp&, const Triple&) override {}
+  void PanelForceIncrement(const NodeProp&, const std::string&, const Triple&) override {}
+  void PanelRotationIncrement(const NodeProp&, const std::string&, double) override {}
+  void PanelMomentA(const NodeProp&, double, double, double) override {}
+  void PanelMomentB(const NodeProp&, double, double, double) override {}
+  void PanelRatio(const NodeProp&, double) override {}
+  void UpdateRatio(const NodeProp&, double) override {}
+  void Force(const NodeProp& prop, const Triple& force) override;
+  void Disp(const NodeProp& prop, const Triple& disp) override;
+  void PanelElement(const NodeProp&, const znTraceYield2DRahmen::PanelElementProp&, std::uint32_t,
+                    const Triple&) override {}
+  void PanelUnloading(const NodeProp&, bool, double) override {}
+  void PanelState(const NodeProp& prop, std::int32_t state) override;
+  void KijForPy(const NodeProp&, const std::string&, double) override {}
+  void NextCase(const NodeProp&) override {}
+  void AnalysisStarted() override {}
+  void AnalysisEnded() override {}
+  void StepStarted(std::uint32_t) override {}
+  void StepEnded(std::uint32_t) override {}
+
+  // Files each spring support under the node it holds: the ground node's record and the
+  // spring coefficients, and, with results, the ground node's force and displacement.
+  void MergeSpringSupports(const csSpringSupportNodeLogger& groundNodes,
+                           const csSpringSupportElementLogger& springs);
+  // Result tables are written only after an analysis that reached its end.
+  void SetResultsAvailable(bool available) { resultsAvailable_ = available; }
+  // The Node section; nothing when no node was recorded.
+  void Write(znInOutData::ifOutputDataWriter& writer) const;
+
+  const std::vector<std::string>& GetIDs() const { return ids_; }
+  const std::map<std::string, NodeProp>& GetProps() const { return props_; }
+  // The records in input order.
+  std::vector<NodeProp> GetPropList() const;
+  const std::map<std::string, stResult>& GetResults() const { return results_; }
+  const std::map<std::string, stSpringSupport>& GetSpringSupports() const { return springs_; }
+  bool IsResultsAvailable() const { return resultsAvailable_; }
+
+ private:
+  csFormatTables formats_;
+  std::vector<std::string> ids_;
+  std::map<std::string, NodeProp> props_;
+  std::map<std::string, stResult> results_;
+  std::map<std::string, stSpringSupport> springs_;
+  bool resultsAvailable_ = false;
+};
+
+}  // namespace znFEM::znTarvex

@@ -1,0 +1,92 @@
+// The common part of the report's table functors: the table being built, its widths and head
+// rows, and cells whose numbers fit their columns; each logger derives one functor per table.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fem/app/report/FormatTables.h"
+#include "inout/OutputDataWriter.h"
+
+namespace znFEM::znTarvex {
+
+class fnTableBase {
+ public:
+  const znInOutData::stTable& GetTable() const { return table_; }
+  bool HasRows() const { return !table_.Value.empty(); }
+  // Title(2, name) and the table, when the table has rows.
+  void Write(znInOutData::ifOutputDataWriter& writer, const std::string& name) const {
+    if (!HasRows()) return;
+    writer.Title(2, name);
+    writer.Table(table_);
+  }
+
+ protected:
+  // One width index per column.
+  fnTableBase(const csFormatTables& formats, std::initializer_list<unsigned> widthIndices)
+      : formats_(&formats) {
+    for (unsigned index : widthIndices) table_.Widths.push_back(formats.Width(index));
+  }
+
+  void Head(std::vector<std::string> row) { table_.Head.push_back(std::move(row)); }
+  // Starts a body row; Text and Number append its cells from the left.
+  void NewRow() { table_.Value.emplace_back(); }
+  void Text(std::string cell) { table_.Value.back().push_back(std::move(cell)); }
+  // Formatted to fit the width of the column the cell goes to.
+  void Number(double value, unsigned formatIndex) {
+    const std::size_t column = table_.Value.back().size();
+    Text(formats_->Number(value, formatIndex, table_.Widths.at(column)));
+  }
+  template <class Values>
+  void Numbers(const Values& values, unsigned formatIndex) {
+    for (double value : values) Number(value, formatIndex);
+  }
+  void Empty(std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) Text("");
+  }
+
+ private:
+  znInOutData::stTable table_;
+  const csFormatTables* formats_;
+};
+
+// Adds the map of input records by ID.
+template <class Prop>
+class fnTableBaseWithProp : public fnTableBase {
+ protected:
+  fnTableBaseWithProp(const csFormatTables& formats, std::initializer_list<unsigned> widthIndices,
+                      const std::map<std::string, Prop>& props)
+      : fnTableBase(formats, widthIndices), props_(&props) {}
+  const Prop& PropOf(const std::string& id) const { return props_->at(id); }
+
+ private:
+  const std::map<std::string, Prop>* props_;
+};
+
+// Adds the map of recorded results by ID.
+template <class Prop, class Log>
+class fnTableBaseWithLog : public fnTableBaseWithProp<Prop> {
+ protected:
+  fnTableBaseWithLog(const csFormatTables& formats, std::initializer_list<unsigned> widthIndices,
+                     const std::map<std::string, Prop>& props,
+                     const std::map<std::string, Log>& logs)
+      : fnTableBaseWithProp<Prop>(formats, widthIndices, props), logs_(&logs) {}
+  const Log& LogOf(const std::string& id) const { return logs_->at(id); }
+
+ private:
+  const std::map<std::string, Log>* logs_;
+};
+
+// Applies the functor to every ID in order, then writes its table under the name.
+template <class Functor>
+void WriteTable(znInOutData::ifOutputDataWriter& writer, const std::string& name,
+                const std::vector<std::string>& ids, Functor functor) {
+  for (const std::string& id : ids) functor(id);
+  functor.Write(writer, name);
+}
+
+}  // namespace znFEM::znTarvex

@@ -1,0 +1,157 @@
+#include "fem/app/report/WallElementLogger.h"
+
+#include "fem/app/report/TableBase.h"
+#include "print/Format.h"
+
+namespace znFEM::znTarvex {
+
+namespace {
+
+using WallElementProp = csWallElementLogger::WallElementProp;
+using Result = csWallElementLogger::stResult;
+using Triple = znTraceYield2DRahmen::Triple;
+using F = csFormatTables;
+
+class fnProp1Table : public fnTableBaseWithProp<WallElementProp> {
+ public:
+  fnProp1Table(const F& formats, const std::map<std::string, WallElementProp>& props)
+      : fnTableBaseWithProp(formats,
+                            {F::kWidthID, F::kWidthSection, F::kWidthSection, F::kWidthInertia,
+                             F::kWidthSection, F::kWidthSection, F::kWidthInertia},
+                            props) {
+    Head({"ID", "A", "E", "I", "Poisson", "Kappa", "Kwg"});
+  }
+  void operator()(const std::string& id) {
+    const WallElementProp& prop = PropOf(id);
+    NewRow();
+    Text(id);
+    Number(prop.A, F::kFormatSection);
+    Number(prop.E, F::kFormatSection);
+    Number(prop.I, F::kFormatInertia);
+    Number(prop.Poisson, F::kFormatSection);
+    Number(prop.Kappa, F::kFormatSection);
+    Number(prop.Kwg, F::kFormatInertia);
+  }
+};
+
+class fnProp2Table : public fnTableBaseWithProp<WallElementProp> {
+ public:
+  fnProp2Table(const F& formats, const std::map<std::string, WallElementProp>& props)
+      : fnTableBaseWithProp(formats,
+                            {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID,
+                             F::kWidthRigid, F::kWidthRigid, F::kWidthStiffness, F::kWidthStiffness,
+                             F::kWidthStiffness, F::kWidthStiffness},
+                            props) {
+    Head({"ID", "Node", "", "", "", "La", "", "AlphaY", "", "", ""});
+    Head({"", "I-A", "I-B", "J-A", "J-B", "I", "J", "I-A", "I-B", "J-A", "J-B"});
+  }
+  void operator()(const std::string& id) {
+    const WallElementProp& prop = PropOf(id);
+    NewRow();
+    Text(id);
+    Text(prop.NodeID.first.first);
+    Text(prop.NodeID.first.second);
+    Text(prop.NodeID.second.first);
+    Text(prop.NodeID.second.second);
+    Number(prop.La.first, F::kFormatRigid);
+    Number(prop.La.second, F::kFormatRigid);
+    Number(prop.AlphaY.first.first, F::kFormatStiffness);
+    Number(prop.AlphaY.first.second, F::kFormatStiffness);
+    Number(prop.AlphaY.second.first, F::kFormatStiffness);
+    Number(prop.AlphaY.second.second, F::kFormatStiffness);
+  }
+};
+
+std::vector<double> CornerTriple(const znMatrix::Vector& twelve, int corner) {
+  return {twelve.at(3 * corner), twelve.at(3 * corner + 1), twelve.at(3 * corner + 2)};
+}
+
+// Per corner (I-A, I-B, J-A, J-B): the corner force and displacement.
+class fnEdgeLoadDispTable : public fnTableBaseWithLog<WallElementProp, Result> {
+ public:
+  fnEdgeLoadDispTable(const F& formats, const csWallElementLogger& logger)
+      : fnTableBaseWithLog(formats,
+                           {F::kWidthID, F::kWidthEnd, F::kWidthEnd, F::kWidthForce, F::kWidthForce,
+                            F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                           logger.GetProps(), logger.GetResults()) {
+    Head({"ID", "IJ", "AB", "Load", "", "", "Disp", "", ""});
+    Head({"", "", "", "X", "Y", "M", "X", "Y", "M"});
+  }
+  void operator()(const std::string& id) {
+    const Result& result = LogOf(id);
+    for (int corner = 0; corner < 4; ++corner) {
+      NewRow();
+      Text(id);
+      Text(znPrint::EndName(corner / 2));
+      Text(znPrint::SideName(corner % 2));
+      Numbers(CornerTriple(result.CornerForce, corner), F::kFormatForce);
+      Numbers(CornerTriple(result.CornerDisp, corner), F::kFormatForce);
+    }
+  }
+};
+
+// Per edge (I, J): the force resultant and the displacement of its reference point.
+class fnFaceLoadDispTable : public fnTableBaseWithLog<WallElementProp, Result> {
+ public:
+  fnFaceLoadDispTable(const F& formats, const csWallElementLogger& logger)
+      : fnTableBaseWithLog(formats,
+                           {F::kWidthID, F::kWidthEnd, F::kWidthForce, F::kWidthForce,
+                            F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                           logger.GetProps(), logger.GetResults()) {
+    Head({"ID", "IJ", "Load", "", "", "Disp", "", ""});
+    Head({"", "", "X", "Y", "M", "X", "Y", "M"});
+  }
+  void operator()(const std::string& id) {
+    const Result& result = LogOf(id);
+    for (int end = 0; end < 2; ++end) {
+      NewRow();
+      Text(id);
+      Text(znPrint::EndName(end));
+      Numbers(end == 0 ? result.EndForce.first : result.EndForce.second, F::kFormatForce);
+      Numbers(end == 0 ? result.EndDisp.first : result.EndDisp.second, F::kFormatForce);
+    }
+  }
+};
+
+}  // namespace
+
+void csWallElementLogger::Prop(const WallElementProp& prop) {
+  ids_.push_back(prop.ID);
+  WallElementProp& kept = props_[prop.ID] = prop;
+  kept.Node = {{nullptr, nullptr}, {nullptr, nullptr}};
+  results_[prop.ID] = stResult{};
+}
+
+std::vector<WallElementProp> csWallElementLogger::GetPropList() const {
+  std::vector<WallElementProp> list;
+  for (const std::string& id : ids_) list.push_back(props_.at(id));
+  return list;
+}
+
+void csWallElementLogger::Disp(const WallElementProp& prop, const Vector& disp) {
+  results_[prop.ID].CornerDisp = disp;
+}
+
+void csWallElementLogger::Force(const WallElementProp& prop, const Vector& force) {
+  results_[prop.ID].CornerForce = force;
+}
+
+void csWallElementLogger::EdgeDisp(const WallElementProp& prop, const TriplePair& disp) {
+  results_[prop.ID].EndDisp = disp;
+}
+
+void csWallElementLogger::EdgeForce(const WallElementProp& prop, const TriplePair& force) {
+  results_[prop.ID].EndForce = force;
+}
+
+void csWallElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
+  if (ids_.empty()) return;
+  writer.Title(1, "WallElement");
+  WriteTable(writer, "Prop1", ids_, fnProp1Table(formats_, props_));
+  WriteTable(writer, "Prop2", ids_, fnProp2Table(formats_, props_));
+  if (!resultsAvailable_) return;
+  WriteTable(writer, "EdgeLoadDisp", ids_, fnEdgeLoadDispTable(formats_, *this));
+  WriteTable(writer, "FaceLoadDisp", ids_, fnFaceLoadDispTable(formats_, *this));
+}
+
+}  // namespace znFEM::znTarvex
