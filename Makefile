@@ -2,18 +2,20 @@
 JOBS ?= 2
 BUILD_DIR := build
 SAN_DIR := build-sanitize
+# Compilations are cached where ccache is installed.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: build test test-sanitize demo bench clean
+.PHONY: build test test-sanitize demo bench golden clean
 
 build:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 test-sanitize:
-	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFRAME2D_SANITIZE=ON >/dev/null
+	cmake -S . -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFRAME2D_SANITIZE=ON $(LAUNCHER) >/dev/null
 	cmake --build $(SAN_DIR) -j $(JOBS)
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -30,6 +32,10 @@ bench: build
 	@found=0; for b in $(BUILD_DIR)/bench_*; do \
 	  [ -x "$$b" ] || continue; found=1; echo "== $$b"; "$$b" || exit 1; done; \
 	  [ $$found = 1 ] || echo "no benchmarks yet"
+
+# Rewrites the kept outputs of the examples that the golden-output test compares against.
+golden: build
+	tests/golden/regenerate
 
 clean:
 	rm -rf $(BUILD_DIR) $(SAN_DIR) out
