@@ -225,6 +225,11 @@ bool csBandMatrix::HasTwoProportionalRows() const {
 }
 
 void csBandMatrix::Solve(Vector& x, const Vector& b) const {
+  csBandMatrix factor(*this);
+  factor.SolveInPlace(x, b);
+}
+
+void csBandMatrix::SolveInPlace(Vector& x, const Vector& b) {
   if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
   for (Index i = 0; i < n_; ++i) {
@@ -232,7 +237,7 @@ void csBandMatrix::Solve(Vector& x, const Vector& b) const {
   }
   if (HasTwoProportionalRows()) throw exTwoRowsAreSameVector{};
 
-  std::vector<double> s = band_;
+  std::vector<double>& s = band_;
   Vector work = b;
   const std::size_t w = w_;
   for (Index k = 0; k < n_; ++k) {

@@ -41,6 +41,9 @@ class csBandMatrix : public ifMatrix {
   void Multiply(double factor) override;
   void Transpose() override;
   void Solve(Vector& x, const Vector& b) const override;
+  // Solve without a working copy: the band is overwritten by its factor, also when the solve
+  // fails part way.
+  void SolveInPlace(Vector& x, const Vector& b);
 
   // y = f·this·x read from the stored band only, O(n·w); sizes as the free MultiplyVector
   // (which takes this path for a band matrix).
