@@ -24,8 +24,9 @@ inline bool WriteFrame(const std::string& path, int storeys, int bays, bool shuf
   if (f == nullptr) return false;
   const int columns = bays + 1;
   std::fprintf(f, "&&MainProp;\nbalance_zero=0.001;\n&&DxfProp;\n");
-  std::fprintf(f, "height_str=150 rad_hinge=40 axial_ratio=0.001 shear_ratio=0.005 "
-                  "moment_ratio=1e-6;\n&&Node;\n");
+  std::fprintf(f,
+               "height_str=150 rad_hinge=40 axial_ratio=0.001 shear_ratio=0.005 "
+               "moment_ratio=1e-6;\n&&Node;\n");
   std::vector<int> order((storeys + 1) * columns);
   std::iota(order.begin(), order.end(), 0);
   if (shuffled) std::shuffle(order.begin(), order.end(), std::mt19937(20240601));

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "clock/PhaseClock.h"
 #include "draw/structure/DxfProp.h"
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
-#include "fem/app/report/Loggers.h"
 #include "fem/app/input/Readers.h"
+#include "fem/app/report/ErrorMessage.h"
+#include "fem/app/report/Loggers.h"
 #include "fem/model/Conductor.h"
 #include "fem/model/LoggerBundle.h"
 
@@ -48,13 +49,16 @@ void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, std::string& 
   loggers.SetFailureSink(reportFailure);
   tarvex::csReaders readers(errorMessage);
 
-  readers.Read(wrapper);
   std::vector<model::ElementStressProp> elementStresses;
-  readers.ReadElementStresses(wrapper, elementStresses);
+  tarvex::stModelRecords records;
+  {
+    const znClock::csPhase phase(znClock::Phase::Read);
+    readers.Read(wrapper);
+    readers.ReadElementStresses(wrapper, elementStresses);
+    readers.ReadModelBlocks(wrapper, records);
+  }
   const znDraw::DxfProp dxfProp = readers.GetDxfProp();
   const double balanceZero = readers.GetBalanceZero();
-  tarvex::stModelRecords records;
-  readers.ReadModelBlocks(wrapper, records);
 
   loggers.SetElementStresses(elementStresses);
   loggers.SetDxfProp(dxfProp);

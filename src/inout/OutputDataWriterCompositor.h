@@ -2,8 +2,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "clock/PhaseClock.h"
 #include "inout/OutputDataWriter.h"
 
 namespace znInOutData::znOutputDataWriter {
@@ -23,11 +25,11 @@ class csOutputDataWriterCompositor : public ifOutputDataWriter {
   void Table(const stTable& table) override;
   void End() override;
 
-  // Appends a writer (not owned) to the fan-out list.
-  void Add(ifOutputDataWriter* writer);
+  // Appends a writer (not owned) to the fan-out list; its time is charged to the phase.
+  void Add(ifOutputDataWriter* writer, znClock::Phase phase = znClock::Phase::Other);
 
  private:
-  std::vector<ifOutputDataWriter*> writers_;
+  std::vector<std::pair<ifOutputDataWriter*, znClock::Phase>> writers_;
 };
 
 }  // namespace znInOutData::znOutputDataWriter

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "clock/PhaseClock.h"
+
 namespace znDraw {
 
 namespace {
@@ -369,6 +371,7 @@ void csDxf::Rectangle(double width, double height) {
 
 void csDxf::Write() const {
   if (!stream_) return;
+  const znClock::csPhase phase(znClock::Phase::Dxf);
   csFileWriter(*this, stream_).WriteFile();
 }
 

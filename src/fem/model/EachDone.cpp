@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
+#include "clock/PhaseClock.h"
 #include "matrix/BandOrder.h"
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -176,6 +178,7 @@ csEachDone::DofList csEachDone::DofsOf(const NodeList& positions) const {
 
 void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase) {
   if (!numbered_) Number();
+  std::optional<znClock::csPhase> phase(std::in_place, znClock::Phase::Assemble);
   const csBandMatrix K = AssembleStiffness();
   System system = BuildSystem(K);
   if (std::all_of(system.supported.begin(), system.supported.end(), [](bool s) { return s; })) {
@@ -188,7 +191,9 @@ void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase
       std::all_of(system.U.begin(), system.U.end(), isZero)) {
     throw exLoadsAndDispsAreAllZero{step, loadCase};
   }
+  phase.emplace(znClock::Phase::Solve);
   SolveSystem(system, step);
+  phase.emplace(znClock::Phase::MemberForces);
   Distribute(system);
   const double ratio = StepRatio(remaining);
   if (ratio < 0.0) throw exRatioIsUnderZero{step, ratio};

@@ -3,8 +3,9 @@
 #include <exception>
 #include <map>
 
-#include "draw/structure/StructureDrawing.h"
+#include "clock/PhaseClock.h"
 #include "draw/structure/GeometryOnlyDraw.h"
+#include "draw/structure/StructureDrawing.h"
 
 namespace znFEM::znTarvex {
 
@@ -77,6 +78,7 @@ znTraceYield2DRahmen::LoggerBundle csLoggers::GetLoggerBundle() {
 }
 
 void csLoggers::WriteReport() {
+  const znClock::csPhase phase(znClock::Phase::Report);
   const bool results = analyzer_.IsEndedNormally();
   node_.SetResultsAvailable(results);
   element_.SetResultsAvailable(results);
@@ -96,6 +98,7 @@ void csLoggers::WriteReport() {
 
 // After a run without results the geometry is drawn alone: there are no forces to show.
 void csLoggers::DrawStructure() {
+  const znClock::csPhase phase(znClock::Phase::Drawing);
   znDraw::StructureRecords records;
   records.Nodes = node_.GetPropList();
   records.Elements = element_.GetPropList();
