@@ -52,6 +52,10 @@ void csOutputDataWriterCompositor::End() {
   }
 }
 
+bool csOutputDataWriterCompositor::IsWritten() const {
+  return !writers_.empty();
+}
+
 void csOutputDataWriterCompositor::Add(ifOutputDataWriter* writer, znClock::Phase phase) {
   writers_.emplace_back(writer, phase);
 }

@@ -24,6 +24,8 @@ class csOutputDataWriterCompositor : public ifOutputDataWriter {
             unsigned keyWidth) override;
   void Table(const stTable& table) override;
   void End() override;
+  // True when a writer is registered.
+  bool IsWritten() const override;
 
   // Appends a writer (not owned) to the fan-out list; its time is charged to the phase.
   void Add(ifOutputDataWriter* writer, znClock::Phase phase = znClock::Phase::Other);

@@ -85,6 +85,8 @@ void csLoggers::WriteReport() {
   wallElement_.SetResultsAvailable(results);
   elementStress_.SetResultsAvailable(results);
   node_.MergeSpringSupports(springSupportNode_, springSupportElement_);
+  // Without a report file the tables are not built: the drawing needs none of them.
+  if (!writer_.IsWritten()) return;
 
   analyzer_.Write(writer_);
   imposedLoad_.Write(writer_);
