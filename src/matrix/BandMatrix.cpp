@@ -225,8 +225,8 @@ bool csBandMatrix::HasTwoProportionalRows() const {
   return false;
 }
 
-// Gaussian elimination within the band. docs/theory.md "Band solver and its proportional-rows
-// test".
+// Gaussian elimination within the band.
+// docs/theory.md "Band solver and its proportional-rows test".
 void csBandMatrix::Solve(Vector& x, const Vector& b) const {
   if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
