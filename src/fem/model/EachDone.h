@@ -110,7 +110,7 @@ class csEachDone : public ifEachDone {
   DofList DofsOf(const NodeList& positions) const;
   znMatrix::Index FirstDof(znMatrix::Index position) const;
   znMatrix::csBandMatrix AssembleStiffness() const;
-  znSimulEquation::System BuildSystem(const znMatrix::ifMatrix& K) const;
+  znSimulEquation::System BuildSystem(const znMatrix::csBandMatrix& K) const;
   void AddEquivalentLoads(znMatrix::Vector& F) const;
   void SolveSystem(znSimulEquation::System& system, std::uint32_t step) const;
   void Distribute(const znSimulEquation::System& system) const;
