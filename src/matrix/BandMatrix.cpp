@@ -10,6 +10,11 @@ namespace znMatrix {
 
 namespace {
 
+// A pivot at most this fraction of its diagonal before elimination has lost every digit of
+// the row's own stiffness to round-off: the matrix is singular. A stiffness that overflowed is
+// left to the balance check. docs/theory.md "Collapse test".
+constexpr double kSingularPivot = 1e-12;
+
 std::uint64_t LastOf(Index first, Index count) {
   return static_cast<std::uint64_t>(first) + count - 1;
 }
@@ -238,7 +243,9 @@ void csBandMatrix::Solve(Vector& x, const Vector& b) const {
   for (Index k = 0; k < n_; ++k) {
     const double* rowK = &s[k * w];
     const double p = rowK[0];
-    if (IsZero(p)) throw exZeroPivot{};
+    if (IsZero(p) || (std::isfinite(p) && p <= kSingularPivot * band_[k * w])) {
+      throw exZeroPivot{};
+    }
     const Index tEnd = BandEnd(k, w_, n_) - k;
     for (Index t = 1; t < tEnd; ++t) {
       const double f = rowK[t] / p;

@@ -3,8 +3,8 @@
 #include <exception>
 #include <map>
 
-#include "draw/structure/StructureDrawing.h"
 #include "draw/structure/GeometryOnlyDraw.h"
+#include "draw/structure/StructureDrawing.h"
 
 namespace znFEM::znTarvex {
 
@@ -60,6 +60,13 @@ csLoggers::~csLoggers() {
 void csLoggers::SetElementStresses(
     const std::vector<znTraceYield2DRahmen::ElementStressProp>& definitions) {
   elementStress_.SetDefinitions(definitions);
+}
+
+void csLoggers::SetTraced(bool traced, bool monitored) {
+  analyzer_.SetTraced(traced, monitored);
+  imposedLoad_.SetTraced(traced);
+  edgeLoad_.SetTraced(traced);
+  node_.SetTraced(traced);
 }
 
 znTraceYield2DRahmen::LoggerBundle csLoggers::GetLoggerBundle() {

@@ -80,6 +80,32 @@ class fnImposedLoadDispTable : public fnTableBaseWithProp<NodeProp> {
   }
 };
 
+// The same, one row per load case that loads the node, with the case named.
+class fnImposedLoadDispCaseTable : public fnTableBaseWithProp<NodeProp> {
+ public:
+  fnImposedLoadDispCaseTable(const F& formats, const std::map<std::string, NodeProp>& props)
+      : fnTableBaseWithProp(formats,
+                            {F::kWidthID, F::kWidthNo, F::kWidthForce, F::kWidthForce,
+                             F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                            props) {
+    Head({"ID", "Case", "Load", "", "", "Disp", "", ""});
+    Head({"", "", "X", "Y", "M", "X", "Y", "M"});
+  }
+  void operator()(const std::string& id) {
+    const NodeProp& prop = PropOf(id);
+    for (std::size_t c = 0; c < prop.ImposedLoads.size(); ++c) {
+      const Triple& load = prop.ImposedLoads[c];
+      const Triple disp = c < prop.ImposedDisps.size() ? prop.ImposedDisps[c] : Triple{};
+      if (IsZero(load) && IsZero(disp)) continue;
+      NewRow();
+      Text(id);
+      Text(znPrint::FormatCount(static_cast<unsigned>(c)));
+      Numbers(load, F::kFormatForce);
+      Numbers(disp, F::kFormatForce);
+    }
+  }
+};
+
 // The ground displacements imposed on the nodes' spring supports; supports without are left
 // out.
 class fnSsImposedDispTable : public fnTableBase {
@@ -175,7 +201,11 @@ void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   if (ids_.empty()) return;
   writer.Title(1, "Node");
   WriteTable(writer, "Coordinate", ids_, fnCoordinateTable(formats_, props_, springs_));
-  WriteTable(writer, "ImposedLoadAndDisp", ids_, fnImposedLoadDispTable(formats_, props_));
+  if (traced_) {
+    WriteTable(writer, "ImposedLoadAndDisp", ids_, fnImposedLoadDispCaseTable(formats_, props_));
+  } else {
+    WriteTable(writer, "ImposedLoadAndDisp", ids_, fnImposedLoadDispTable(formats_, props_));
+  }
   WriteTable(writer, "SpringSupportImposedDisp", ids_, fnSsImposedDispTable(formats_, springs_));
   if (!resultsAvailable_) return;
   using R = stResult;

@@ -65,6 +65,8 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
                            const csSpringSupportElementLogger& springs);
   // Result tables are written only after an analysis that reached its end.
   void SetResultsAvailable(bool available) { resultsAvailable_ = available; }
+  // With traced, the imposed load table shows every load case, with the case named.
+  void SetTraced(bool traced) { traced_ = traced; }
   // The Node section; nothing when no node was recorded.
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
@@ -83,6 +85,7 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   std::map<std::string, stResult> results_;
   std::map<std::string, stSpringSupport> springs_;
   bool resultsAvailable_ = false;
+  bool traced_ = false;
 };
 
 }  // namespace znFEM::znTarvex
