@@ -28,6 +28,9 @@ class csDirections {
   double yy_ = 0.0;
 };
 
+// Chords whose angle differs by less than this (or by half a turn less) lie on one line.
+constexpr double kParallel = 1e-9;
+
 }  // namespace
 
 void csJointTies::Set(const std::vector<ifNode*>& nodes, const std::vector<ifElement*>& elements,
@@ -98,21 +101,34 @@ void csJointTies::HoldRotation(std::size_t p, double stepRatio, const Ties& now,
   after[later.element] = elements_[later.element]->GetTies(stepRatio);
 }
 
-// Members in series yield axially together; the later ones are held one by one until the
-// node is tied in the plane again.
+// Members in series (on one line through the node) yield axially together; of each such pair
+// the later member is held, one at a time, until the node is tied in the plane again. Members
+// on different lines that yield together leave a true mechanism.
 void csJointTies::HoldTranslation(std::size_t p, double stepRatio, const Ties& now,
                                   Ties& after) const {
   if (!IsTranslationTied(p, now, now, std::nullopt)) return;
   while (!IsTranslationTied(p, after, now, std::nullopt)) {
-    std::vector<EndAt> yielding;
+    std::vector<std::size_t> yielding;
     for (const EndAt& at : endsAt_[p]) {
-      if (now[at.element].Axial && !after[at.element].Axial) yielding.push_back(at);
+      if (now[at.element].Axial && !after[at.element].Axial) yielding.push_back(at.element);
     }
-    if (yielding.size() < 2) return;
-    const std::size_t later = yielding.back().element;
-    elements_[later]->HoldAxialYield(true);
-    after[later] = elements_[later]->GetTies(stepRatio);
+    const std::optional<std::size_t> later = LaterInSeries(yielding, now);
+    if (!later) return;
+    elements_[*later]->HoldAxialYield(true);
+    after[*later] = elements_[*later]->GetTies(stepRatio);
   }
+}
+
+// The last member of the list that lies on one line with an earlier one.
+std::optional<std::size_t> csJointTies::LaterInSeries(const std::vector<std::size_t>& members,
+                                                      const Ties& ties) {
+  for (std::size_t b = members.size(); b-- > 1;) {
+    for (std::size_t a = 0; a < b; ++a) {
+      const double cross = std::sin(ties[members[b]].Angle - ties[members[a]].Angle);
+      if (std::fabs(cross) < kParallel) return members[b];
+    }
+  }
+  return std::nullopt;
 }
 
 bool csJointTies::IsRotationTiedWithout(std::size_t p, EndAt without, const Ties& now) const {

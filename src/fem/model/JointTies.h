@@ -2,7 +2,8 @@
 // and reach their plastic moment in the same step; hinged together they would leave the
 // node's rotation without stiffness although the structure still carries load. Where the
 // events of a step would leave a free node's rotation, or its translation along members in
-// series, with no elastic tie, the end of the later member in input order is held elastic.
+// series (on one line), with no elastic tie, the end of the later member in input order is held
+// elastic.
 // A hold lasts while its node has no other tie.
 #pragma once
 
@@ -40,6 +41,8 @@ class csJointTies {
   Ties AllTies(std::optional<double> stepRatio) const;
   void HoldRotation(std::size_t p, double stepRatio, const Ties& now, Ties& after) const;
   void HoldTranslation(std::size_t p, double stepRatio, const Ties& now, Ties& after) const;
+  static std::optional<std::size_t> LaterInSeries(const std::vector<std::size_t>& members,
+                                                  const Ties& ties);
   bool IsRotationTiedWithout(std::size_t p, EndAt without, const Ties& now) const;
   bool IsTranslationTied(std::size_t p, const Ties& axial, const Ties& transverse,
                          std::optional<std::size_t> without) const;
