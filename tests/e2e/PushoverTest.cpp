@@ -185,6 +185,14 @@ TEST(Pushover, CollapseFollowsPlasticTheory) {
        "0",
        "2",
        {"1.5 AB I AxialYield", "1.5 AB J AxialYield", "2 BC I AxialYield", "2 BC J AxialYield"}},
+      {"members in line yield together: the later one is held, the tie is a mechanism",
+       "&&MainProp;\n&&Node;\nid=A x=0 y=0 sptx=1 spty=1 sptm=1;\nid=M x=2 y=0;\n"
+       "id=C x=4 y=0 spty=1 sptm=1;\n&&Element;\n" +
+           Member("AM", "A", "M", "nt=10 nc=10") + Member("MC", "M", "C", "nt=10 nc=10") +
+           "&&ImposedLoadAndDisp;\nid=C fx=10;\nid=M fy=-1;\n&&LoadCase;\nratio=3;\n&&End;\n",
+       "0",
+       "1",
+       {"1 AM I AxialYield", "1 AM J AxialYield"}},
       {"three-bar truss",
        Truss(),
        "0",
