@@ -193,6 +193,17 @@ TEST(Pushover, CollapseFollowsPlasticTheory) {
        "0",
        "1",
        {"1 AM I AxialYield", "1 AM J AxialYield"}},
+      // Statically determinate: N(LD) = 13·√2.69/2.3 per unit ratio, yield at 10 over that;
+      // the stiff inclined bar left alone holds D in one direction only.
+      {"two stiff inclined bars",
+       "&&MainProp;\n&&Node;\nid=L x=-1 y=1.3 sptx=1 spty=1 sptm=1;\n"
+       "id=R x=1 y=1 sptx=1 spty=1 sptm=1;\nid=D x=0 y=0 sptm=1;\n&&Element;\n"
+       "id=LD nodei=L nodej=D a=1 e=2e8 i=1e-4 ki=0 kj=0 nt=10 nc=10;\n"
+       "id=RD nodei=R nodej=D a=1 e=2e8 i=1e-4 ki=0 kj=0 nt=30 nc=30;\n"
+       "&&ImposedLoadAndDisp;\nid=D fx=3 fy=-10;\n&&LoadCase;\nratio=10;\n&&End;\n",
+       "0",
+       "1.078719038",
+       {"1.078719038 LD I AxialYield", "1.078719038 LD J AxialYield"}},
       {"three-bar truss",
        Truss(),
        "0",
