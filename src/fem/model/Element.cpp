@@ -286,6 +286,7 @@ void csElement::ComputeAxialRatio(const Vector& c, const Vector& g, double remai
   if (unloadingI || unloadingJ) {
     axialRatio_ = {0.0, 0.0};
     axialUnloading_ = true;
+    axialUnloadingEnds_ = {IsYielded(axialState_[0]), IsYielded(axialState_[1])};
     return;
   }
   for (int end = 0; end < 2; ++end) {
@@ -392,7 +393,9 @@ void csElement::AddEvent(int end, EventKind kind, int component) {
 void csElement::UpdateAxialStates(double ratio, const Vector& g) {
   if (axialUnloading_) {
     axialUnloading_ = false;
-    for (int end = 0; end < 2; ++end) AddEvent(end, EventKind::AxialUnload, N(end));
+    for (int end = 0; end < 2; ++end) {
+      if (axialUnloadingEnds_[end]) AddEvent(end, EventKind::AxialUnload, N(end));
+    }
     return;
   }
   for (int end = 0; end < 2; ++end) {

@@ -247,6 +247,7 @@ class csElement : public ifElement {
   PerEnd<std::int32_t> hingeState_{kElastic, kElastic};
   PerEnd<std::int32_t> panelState_{kElastic, kElastic};
   bool axialUnloading_ = false;
+  PerEnd<bool> axialUnloadingEnds_{false, false};  // the ends that were yielded
   PerEnd<bool> hingeUnloading_{false, false};
   PerEnd<bool> panelUnloading_{false, false};
   PerEnd<bool> hingeHeld_{false, false};
