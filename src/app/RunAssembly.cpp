@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "draw/structure/DxfProp.h"
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
-#include "fem/app/report/Loggers.h"
 #include "fem/app/input/Readers.h"
+#include "fem/app/report/ErrorMessage.h"
+#include "fem/app/report/Loggers.h"
 #include "fem/model/Conductor.h"
 #include "fem/model/LoggerBundle.h"
 
@@ -21,14 +21,17 @@ namespace model = znFEM::znTraceYield2DRahmen;
 namespace tarvex = znFEM::znTarvex;
 
 // A run from an input file is one load case applied in one increment, its ratio capped at 1.
-const std::vector<std::uint32_t> kLimitSteps{0};
-const std::vector<double> kLimitRatios{1.0};
+model::AnalysisLimits OneIncrement() {
+  model::AnalysisLimits limits;
+  limits.Steps = {0};
+  limits.Ratios = {1.0};
+  return limits;
+}
 
 void Analyze(const model::LoggerBundle& loggers, double balanceZero,
              const tarvex::stModelRecords& records) {
   model::csConductor conductor(loggers, balanceZero);
-  conductor.SetLimitSteps(kLimitSteps);
-  conductor.SetLimitRatios(kLimitRatios);
+  conductor.SetLimits(OneIncrement());
   conductor.SetNodeRecords(records.nodes);
   conductor.SetElementRecords(records.elements);
   conductor.SetWallElementRecords(records.wallElements);
