@@ -12,7 +12,7 @@ namespace {
 using F = csFormatTables;
 using znInOutData::stTable;
 
-constexpr unsigned kWidthCount = 6;
+const unsigned kWidthCount = F().Width(F::kWidthNo);
 constexpr unsigned kWidthRatio = 17;  // "-1.234567891e+100"
 
 std::string Count(unsigned count) {
