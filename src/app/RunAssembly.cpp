@@ -21,18 +21,11 @@ namespace {
 namespace model = znFEM::znTraceYield2DRahmen;
 namespace tarvex = znFEM::znTarvex;
 
-// A run from an input file is one load case applied in one increment, its ratio capped at 1.
-model::AnalysisLimits OneIncrement() {
-  model::AnalysisLimits limits;
-  limits.Steps = {0};
-  limits.Ratios = {1.0};
-  return limits;
-}
-
-void Analyze(const model::LoggerBundle& loggers, double balanceZero,
+void Analyze(const model::LoggerBundle& loggers, const tarvex::csReaders& readers,
              const tarvex::stModelRecords& records) {
-  model::csConductor conductor(loggers, balanceZero);
-  conductor.SetLimits(OneIncrement());
+  model::csConductor conductor(loggers, readers.GetBalanceZero());
+  conductor.SetLimits(readers.GetAnalysisLimits());
+  conductor.SetMonitor(readers.GetMonitor().NodeID, readers.GetMonitor().Direction);
   conductor.SetNodeRecords(records.nodes);
   conductor.SetElementRecords(records.elements);
   conductor.SetWallElementRecords(records.wallElements);
@@ -61,11 +54,11 @@ void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, std::string& 
     readers.ReadModelBlocks(wrapper, records);
   }
   const znDraw::DxfProp dxfProp = readers.GetDxfProp();
-  const double balanceZero = readers.GetBalanceZero();
 
   loggers.SetElementStresses(elementStresses);
   loggers.SetDxfProp(dxfProp);
-  Analyze(loggers.GetLoggerBundle(), balanceZero, records);
+  loggers.SetTraced(readers.IsTraced(records), !readers.GetMonitor().NodeID.empty());
+  Analyze(loggers.GetLoggerBundle(), readers, records);
 }
 
 void ThrowIfReportFailed(const std::string& reportFailure) {

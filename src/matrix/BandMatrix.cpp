@@ -10,6 +10,11 @@ namespace znMatrix {
 
 namespace {
 
+// A pivot at most this fraction of its diagonal before elimination has lost every digit of
+// the row's own stiffness to round-off: the matrix is singular. A stiffness that overflowed is
+// left to the balance check. docs/theory.md "Collapse test".
+constexpr double kSingularPivot = 1e-12;
+
 std::uint64_t LastOf(Index first, Index count) {
   return static_cast<std::uint64_t>(first) + count - 1;
 }
@@ -243,10 +248,15 @@ void csBandMatrix::SolveInPlace(Vector& x, const Vector& b) {
   std::vector<double>& s = band_;
   Vector work = b;
   const std::size_t w = w_;
+  // The elimination overwrites the diagonals; the pivot test compares with them as they were.
+  std::vector<double> diagonal(n_);
+  for (Index i = 0; i < n_; ++i) diagonal[i] = s[i * w];
   for (Index k = 0; k < n_; ++k) {
     const double* rowK = &s[k * w];
     const double p = rowK[0];
-    if (IsZero(p)) throw exZeroPivot{};
+    if (IsZero(p) || (std::isfinite(p) && p <= kSingularPivot * diagonal[k])) {
+      throw exZeroPivot{};
+    }
     const Index tEnd = BandEnd(k, w_, n_) - k;
     for (Index t = 1; t < tEnd; ++t) {
       const double f = rowK[t] / p;

@@ -113,6 +113,11 @@ TEST(BandMatrix, EveryFailedCheckThrowsAndChangesNothing) {
   EXPECT_THROW(band.Solve(x, x4), B::exRightVectorIsnotEqualToMatrixInSize);
   EXPECT_THROW(B(5, 0).Solve(x, x), B::exDiagonalElementIsZero);
   EXPECT_THROW(Band({{1, 2, 3}, {2, 5, 7}, {3, 7, 10}}).Solve(x3, x3), ifMatrix::exZeroPivot);
+  // Pivots 0.1 and -0.1 left of diagonals of 1e12: no longer zero, but round-off.
+  Vector x2(2, 7.0);
+  for (double rest : {0.1, -0.1}) {
+    EXPECT_THROW(Band({{1e12, 1e12}, {1e12, 1e12 + rest}}).Solve(x2, x2), ifMatrix::exZeroPivot);
+  }
   const auto zeroDiagonal = testing::Caught<B::exDiagonalElementIsZero>([&] {
     Band({{2, 1, 0, 0}, {1, 3, 1, 0}, {0, 1, 1e-7, 1}, {0, 0, 1, 0}}).Solve(x4, x4);
   });

@@ -174,6 +174,11 @@ void csConductor::SetLimits(const AnalysisLimits& limits) {
   limits_ = limits;
 }
 
+void csConductor::SetMonitor(const std::string& nodeID, std::uint32_t direction) {
+  monitorNodeID_ = nodeID;
+  monitorDirection_ = direction;
+}
+
 void csConductor::SetNodeRecords(const std::vector<NodeProp>& records) {
   nodeRecords_ = records;
 }
@@ -300,11 +305,22 @@ void csConductor::MakeSpringSupports() {
 
 void csConductor::SetUpAnalyzer() {
   analyzer_.SetLimits(limits_);
+  SetUpMonitor();
   analyzer_.AddNodes(nodeMgr_.GetNodes());
   analyzer_.AddElements(elementMgr_.GetElements());
   analyzer_.AddWallElements(wallElementMgr_.GetWallElements());
   analyzer_.AddNodes(springSupportMgr_.GetNodes());
   analyzer_.AddElements(springSupportMgr_.GetElements());
+}
+
+void csConductor::SetUpMonitor() {
+  if (monitorNodeID_.empty()) return;
+  const ifNode* node = FindNode(nodeMgr_, monitorNodeID_);
+  if (!node) {
+    if (logger_) logger_->SpecifiedMonitorNodeIsnotExist(monitorNodeID_);
+    throw exFailed{};
+  }
+  analyzer_.SetMonitor(node, monitorDirection_);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -43,6 +43,7 @@ class csConductor {
     virtual void AnyNodeHasNotBeenSet() = 0;
     virtual void AnyElementAndWallElementHasNotBeenSet() = 0;
     virtual void TheNodeIsnotConnected(const std::string& nodeID) = 0;
+    virtual void SpecifiedMonitorNodeIsnotExist(const std::string& nodeID) = 0;
     virtual void SpecifiedNodeByElementIsnotExist(const std::string& nodeID,
                                                   const std::string& elementID,
                                                   std::uint32_t end) = 0;
@@ -128,6 +129,9 @@ class csConductor {
 
   // Each stores a copy; the driver calls them in this order before Run.
   void SetLimits(const AnalysisLimits& limits);
+  // The node (by ID; none when empty) and direction (0 x, 1 y, 2 rotation) each step record
+  // carries the displacement of; the node must exist when the model is built.
+  void SetMonitor(const std::string& nodeID, std::uint32_t direction);
   void SetNodeRecords(const std::vector<NodeProp>& records);
   void SetElementRecords(const std::vector<ElementProp>& records);
   void SetWallElementRecords(const std::vector<WallElementProp>& records);
@@ -150,6 +154,7 @@ class csConductor {
   void CheckEveryNodeIsUsed(const std::set<std::string>& usedNodeIDs);
   void MakeSpringSupports();
   void SetUpAnalyzer();
+  void SetUpMonitor();
   std::uint32_t LoadCaseCount() const;
   [[noreturn]] void Fail(const std::string& message);
   // Reports a caught failure through the logger, which must be present.
@@ -168,6 +173,8 @@ class csConductor {
   csImposedLoadAndDisp imposedLoad_;
   csEdgeLoadFixCase edgeLoad_;
   AnalysisLimits limits_;
+  std::string monitorNodeID_;
+  std::uint32_t monitorDirection_ = 0;
   std::vector<NodeProp> nodeRecords_;
   std::vector<ElementProp> elementRecords_;
   std::vector<WallElementProp> wallElementRecords_;

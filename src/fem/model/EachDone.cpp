@@ -94,6 +94,7 @@ void csEachDone::SetElements(const std::vector<ifElement*>& elements) {
   numbered_ = false;
 }
 
+// The joint check learns where each member end and each wall meets the node list.
 void csEachDone::SetWallElements(const std::vector<ifWallElement*>& wallElements) {
   wallElements_ = wallElements;
   wallNodes_.clear();
@@ -103,6 +104,13 @@ void csEachDone::SetWallElements(const std::vector<ifWallElement*>& wallElements
         {nodes.first.first, nodes.first.second, nodes.second.first, nodes.second.second}));
   }
   numbered_ = false;
+  std::vector<PerEnd<std::size_t>> endPositions;
+  for (const NodeList& positions : elementNodes_)
+    endPositions.push_back({positions[0], positions[1]});
+  std::vector<std::size_t> walled;
+  for (const NodeList& positions : wallNodes_)
+    walled.insert(walled.end(), positions.begin(), positions.end());
+  joints_.Set(nodes_, elements_, endPositions, walled);
 }
 
 Index csEachDone::PositionOf(const ifNode* node) const {
@@ -178,6 +186,9 @@ csEachDone::DofList csEachDone::DofsOf(const NodeList& positions) const {
 
 void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase) {
   if (!numbered_) Number();
+  failure_ = {};
+  events_.clear();
+  joints_.ReleaseHolds();
   std::optional<znClock::csPhase> phase(std::in_place, znClock::Phase::Assemble);
   const csBandMatrix K = AssembleStiffness();
   System system = BuildSystem(K);
@@ -198,8 +209,27 @@ void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase
   const double ratio = StepRatio(remaining);
   if (ratio < 0.0) throw exRatioIsUnderZero{step, ratio};
   if (ratio == kInfinite) throw exRatioReachedToInfinite{step, loadCase};
+  joints_.HoldEnds(ratio);
   Apply(ratio);
+  FindFailure();
+  GatherEvents();
   RecordExtremes(ratio);
+}
+
+// No loads: a singular stiffness fails the solve as it would in a step.
+bool csEachDone::IsStiffnessSingular() {
+  const csBandMatrix K = AssembleStiffness();
+  System system = BuildSystem(K);
+  std::fill(system.F.begin(), system.F.end(), 0.0);
+  std::fill(system.U.begin(), system.U.end(), 0.0);
+  try {
+    solver_.Solve(system);
+  } catch (const ifSimulEquation::exThereIsZeroRow&) {
+    return true;
+  } catch (const ifSimulEquation::exFailedToAnalyzeMatrix&) {
+    return true;
+  }
+  return false;
 }
 
 csBandMatrix csEachDone::AssembleStiffness() const {
@@ -276,7 +306,7 @@ void csEachDone::Distribute(const System& system) const {
 double csEachDone::StepRatio(double remaining) const {
   double ratio = remaining;
   for (ifElement* element : elements_) {
-    const PerEnd<double> next = element->GetNextRatio();
+    const PerEnd<double> next = element->GetNextRatio(remaining);
     ratio = std::min(ratio, SmallerRatio(next[0], next[1]));
   }
   for (const ifWallElement* wall : wallElements_) {
@@ -316,14 +346,39 @@ void csEachDone::RecordExtremes(double ratio) {
   maxAddRotAngleElementID_ = addAngle.ID;
 }
 
-bool csEachDone::IsFinished() {
+// The first failed member in input order, frame elements before walls.
+void csEachDone::FindFailure() {
   for (ifElement* element : elements_) {
-    if (element->IsFailed()) return true;
+    if (element->IsFailed()) {
+      failure_ = {element->GetFailureKind(), element->GetProp().ID};
+      return;
+    }
   }
   for (const ifWallElement* wall : wallElements_) {
-    if (wall->IsFailed()) return true;
+    if (wall->IsFailed()) {
+      failure_ = {FailureKind::Shear, wall->GetProp().ID};
+      return;
+    }
   }
-  return false;
+}
+
+void csEachDone::GatherEvents() {
+  for (const ifElement* element : elements_) {
+    const std::vector<MemberEvent> events = element->GetEvents();
+    events_.insert(events_.end(), events.begin(), events.end());
+  }
+}
+
+bool csEachDone::IsFinished() {
+  return failure_.Kind != FailureKind::None;
+}
+
+csEachDone::Failure csEachDone::GetFailure() const {
+  return failure_;
+}
+
+std::vector<MemberEvent> csEachDone::GetEvents() const {
+  return events_;
 }
 
 double csEachDone::GetAddRatio() const {

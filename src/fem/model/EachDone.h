@@ -9,6 +9,8 @@
 
 #include "fem/makers/SimulEquation.h"
 #include "fem/model/Element.h"
+#include "fem/model/JointTies.h"
+#include "fem/model/MemberEvent.h"
 #include "fem/model/Node.h"
 #include "fem/model/WallElement.h"
 #include "matrix/BandMatrix.h"
@@ -19,6 +21,12 @@ namespace znFEM::znTraceYield2DRahmen {
 // What the analyzer drives: one call of Do per step, then the step's results.
 class ifEachDone {
  public:
+  // The member that failed in the last step and how.
+  struct Failure {
+    FailureKind Kind = FailureKind::None;
+    std::string MemberID;
+  };
+
   virtual ~ifEachDone() = default;
   virtual void SetNodes(const std::vector<ifNode*>& nodes) = 0;
   virtual void SetElements(const std::vector<ifElement*>& elements) = 0;
@@ -35,8 +43,15 @@ class ifEachDone {
   virtual std::string GetMaxRotAngleElementID() const = 0;
   virtual std::string GetMaxAddDispNodeID() const = 0;
   virtual std::string GetMaxAddRotAngleElementID() const = 0;
-  // True when a member has reached a terminal state (it reports which to its own logger).
+  // True when a member has reached a terminal state in the last step (it reports which to
+  // its own logger); GetFailure names it.
   virtual bool IsFinished() = 0;
+  virtual Failure GetFailure() const = 0;
+  // The member events of the last step, members in input order.
+  virtual std::vector<MemberEvent> GetEvents() const = 0;
+  // Whether the stiffness in the members' current states is singular, found as a step would
+  // find it: the structure is then a mechanism.
+  virtual bool IsStiffnessSingular() = 0;
 };
 
 class csEachDone : public ifEachDone {
@@ -92,6 +107,9 @@ class csEachDone : public ifEachDone {
   std::string GetMaxAddDispNodeID() const override;
   std::string GetMaxAddRotAngleElementID() const override;
   bool IsFinished() override;
+  Failure GetFailure() const override;
+  std::vector<MemberEvent> GetEvents() const override;
+  bool IsStiffnessSingular() override;
 
   // Number of degrees of freedom and half band width (diagonal included) of the global matrix;
   // set by the first Do.
@@ -116,6 +134,8 @@ class csEachDone : public ifEachDone {
   void Distribute(const znSimulEquation::System& system) const;
   double StepRatio(double remaining) const;
   void Apply(double ratio) const;
+  void FindFailure();
+  void GatherEvents();
   void RecordExtremes(double ratio);
 
   znSimulEquation::ifSimulEquation& solver_;
@@ -130,6 +150,9 @@ class csEachDone : public ifEachDone {
   std::vector<znMatrix::Index> slot_;
   std::vector<DofList> elementDofs_;  // six per frame element
   std::vector<DofList> wallDofs_;     // twelve per wall element: ia, ib, ja, jb
+  csJointTies joints_;
+  Failure failure_;
+  std::vector<MemberEvent> events_;
   std::uint32_t n_ = 0;
   std::uint32_t w_ = 0;
   double addRatio_ = 0.0;

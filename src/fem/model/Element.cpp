@@ -10,10 +10,10 @@ using znMatrixMaker::FrameStiffnessProp;
 
 namespace {
 
-// A force increment at most this large never limits a step.
-constexpr double kForceIncrementZero = 0.001;
-// A ratio within this of an event's ratio reaches the event; also the relative margin of
-// the shear failure test.
+// A force component whose increment over the ratio the case still allows stays below this
+// fraction of its capacity never limits a step. docs/theory.md "Tolerances".
+constexpr double kForceIncrementZero = 1e-9;
+// Relative margin of the event ratio and of the shear failure test.
 constexpr double kRatioTolerance = 1e-5;
 
 // Positions of N, Q and M of an end in a 6-vector.
@@ -31,12 +31,15 @@ bool IsYielded(std::int32_t state) {
   return state != kElastic;
 }
 
-// Ratio of the unit increment at which the current value reaches its limit.
-// docs/theory.md "Ratio of a member force component".
-double ComponentRatio(double value, double increment, const Limits& limits) {
-  if (std::fabs(increment) <= kForceIncrementZero) return kInfinite;
+// Ratio of the unit increment at which the current value reaches its limit; remaining is the
+// ratio the load case still allows. docs/theory.md "Ratio of a member force component".
+double ComponentRatio(double value, double increment, const Limits& limits, double remaining) {
+  if (increment == 0.0) return kInfinite;
   const double limit = increment > 0.0 ? limits[0] : limits[1];
   if (limit == kInfinite || limit == -kInfinite) return kInfinite;
+  if (std::fabs(increment) * remaining < kForceIncrementZero * std::fabs(limit)) {
+    return kInfinite;
+  }
   return std::max(0.0, (limit - value) / increment);
 }
 
@@ -65,6 +68,10 @@ double Dot(const Vector& a, const Vector& b) {
 }
 
 }  // namespace
+
+bool IsReachedInStep(double eventRatio, double stepRatio) {
+  return eventRatio <= stepRatio * (1.0 + kRatioTolerance);
+}
 
 void csElement::Response::AddScaled(const Response& increment, double ratio) {
   for (std::size_t k = 0; k < FaceForce.size(); ++k) {
@@ -265,7 +272,7 @@ Vector csElement::ForceIncrement() const {
 
 // A yielded end unloads when the plastic stretch runs against its yield: compression yield
 // (upper at I, lower at J) against lengthening, tension yield against shortening.
-void csElement::ComputeAxialRatio(const Vector& c, const Vector& g) {
+void csElement::ComputeAxialRatio(const Vector& c, const Vector& g, double remaining) {
   const double s = responseIncrement_.Stretch + fixIncrement_.Stretch;
   const bool unloadingI =
       (axialState_[0] == kYieldedUpper && s > 0.0) || (axialState_[0] == kYieldedLower && s < 0.0);
@@ -274,16 +281,17 @@ void csElement::ComputeAxialRatio(const Vector& c, const Vector& g) {
   if (unloadingI || unloadingJ) {
     axialRatio_ = {0.0, 0.0};
     axialUnloading_ = true;
+    axialUnloadingEnds_ = {IsYielded(axialState_[0]), IsYielded(axialState_[1])};
     return;
   }
   for (int end = 0; end < 2; ++end) {
-    axialRatio_[end] = IsYielded(axialState_[end])
+    axialRatio_[end] = IsYielded(axialState_[end]) || axialHeld_
                            ? kInfinite
-                           : ComponentRatio(c[N(end)], g[N(end)], prop_.Ny[end]);
+                           : ComponentRatio(c[N(end)], g[N(end)], prop_.Ny[end], remaining);
   }
 }
 
-void csElement::ComputeMomentRatio(const Vector& c, const Vector& g) {
+void csElement::ComputeMomentRatio(const Vector& c, const Vector& g, double remaining) {
   for (int end = 0; end < 2; ++end) {
     if (IsPinnedByInput(prop_, end)) {
       momentRatio_[end] = kInfinite;
@@ -296,10 +304,10 @@ void csElement::ComputeMomentRatio(const Vector& c, const Vector& g) {
     if (unloading) {
       momentRatio_[end] = 0.0;
       hingeUnloading_[end] = true;
-    } else if (IsYielded(hingeState_[end])) {
+    } else if (IsYielded(hingeState_[end]) || hingeHeld_[end]) {
       momentRatio_[end] = kInfinite;
     } else {
-      momentRatio_[end] = ComponentRatio(c[M(end)], g[M(end)], prop_.My[end]);
+      momentRatio_[end] = ComponentRatio(c[M(end)], g[M(end)], prop_.My[end], remaining);
     }
   }
 }
@@ -326,14 +334,14 @@ void csElement::ReleaseUnloadingStates() {
   }
 }
 
-PerEnd<double> csElement::GetNextRatio() {
+PerEnd<double> csElement::GetNextRatio(double remaining) {
   const Vector c = TotalForce();
   const Vector g = ForceIncrement();
-  ComputeAxialRatio(c, g);
+  ComputeAxialRatio(c, g, remaining);
   for (int end = 0; end < 2; ++end) {
-    shearRatio_[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Qy[end]);
+    shearRatio_[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Qy[end], remaining);
   }
-  ComputeMomentRatio(c, g);
+  ComputeMomentRatio(c, g, remaining);
   ComputePanelRatio();
   ReleaseUnloadingStates();
   for (int end = 0; end < 2; ++end) {
@@ -356,38 +364,108 @@ void csElement::LogRatios() const {
   logger_->PanelUnloading(prop_, panelUnloading_);
 }
 
+// An end whose event ratio the step reaches changes its state; an unloading end, already
+// elastic again, only reports its event.
 void csElement::Update(double ratio) {
   for (std::size_t k = 0; k < 6; ++k) disp_[k] += ratio * dispIncrement_[k];
   response_.AddScaled(responseIncrement_, ratio);
   fix_.AddScaled(fixIncrement_, ratio);
   const Vector g = ForceIncrement();
-  const auto reached = [ratio](double eventRatio) { return ratio >= eventRatio - kRatioTolerance; };
+  events_.clear();
+  UpdateAxialStates(ratio, g);
+  UpdateHingeStates(ratio, g);
+  UpdatePanelStates(ratio, g);
+  std::stable_sort(events_.begin(), events_.end(),
+                   [](const MemberEvent& a, const MemberEvent& b) { return a.End < b.End; });
+  if (logger_) logger_->Update(prop_, ratio);
+  LogTotals();
+}
+
+void csElement::AddEvent(int end, EventKind kind, int component) {
+  events_.push_back({prop_.ID, static_cast<std::uint32_t>(end), kind, TotalForce()[component]});
+}
+
+void csElement::UpdateAxialStates(double ratio, const Vector& g) {
   if (axialUnloading_) {
     axialUnloading_ = false;
-  } else {
     for (int end = 0; end < 2; ++end) {
-      if (!IsYielded(axialState_[end]) && reached(axialRatio_[end])) {
-        axialState_[end] = YieldSide(g[N(end)]);
-      }
+      if (axialUnloadingEnds_[end]) AddEvent(end, EventKind::AxialUnload, N(end));
+    }
+    return;
+  }
+  for (int end = 0; end < 2; ++end) {
+    if (!IsYielded(axialState_[end]) && IsReachedInStep(axialRatio_[end], ratio)) {
+      axialState_[end] = YieldSide(g[N(end)]);
+      AddEvent(end, EventKind::AxialYield, N(end));
     }
   }
+}
+
+void csElement::UpdateHingeStates(double ratio, const Vector& g) {
   for (int end = 0; end < 2; ++end) {
     if (IsPinnedByInput(prop_, end)) continue;
     if (hingeUnloading_[end]) {
       hingeUnloading_[end] = false;
-    } else if (!IsYielded(hingeState_[end]) && reached(momentRatio_[end])) {
+      AddEvent(end, EventKind::HingeUnload, M(end));
+    } else if (!IsYielded(hingeState_[end]) && IsReachedInStep(momentRatio_[end], ratio)) {
       hingeState_[end] = YieldSide(g[M(end)]);
+      AddEvent(end, EventKind::Hinge, M(end));
     }
   }
+}
+
+void csElement::UpdatePanelStates(double ratio, const Vector& g) {
   for (int end = 0; end < 2; ++end) {
     if (panelUnloading_[end]) {
       panelUnloading_[end] = false;
-    } else if (!IsYielded(panelState_[end]) && reached(panelRatio_[end])) {
+      AddEvent(end, EventKind::PanelUnload, M(end));
+    } else if (!IsYielded(panelState_[end]) && IsReachedInStep(panelRatio_[end], ratio)) {
       panelState_[end] = YieldSide(g[M(end)]);
+      AddEvent(end, EventKind::PanelYield, M(end));
     }
   }
-  if (logger_) logger_->Update(prop_, ratio);
-  LogTotals();
+}
+
+bool csElement::IsHingePending(int end, double stepRatio) const {
+  return !IsPinnedByInput(prop_, end) && !hingeUnloading_[end] && !IsYielded(hingeState_[end]) &&
+         IsReachedInStep(momentRatio_[end], stepRatio);
+}
+
+bool csElement::IsAxialYieldPending(double stepRatio) const {
+  if (axialUnloading_) return false;
+  for (int end = 0; end < 2; ++end) {
+    if (!IsYielded(axialState_[end]) && IsReachedInStep(axialRatio_[end], stepRatio)) return true;
+  }
+  return false;
+}
+
+// A hold taken after the ratios are known also takes back the event the step would make.
+void csElement::HoldHinge(std::uint32_t end, bool hold) {
+  hingeHeld_[end] = hold;
+  if (hold) momentRatio_[end] = kInfinite;
+}
+
+void csElement::HoldAxialYield(bool hold) {
+  axialHeld_ = hold;
+  if (hold) axialRatio_ = {kInfinite, kInfinite};
+}
+
+MemberTies csElement::GetTies(std::optional<double> stepRatio) const {
+  MemberTies ties;
+  ties.Angle = angle_;
+  for (int end = 0; end < 2; ++end) {
+    if (IsPinnedByInput(prop_, end)) {
+      ties.Rotation[end] = RotationTie::Pinned;
+    } else if (IsYielded(hingeState_[end]) || (stepRatio && IsHingePending(end, *stepRatio))) {
+      ties.Rotation[end] = RotationTie::Hinged;
+    }
+  }
+  const bool yielded = IsYielded(axialState_[0]) || IsYielded(axialState_[1]);
+  ties.Axial = !yielded && !(stepRatio && IsAxialYieldPending(*stepRatio));
+  // The translation across the chord is judged on the states before the step's hinges.
+  ties.Transverse = !(IsPinnedByInput(prop_, 0) || IsYielded(hingeState_[0])) ||
+                    !(IsPinnedByInput(prop_, 1) || IsYielded(hingeState_[1]));
+  return ties;
 }
 
 void csElement::LogTotals() const {
@@ -415,6 +493,9 @@ bool csElement::IsFailed() {
     const double limit = q > 0.0 ? prop_.Qy[end][0] : prop_.Qy[end][1];
     if ((limit - q) / q < kRatioTolerance) {
       if (logger_) logger_->ShearFailed(prop_, end);
+      if (failure_ == FailureKind::None)
+        AddEvent(static_cast<int>(end), EventKind::ShearFailure, Q(end));
+      failure_ = FailureKind::Shear;
       return true;
     }
   }
@@ -423,6 +504,7 @@ bool csElement::IsFailed() {
                                   SegmentTriple(*load, SegmentEnd::kMiddleEnd)[0] != 0.0);
   if (axialLoad && IsYielded(axialState_[0]) && IsYielded(axialState_[1])) {
     if (logger_) logger_->AxialFailed(prop_);
+    failure_ = FailureKind::Axial;
     return true;
   }
   return false;

@@ -3,17 +3,36 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "fem/makers/EquivalentEdgeLoad.h"
 #include "fem/makers/MatrixMaker2DRahmen.h"
 #include "fem/makers/RigidArms.h"
 #include "fem/model/ElementProp.h"
+#include "fem/model/MemberEvent.h"
 #include "fem/model/Node.h"
 #include "matrix/Matrix.h"
 #include "matrix/SymmetryMatrix.h"
 
 namespace znFEM::znTraceYield2DRahmen {
+
+// How a member end holds the rotation of its node.
+enum class RotationTie : std::uint8_t { Tied, Hinged, Pinned };
+
+// What a member holds of its end nodes: each end's rotation, and the translation along and
+// across its chord. The joint check of a step compares them before and after the events.
+struct MemberTies {
+  PerEnd<RotationTie> Rotation{RotationTie::Tied, RotationTie::Tied};
+  bool Axial = true;
+  bool Transverse = true;
+  double Angle = 0.0;  // of the chord, from global x
+};
+
+// Whether an event of ratio eventRatio happens in a step of ratio stepRatio: events within a
+// relative 1e-5 of the step's ratio happen together. docs/theory.md "Event ratio".
+bool IsReachedInStep(double eventRatio, double stepRatio);
 
 // What the step solver and the analyzer see of a two-node member. 6-vectors are
 // (x, y, rotation) or (N, Q, M) of end I, then of end J.
@@ -31,11 +50,28 @@ class ifElement {
   // The six global end displacements of the unit increment.
   virtual void SetDispIncrement(const znMatrix::Vector& disp) = 0;
   virtual const znMatrix::Vector& GetFaceForceIncrement() const = 0;
-  // Ratio of the unit increment at which the next event occurs at I and at J.
-  virtual PerEnd<double> GetNextRatio() = 0;
+  // Ratio of the unit increment at which the next event occurs at I and at J; remaining is
+  // the ratio the load case still allows.
+  virtual PerEnd<double> GetNextRatio(double remaining) = 0;
   virtual void Update(double ratio) = 0;
   virtual void NextCase() = 0;
   virtual bool IsFailed() = 0;
+  // How the member failed once IsFailed has said so.
+  virtual FailureKind GetFailureKind() const { return FailureKind::Shear; }
+  // The events of the last Update and of IsFailed, end I before end J.
+  virtual std::vector<MemberEvent> GetEvents() const { return {}; }
+  // The ties to the end nodes in the current states, or once the events of a step of the
+  // given ratio have happened (after GetNextRatio).
+  virtual MemberTies GetTies(std::optional<double> stepRatio) const {
+    (void)stepRatio;
+    return {};
+  }
+  // A held end does not hinge (a held member does not yield axially) until released: it is
+  // kept elastic where its partner at a joint yielded in the same step.
+  virtual void HoldHinge(std::uint32_t end, bool hold) { (void)end, (void)hold; }
+  virtual void HoldAxialYield(bool hold) { (void)hold; }
+  virtual PerEnd<bool> GetHeldHinges() const { return {false, false}; }
+  virtual bool IsAxialYieldHeld() const { return false; }
   virtual const znMatrix::Vector& GetDisp() const = 0;
   virtual const znMatrix::Vector& GetFaceForce() const = 0;
   virtual double GetRotationAngleIncrement() const = 0;
@@ -121,10 +157,17 @@ class csElement : public ifElement {
   const znMatrix::Vector& GetEquivalentLoad() const override;
   void SetDispIncrement(const znMatrix::Vector& disp) override;
   const znMatrix::Vector& GetFaceForceIncrement() const override;
-  PerEnd<double> GetNextRatio() override;
+  PerEnd<double> GetNextRatio(double remaining) override;
   void Update(double ratio) override;
   void NextCase() override;
   bool IsFailed() override;
+  FailureKind GetFailureKind() const override { return failure_; }
+  std::vector<MemberEvent> GetEvents() const override { return events_; }
+  MemberTies GetTies(std::optional<double> stepRatio) const override;
+  void HoldHinge(std::uint32_t end, bool hold) override;
+  void HoldAxialYield(bool hold) override;
+  PerEnd<bool> GetHeldHinges() const override { return hingeHeld_; }
+  bool IsAxialYieldHeld() const override { return axialHeld_; }
   const znMatrix::Vector& GetDisp() const override;
   const znMatrix::Vector& GetFaceForce() const override;
   double GetRotationAngleIncrement() const override;
@@ -165,8 +208,14 @@ class csElement : public ifElement {
   znMatrix::Vector TotalForce() const;
   znMatrix::Vector ForceIncrement() const;
   void SendPanelIncrements() const;
-  void ComputeAxialRatio(const znMatrix::Vector& c, const znMatrix::Vector& g);
-  void ComputeMomentRatio(const znMatrix::Vector& c, const znMatrix::Vector& g);
+  void ComputeAxialRatio(const znMatrix::Vector& c, const znMatrix::Vector& g, double remaining);
+  void ComputeMomentRatio(const znMatrix::Vector& c, const znMatrix::Vector& g, double remaining);
+  bool IsHingePending(int end, double stepRatio) const;
+  bool IsAxialYieldPending(double stepRatio) const;
+  void UpdateAxialStates(double ratio, const znMatrix::Vector& g);
+  void UpdateHingeStates(double ratio, const znMatrix::Vector& g);
+  void UpdatePanelStates(double ratio, const znMatrix::Vector& g);
+  void AddEvent(int end, EventKind kind, int component);
   void ComputePanelRatio();
   void ReleaseUnloadingStates();
   void LogRatios() const;
@@ -199,8 +248,13 @@ class csElement : public ifElement {
   PerEnd<std::int32_t> hingeState_{kElastic, kElastic};
   PerEnd<std::int32_t> panelState_{kElastic, kElastic};
   bool axialUnloading_ = false;
+  PerEnd<bool> axialUnloadingEnds_{false, false};  // the ends that were yielded
   PerEnd<bool> hingeUnloading_{false, false};
   PerEnd<bool> panelUnloading_{false, false};
+  PerEnd<bool> hingeHeld_{false, false};
+  bool axialHeld_ = false;
+  FailureKind failure_ = FailureKind::None;
+  std::vector<MemberEvent> events_;
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

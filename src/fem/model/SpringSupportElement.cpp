@@ -61,7 +61,7 @@ const znMatrix::Vector& csSpringSupportElement::GetFaceForceIncrement() const {
   return forceIncrement_;
 }
 
-PerEnd<double> csSpringSupportElement::GetNextRatio() {
+PerEnd<double> csSpringSupportElement::GetNextRatio(double) {
   return {kInfinite, kInfinite};
 }
 

@@ -55,7 +55,7 @@ class csSpringSupportElement : public ifElement {
   void SetDispIncrement(const znMatrix::Vector& disp) override;
   // The spring force increment of both ends (the springs have no faces of their own).
   const znMatrix::Vector& GetFaceForceIncrement() const override;
-  PerEnd<double> GetNextRatio() override;
+  PerEnd<double> GetNextRatio(double remaining) override;
   void Update(double ratio) override;
   void NextCase() override;
   bool IsFailed() override;

@@ -24,6 +24,8 @@ struct ScriptedStep {
   double maxDisp = 0.0;
   double maxRotAngle = 0.0;
   bool finished = false;
+  bool event = false;
+  bool singular = false;  // after this step's events
 };
 
 class ScriptedStepSolver : public ifEachDone {
@@ -38,6 +40,7 @@ class ScriptedStepSolver : public ifEachDone {
   }
   void Do(double remaining, std::uint32_t step, std::uint32_t loadCase) override {
     log_.push_back(Line("Do", remaining, step, loadCase));
+    if (next_ == script_.size()) throw csEachDone::exTheNodeIsIsolated{"N", 2, step};
     current_ = script_.at(next_++);
     addRatio_ = std::min(remaining, current_.eventRatio);
   }
@@ -51,6 +54,12 @@ class ScriptedStepSolver : public ifEachDone {
   std::string GetMaxAddDispNodeID() const override { return "AN"; }
   std::string GetMaxAddRotAngleElementID() const override { return "AE"; }
   bool IsFinished() override { return current_.finished; }
+  Failure GetFailure() const override { return {FailureKind::Shear, "F"}; }
+  std::vector<MemberEvent> GetEvents() const override {
+    if (!current_.event) return {};
+    return {MemberEvent{"E", 0, EventKind::Hinge, 1.0}};
+  }
+  bool IsStiffnessSingular() override { return current_.singular; }
 
  private:
   Log& log_;
@@ -78,9 +87,9 @@ struct ScriptedRun {
 // The four limits and the lists come first. Events at the accumulated ratios 0.25, 0.5 and
 // 0.75 and none after: four steps of 0.25, the last one capped by what the case still allows,
 // and the case ends by its ratio. The second case restarts the ratio while the step number
-// runs on, and its step limit counts steps over the whole analysis.
+// runs on; its step limit counts its own steps, and ends the analysis short of its ratio.
 TEST(Analyzer, CasesEndByRatioOrStepWithoutOvershoot) {
-  ScriptedRun run({{0.25}, {0.25}, {0.25}, {kInfinite}, {0.5}}, {5, 4}, {1.0, 1.0});
+  ScriptedRun run({{0.25}, {0.25}, {0.25}, {kInfinite}, {0.5}}, {5, 1}, {1.0, 1.0});
   run.analyzer.Run();
   // clang-format off
   const Log expected{
@@ -88,20 +97,21 @@ TEST(Analyzer, CasesEndByRatioOrStepWithoutOvershoot) {
       "MaxDispLimit 1.79769e+308", "MaxRotAngleLimit 1.79769e+308", "Nodes 0", "Elements 0",
       "Walls 0", "Do 1 0 0", "StepDone 0 0 0.25 0.25", "Do 0.75 1 0", "StepDone 1 0 0.25 0.5",
       "Do 0.5 2 0", "StepDone 2 0 0.25 0.75", "Do 0.25 3 0", "StepDone 3 0 0.25 1",
-      "NextLoadCase", "Do 1 4 1", "StepDone 4 1 0.5 0.5", "LastLoadCaseEnded", "AnalysisEnded"};
+      "NextLoadCase", "Do 1 4 1", "StepDone 4 1 0.5 0.5", "StepLimitReached", "AnalysisEnded"};
   // clang-format on
   EXPECT_EQ(run.logger.log, expected);
   const csAnalyzer::StepRecord &byRatio = run.logger.steps.at(3), &byStep = run.logger.steps.at(4);
-  EXPECT_EQ(Line(byRatio.LimitStep, byRatio.ReachedToLimitStep, byRatio.ReachedToLimitRatio),
-            "5 0 1");
-  EXPECT_EQ(Line(byStep.LimitStep, byStep.ReachedToLimitStep, byStep.ReachedToLimitRatio), "4 1 0");
+  EXPECT_EQ(Line(byRatio.CaseStep, byRatio.ReachedToLimitStep, byRatio.ReachedToLimitRatio),
+            "3 0 1");
+  EXPECT_EQ(Line(byStep.CaseStep, byStep.ReachedToLimitStep, byStep.ReachedToLimitRatio), "0 1 0");
   EXPECT_EQ(Line(byStep.MaxDispNodeID, byStep.MaxRotAngleElementID, byStep.MaxAddDispNodeID,
                  byStep.MaxAddRotAngleElementID),
             "N E AN AE");
 }
 
-// The first reason that holds ends the analysis: a failed structure before the limits, and
-// the limits in their order; reaching a limit exactly counts.
+// The first reason that holds after a step ends the analysis: a failure, a mechanism (tried
+// only after a step with events), the four limits in their order (reaching one exactly
+// counts), the ratio and the step limit. One step of one is allowed.
 TEST(Analyzer, EndReasonsInTheirOrder) {
   struct Case {
     const char* name;
@@ -110,17 +120,27 @@ TEST(Analyzer, EndReasonsInTheirOrder) {
     const char* end;
   };
   const Case cases[] = {
-      {"failed while the ratio is reached",
-       {1.0, 9, 9, 9, 9, true},
+      {"failed at a singular end of the case",
+       {1.0, 9, 9, 9, 9, true, true, true},
        {1, 1, 1, 1},
-       "StructureFailed"},
+       "StructureFailed 1 F"},
+      {"singular at the ratio",
+       {1.0, 9, 9, 9, 9, false, true, true},
+       {1, 1, 1, 1},
+       "MechanismFormed"},
+      {"no event, no mechanism tried",
+       {1.0, 0, 0, 0, 0, false, false, true},
+       {1, 1, 1, 1},
+       "LastLoadCaseEnded"},
       {"added displacement", {0.5, 2.0, 9, 9, 9}, {2.0, 1, 1, 1}, "MaxAddDispLimitReached"},
       {"added rotation", {0.5, 0, 0.1, 9, 9}, {1, 0.1, 1, 1}, "MaxAddRotAngleLimitReached"},
       {"displacement limit 0.0", {0.5, 0, 0, 0, 0}, {1, 1, 0.0, 1}, "MaxDispLimitReached"},
       {"rotation", {0.5, 0, 0, 0, 0.2}, {1, 1, 1, 0.2}, "MaxRotAngleLimitReached"},
+      {"displacement at the ratio", {1.0, 0, 0, 3, 0}, {9, 9, 2, 9}, "MaxDispLimitReached"},
+      {"steps used up", {0.5, 0, 0, 0, 0, false, true}, {1, 1, 1, 1}, "StepLimitReached"},
   };
   for (const Case& c : cases) {
-    ScriptedRun run({c.step}, {5}, {1.0});
+    ScriptedRun run({c.step}, {1}, {1.0});
     AnalysisLimits limits = run.limits;
     limits.MaxAddDisp = c.limits[0];
     limits.MaxAddRotAngle = c.limits[1];
@@ -132,6 +152,22 @@ TEST(Analyzer, EndReasonsInTheirOrder) {
     ASSERT_EQ(log.size(), 4u) << c.name;
     EXPECT_EQ(log[2], c.end) << c.name;
     EXPECT_EQ(log[3], "AnalysisEnded") << c.name;
+  }
+}
+
+// A step solver that finds the stiffness singular (here: the script has run out) ends the
+// analysis as a mechanism once a completed step has had an event; before, it is an error that
+// leaves at once.
+TEST(Analyzer, SingularStiffnessAfterAnEventIsAMechanism) {
+  for (const bool event : {true, false}) {
+    ScriptedRun run({{0.5, 0, 0, 0, 0, false, event}}, {5}, {1.0});
+    if (event) {
+      run.analyzer.Run();
+      EXPECT_EQ(run.logger.FromFirstStep(), (Log{"Do 1 0 0", "StepDone 0 0 0.5 0.5", "Do 0.5 1 0",
+                                                 "MechanismFormed", "AnalysisEnded"}));
+    } else {
+      EXPECT_THROW(run.analyzer.Run(), csEachDone::exTheNodeIsIsolated);
+    }
   }
 }
 
@@ -168,7 +204,7 @@ TEST(Analyzer, MembersHearEachMomentInOrder) {
       w(log, "W", frame, wall);
   ScriptedStepSolver stepSolver(log, {{kInfinite}, {kInfinite}});
   csAnalyzer analyzer(stepSolver, nullptr);
-  analyzer.SetLimits({.Steps = {0, 0}, .Ratios = {1.0, 1.0}});
+  analyzer.SetLimits({.Steps = {1, 1}, .Ratios = {1.0, 1.0}});
   analyzer.AddNodes({&n1});
   analyzer.AddNodes({&n2});  // appended, as the spring-support nodes are
   analyzer.AddElements({&e});
@@ -215,24 +251,25 @@ TEST(AnalyzerYield, HingesFormAtTheLoadsOfPlasticTheory) {
     std::uint32_t limitStep;
     double limitRatio;
     double secondRatio;
-    Log failure;
+    const char* end;
   };
   const Case cases[] = {
-      {"step limit after the mid-span hinge", 1, 1.0, 0.2, {}},
-      {"ratio limit before it", 10, 0.7, 0.1, {}},
-      // The next step finds mid-span free to move (its y row first) and leaves without the end.
-      {"mechanism", 10, 1.0, 0.2, {"TheNodeIsIsolated M 1 2"}},
+      // The mid-span hinge that ends the case also makes the beam a mechanism.
+      {"step limit at the mid-span hinge", 2, 1.0, 0.2, "MechanismFormed"},
+      {"ratio limit before it", 10, 0.7, 0.1, "LastLoadCaseEnded"},
+      // The next step finds the stiffness singular: a result, not a failure.
+      {"mechanism", 10, 1.0, 0.2, "MechanismFormed"},
   };
   for (const Case& c : cases) {
     Records r = FixedBeam();
     r.limitSteps = {c.limitStep};
     r.limitRatios = {c.limitRatio};
     Loggers run;
-    EXPECT_EQ(run.Run(r), !c.failure.empty()) << c.name;
-    EXPECT_EQ(run.conductor.calls, c.failure) << c.name;
+    EXPECT_FALSE(run.Run(r)) << c.name;
+    EXPECT_EQ(run.conductor.calls, Log{}) << c.name;
     const double total = 0.6 + c.secondRatio;
-    Log expected{"StepDone 0 0 0.6 0.6", Line("StepDone 1 0", c.secondRatio, total)};
-    if (c.failure.empty()) expected.insert(expected.end(), {"LastLoadCaseEnded", "AnalysisEnded"});
+    const Log expected{"StepDone 0 0 0.6 0.6", Line("StepDone 1 0", c.secondRatio, total), c.end,
+                       "AnalysisEnded"};
     EXPECT_EQ(run.analyzer.FromFirstStep(), expected) << c.name;
     const double unit = kW * std::pow(kSpan, 4) / (384.0 * kEI);
     const double deflection = (0.6 + 5.0 * c.secondRatio) * unit;
@@ -253,7 +290,7 @@ TEST(AnalyzerYield, ShearFailureEndsTheAnalysis) {
   Loggers run;
   EXPECT_FALSE(run.Run(r));
   EXPECT_EQ(run.analyzer.FromFirstStep(),
-            (Log{"StepDone 0 0 0.5 0.5", "StructureFailed", "AnalysisEnded"}));
+            (Log{"StepDone 0 0 0.5 0.5", "StructureFailed 1 AB", "AnalysisEnded"}));
 }
 
 }  // namespace

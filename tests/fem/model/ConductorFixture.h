@@ -37,7 +37,7 @@ std::string Line(const T&... parts) {
 
 // Every record list the conductor is given, with the run assembly's limits.
 struct Records {
-  std::vector<std::uint32_t> limitSteps{0};
+  std::vector<std::uint32_t> limitSteps{1000};
   std::vector<double> limitRatios{1.0};
   std::vector<NodeProp> nodes;
   std::vector<ElementProp> elements;
@@ -133,6 +133,7 @@ class ConductorRecorder : public csConductor::ifLogger {
   }
   RECORD_CALL(AnyNodeHasNotBeenSet, ())
   RECORD_CALL(AnyElementAndWallElementHasNotBeenSet, ())
+  RECORD_CALL(SpecifiedMonitorNodeIsnotExist, (S n), n)
   RECORD_CALL(TheNodeIsnotConnected, (S n), n)
   RECORD_CALL(SpecifiedNodeByElementIsnotExist, (S n, S e, U end), n, e, end)
   RECORD_CALL(SpecifiedNodeByWallElementIsnotExist, (S n, S w, U end, U side), n, w, end, side)
@@ -261,7 +262,11 @@ class AnalyzerRecorder : public csAnalyzer::ifLogger {
   void MaxAddRotAngleLimitReached() override { log.push_back("MaxAddRotAngleLimitReached"); }
   void MaxDispLimitReached() override { log.push_back("MaxDispLimitReached"); }
   void MaxRotAngleLimitReached() override { log.push_back("MaxRotAngleLimitReached"); }
-  void StructureFailed() override { log.push_back("StructureFailed"); }
+  void StepLimitReached() override { log.push_back("StepLimitReached"); }
+  void StructureFailed(FailureKind kind, const std::string& id) override {
+    log.push_back(Line("StructureFailed", static_cast<int>(kind), id));
+  }
+  void MechanismFormed() override { log.push_back("MechanismFormed"); }
   void AnalysisEnded() override { log.push_back("AnalysisEnded"); }
 
   // The log from the first step on (the limits and the set-up come before it).

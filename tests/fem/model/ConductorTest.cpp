@@ -39,7 +39,7 @@ const FailureCase kFailures[] = {
     {"NoStepLimit", [](Records& r) { r.limitSteps.clear(); },
      {kWords + "The step limits and the ratio limits must give one entry per load case, for at "
                "least one case (LimitSteps : 0, LimitRatios : 1)"}},
-    {"LimitListsOfDifferentLength", [](Records& r) { r.limitSteps = {0, 3}; },
+    {"LimitListsOfDifferentLength", [](Records& r) { r.limitSteps = {1, 3}; },
      {kWords + "The step limits and the ratio limits must give one entry per load case, for at "
                "least one case (LimitSteps : 2, LimitRatios : 1)"}},
     {"NoNodes", [](Records& r) { r.nodes.clear(); }, {"AnyNodeHasNotBeenSet"}},
@@ -106,7 +106,7 @@ const FailureCase kFailures[] = {
     {"TwoSpringSupportsAtOneNode",
      [](Records& r) { r.AddSpring("B", {1, 0, 0}); r.AddSpring("B", {0, 1, 0}); },
      {kWords + "csSpringSupportMgr::exItIsMakingDuplicatedNode (ID : B_ssn)"}},
-    {"SecondCaseWithoutLoads", [](Records& r) { r.limitSteps = {0, 0}; r.limitRatios = {1, 1}; },
+    {"SecondCaseWithoutLoads", [](Records& r) { r.limitSteps = {1, 1}; r.limitRatios = {1, 1}; },
      {"LoadsAndDispsAreAllZero 1 1"}},
     {"EveryDegreeSupported", [](Records& r) { for (NodeProp& n : r.nodes) n.IsSupported = kFixed; },
      {"AllDegreesAreSupported"}},

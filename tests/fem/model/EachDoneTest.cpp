@@ -204,7 +204,7 @@ TEST(EachDoneStep, ExtremesTieToTheFirstInListOrder) {
       AddCantilever(r, id, kP);
       r.AddLoad("B" + id, {0, -2 * kP, 0}, 1);
     }
-    r.limitSteps = {0, 0};
+    r.limitSteps = {1, 1};
     r.limitRatios = {0.5, 0.5};
     Loggers run;
     RunStep(run, r);

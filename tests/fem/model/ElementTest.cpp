@@ -186,12 +186,13 @@ class YieldTest : public ::testing::Test {
     element_ = std::make_unique<csElement>(frame_.maker, &log_);
     element_->SetProp(prop);
   }
-  // One step up to the ratios; loaded: with the fixed-end state of the current case.
+  // One step up to the ratios, the case allowing a ratio of 1; loaded: with the fixed-end
+  // state of the current case.
   PerEnd<double> Step(const Vector& d, bool loaded = false) {
     element_->PrepareStiffness();
     if (loaded) element_->PrepareFixCase();
     element_->SetDispIncrement(d);
-    return element_->GetNextRatio();
+    return element_->GetNextRatio(1.0);
   }
   double K(int i) { return element_->GetStiffness().Get(i, i); }
 
@@ -237,7 +238,8 @@ TEST_F(YieldTest, HingeFormsRotatesAndUnloads) {
   }
 }
 
-// The axial force increment is EA/L × u = 1000 u; increments up to 0.001 give no event. Tension
+// The axial force increment is EA/L × u = 1000 u; an increment that the rest of the case (ratio
+// 1) takes to less than 1e-9 of the capacity gives no event. Tension
 // yields end I at its lower limit (N negative there) and end J at its upper limit; the axial
 // stiffness is released until the member shortens again. While both ends are yielded an axial
 // edge load of the current case (not a transverse one) makes the member a mechanism.
@@ -249,7 +251,7 @@ TEST_F(YieldTest, AxialYieldReleasesTheMemberUntilItShortens) {
   transverse[7] = -3.0;
   prop.FixCases = {axial, transverse};
   Make(prop);
-  EXPECT_EQ(Step({0, 0, 0, 1e-6, 0, 0}), (PerEnd<double>{kInfinite, kInfinite}));
+  EXPECT_EQ(Step({0, 0, 0, 9e-12, 0, 0}), (PerEnd<double>{kInfinite, kInfinite}));
   EXPECT_NEAR(Step({0, 0, 0, 2e-6, 0, 0})[0], 5000.0, 1e-6);
   const PerEnd<double> r = Step({0, 0, 0, 0.001, 0, 0});
   EXPECT_NEAR(r[0], 10.0, kTol);
@@ -391,7 +393,7 @@ TEST(PanelYieldTest, PanelYieldsLendsItsSpringAndUnloads) {
     auto step = [&](double rotation) {
       beam.PrepareStiffness();
       beam.SetDispIncrement({0, 0, rotation, 0, 0, 0});
-      return beam.GetNextRatio()[0];
+      return beam.GetNextRatio(1.0)[0];
     };
     auto update = [&](double ratio) {
       j->Update(ratio);

@@ -67,7 +67,7 @@ TEST_F(SpringSupportTest, SpringElementTiesTheNodeToItsGroundNode) {
   element->Update(0.5);
   element->Update(0.5);
   EXPECT_EQ(element->GetFaceForce(), (Vector{-5, 0, -7, 5, 0, 7}));
-  EXPECT_EQ(element->GetNextRatio(), (PerEnd<double>{kInfinite, kInfinite}));
+  EXPECT_EQ(element->GetNextRatio(1.0), (PerEnd<double>{kInfinite, kInfinite}));
 }
 
 template <class Ex, class F>

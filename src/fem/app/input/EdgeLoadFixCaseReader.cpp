@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "fem/app/input/LoadCaseReader.h"
+
 namespace znFEM::znTarvex {
 
 namespace {
@@ -21,24 +23,26 @@ static_assert(std::size(kDirectInputKeys) ==
 
 }  // namespace
 
-void csEdgeLoadFixCaseReader::Read(W& wrapper, std::vector<EdgeLoadDirectInputProp>& directInput,
+void csEdgeLoadFixCaseReader::Read(W& wrapper, std::uint32_t caseCount,
+                                   std::vector<EdgeLoadDirectInputProp>& directInput,
                                    std::vector<EdgeLoadConcentratedProp>& concentrated,
                                    std::vector<EdgeLoadDistributedProp>& distributed) const {
-  ReadDirectInput(wrapper, directInput);
-  ReadConcentrated(wrapper, concentrated);
-  ReadDistributed(wrapper, distributed);
+  ReadDirectInput(wrapper, caseCount, directInput);
+  ReadConcentrated(wrapper, caseCount, concentrated);
+  ReadDistributed(wrapper, caseCount, distributed);
 }
 
-void csEdgeLoadFixCaseReader::ReadDirectInput(W& wrapper,
+void csEdgeLoadFixCaseReader::ReadDirectInput(W& wrapper, std::uint32_t caseCount,
                                               std::vector<EdgeLoadDirectInputProp>& records) const {
   wrapper.SetBlockName("EdgeLoadFixCaseDirectInput");
   wrapper.ClearKeys();
   wrapper.SetKey("id", true, W::kText);
   for (const char* key : kDirectInputKeys) wrapper.SetKey(key, false, W::kReal);
+  wrapper.SetKey("case", false, W::kIntegerNotNegative);
   for (const W::InputLine& line : wrapper.ReadBlock()) {
     EdgeLoadDirectInputProp prop;
     prop.ID = W::GetText(line, "id");
-    prop.LoadNumber = 0;  // the input describes one load case
+    prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
     for (std::size_t k = 0; k < prop.Forces.size(); ++k) {
       prop.Forces[k] = W::GetReal(line, kDirectInputKeys[k], 0.0);
     }
@@ -47,17 +51,19 @@ void csEdgeLoadFixCaseReader::ReadDirectInput(W& wrapper,
 }
 
 void csEdgeLoadFixCaseReader::ReadConcentrated(
-    W& wrapper, std::vector<EdgeLoadConcentratedProp>& records) const {
-  wrapper.DeclareBlock("EdgeLoadFixCaseConcentratedLoad", {{"id", true, W::kText},
-                                                           {"x", false, W::kReal},
-                                                           {"y", false, W::kReal},
-                                                           {"m", false, W::kReal},
-                                                           {"pos", true, W::kRealPositive},
-                                                           {"ecrd", false, W::kBool}});
+    W& wrapper, std::uint32_t caseCount, std::vector<EdgeLoadConcentratedProp>& records) const {
+  wrapper.DeclareBlock("EdgeLoadFixCaseConcentratedLoad",
+                       {{"id", true, W::kText},
+                        {"x", false, W::kReal},
+                        {"y", false, W::kReal},
+                        {"m", false, W::kReal},
+                        {"pos", true, W::kRealPositive},
+                        {"ecrd", false, W::kBool},
+                        {"case", false, W::kIntegerNotNegative}});
   for (const W::InputLine& line : wrapper.ReadBlock()) {
     EdgeLoadConcentratedProp prop;
     prop.ID = W::GetText(line, "id");
-    prop.LoadNumber = 0;
+    prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
     prop.Load = {W::GetReal(line, "x", 0.0), W::GetReal(line, "y", 0.0),
                  W::GetReal(line, "m", 0.0)};
     prop.Pos = W::GetReal(line, "pos", 0.0);
@@ -66,7 +72,7 @@ void csEdgeLoadFixCaseReader::ReadConcentrated(
   }
 }
 
-void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper,
+void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper, std::uint32_t caseCount,
                                               std::vector<EdgeLoadDistributedProp>& records) const {
   wrapper.DeclareBlock("EdgeLoadFixCaseDistributedLoad", {{"id", true, W::kText},
                                                           {"ix", false, W::kReal},
@@ -75,11 +81,12 @@ void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper,
                                                           {"jy", false, W::kReal},
                                                           {"posi", true, W::kRealNotNegative},
                                                           {"posj", true, W::kRealNotNegative},
-                                                          {"ecrd", false, W::kBool}});
+                                                          {"ecrd", false, W::kBool},
+                                                          {"case", false, W::kIntegerNotNegative}});
   for (const W::InputLine& line : wrapper.ReadBlock()) {
     EdgeLoadDistributedProp prop;
     prop.ID = W::GetText(line, "id");
-    prop.LoadNumber = 0;
+    prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
     prop.LoadI = {W::GetReal(line, "ix", 0.0), W::GetReal(line, "iy", 0.0)};
     prop.LoadJ = {W::GetReal(line, "jx", 0.0), W::GetReal(line, "jy", 0.0)};
     prop.PosI = W::GetReal(line, "posi", 0.0);

@@ -10,6 +10,7 @@ namespace {
 using W = csInputDataReaderWrapper;
 using znTraceYield2DRahmen::ElementProp;
 using znTraceYield2DRahmen::kInfinite;
+using znTraceYield2DRahmen::Limits;
 
 const char* const kBlock = "Element";
 
@@ -25,7 +26,13 @@ void csElementReader::Read(W& wrapper, std::vector<ElementProp>& elements) const
                                 {"li", false, W::kRealNotNegative},
                                 {"lj", false, W::kRealNotNegative},
                                 {"ki", false, W::kRealNotNegative},
-                                {"kj", false, W::kRealNotNegative}});
+                                {"kj", false, W::kRealNotNegative},
+                                {"nt", false, W::kRealPositive},
+                                {"nc", false, W::kRealPositive},
+                                {"qy", false, W::kRealPositive},
+                                {"my", false, W::kRealPositive},
+                                {"myi", false, W::kRealPositive},
+                                {"myj", false, W::kRealPositive}});
   DeclareSectionKeys(wrapper);
   std::vector<ElementProp> records;
   for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
@@ -33,8 +40,8 @@ void csElementReader::Read(W& wrapper, std::vector<ElementProp>& elements) const
                             &ifErrorMessage::SpecifiedElementIsDuplicated, elements);
 }
 
-// The capacities, pre-face forces and per-case fixed-end forces keep the record's initial
-// values: unbounded, zero and none (the load cases are added when the model is built).
+// The pre-face forces and per-case fixed-end forces keep the record's initial values: zero
+// and none (the load cases are added when the model is built).
 ElementProp csElementReader::Build(const W::InputLine& line) const {
   ElementProp prop;
   prop.ID = W::GetText(line, "id");
@@ -48,7 +55,33 @@ ElementProp csElementReader::Build(const W::InputLine& line) const {
   prop.Lij = {W::GetReal(line, "li", 0.0), W::GetReal(line, "lj", 0.0)};
   prop.IsRotarySpring = {W::HasKey(line, "ki"), W::HasKey(line, "kj")};
   prop.Kij = {W::GetReal(line, "ki", kInfinite), W::GetReal(line, "kj", kInfinite)};
+  ReadCapacities(line, prop);
   return prop;
+}
+
+// Capacities are magnitudes; the member-end forces they bound are signed in member axes. An
+// axial force is positive in compression at I and in tension at J, so the axial limits
+// (upper, lower) are (nc, -nt) at I and (nt, -nc) at J. An absent capacity is unbounded. A
+// pinned end (k 0) never hinges: my skips it, myi or myj on it is an error.
+// docs/theory.md "Capacities from the input".
+void csElementReader::ReadCapacities(const W::InputLine& line, ElementProp& prop) const {
+  const double nt = W::GetReal(line, "nt", kInfinite);
+  const double nc = W::GetReal(line, "nc", kInfinite);
+  const double qy = W::GetReal(line, "qy", kInfinite);
+  prop.Ny = {Limits{nc, -nt}, Limits{nt, -nc}};
+  prop.Qy = {Limits{qy, -qy}, Limits{qy, -qy}};
+  const double my = W::GetReal(line, "my", kInfinite);
+  const char* const endKeys[] = {"myi", "myj"};
+  for (int end = 0; end < 2; ++end) {
+    const bool pinned = znTraceYield2DRahmen::IsPinnedByInput(prop, end);
+    if (pinned && W::HasKey(line, endKeys[end])) {
+      errorMessage_.PlasticMomentIsSetAtPinnedEnd(static_cast<unsigned>(line.LineNum),
+                                                  endKeys[end]);
+      throw exFailed{};
+    }
+    const double m = pinned ? kInfinite : W::GetReal(line, endKeys[end], my);
+    prop.My[end] = {m, -m};
+  }
 }
 
 }  // namespace znFEM::znTarvex

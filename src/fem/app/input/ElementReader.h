@@ -1,13 +1,13 @@
 // Reader of the Element block: one frame element record per statement, with the identifier
 // rules, two different end nodes, a Poisson's ratio wherever shear deformation is asked for,
-// and no element id given twice.
+// capacities mapped to the signed limits of each end, and no element id given twice.
 #pragma once
 
 #include <vector>
 
 #include "fem/app/input/CheckID.h"
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
+#include "fem/app/report/ErrorMessage.h"
 #include "fem/model/ElementProp.h"
 
 namespace znFEM::znTarvex {
@@ -24,6 +24,8 @@ class csElementReader {
 
  private:
   znTraceYield2DRahmen::ElementProp Build(const csInputDataReaderWrapper::InputLine& line) const;
+  void ReadCapacities(const csInputDataReaderWrapper::InputLine& line,
+                      znTraceYield2DRahmen::ElementProp& prop) const;
 
   ifErrorMessage& errorMessage_;
   const csCheckID& checkID_;

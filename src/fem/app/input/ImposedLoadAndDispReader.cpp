@@ -1,5 +1,7 @@
 #include "fem/app/input/ImposedLoadAndDispReader.h"
 
+#include "fem/app/input/LoadCaseReader.h"
+
 namespace znFEM::znTarvex {
 
 namespace {
@@ -7,18 +9,20 @@ using W = csInputDataReaderWrapper;
 }  // namespace
 
 void csImposedLoadAndDispReader::Read(
-    W& wrapper, std::vector<znTraceYield2DRahmen::ImposedLoadAndDispProp>& records) const {
+    W& wrapper, std::uint32_t caseCount,
+    std::vector<znTraceYield2DRahmen::ImposedLoadAndDispProp>& records) const {
   wrapper.DeclareBlock("ImposedLoadAndDisp", {{"id", true, W::kText},
                                               {"fx", false, W::kReal},
                                               {"fy", false, W::kReal},
                                               {"fm", false, W::kReal},
                                               {"dx", false, W::kReal},
                                               {"dy", false, W::kReal},
-                                              {"dm", false, W::kReal}});
+                                              {"dm", false, W::kReal},
+                                              {"case", false, W::kIntegerNotNegative}});
   for (const W::InputLine& line : wrapper.ReadBlock()) {
     znTraceYield2DRahmen::ImposedLoadAndDispProp prop;
     prop.ID = W::GetText(line, "id");
-    prop.LoadAndDispNumber = 0;  // the input describes one load case
+    prop.LoadAndDispNumber = ReadCaseKey(line, caseCount, errorMessage_);
     prop.ImposedLoad = {W::GetReal(line, "fx", 0.0), W::GetReal(line, "fy", 0.0),
                         W::GetReal(line, "fm", 0.0)};
     prop.ImposedDisp = {W::GetReal(line, "dx", 0.0), W::GetReal(line, "dy", 0.0),

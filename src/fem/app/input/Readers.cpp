@@ -24,11 +24,16 @@ const W::BlockList& Blocks() {
       {"EdgeLoadFixCaseDistributedLoad", false},
       {"ElementStress", false},
       {"DxfProp", false},
+      {"LoadCase", false},
   };
   return blocks;
 }
 
 }  // namespace
+
+std::uint32_t csReaders::CaseCount() const {
+  return static_cast<std::uint32_t>(limits_.Steps.size());
+}
 
 csReaders::csReaders(ifErrorMessage& errorMessage)
     : errorMessage_(errorMessage),
@@ -37,12 +42,28 @@ csReaders::csReaders(ifErrorMessage& errorMessage)
       elementReader_(errorMessage, checkID_),
       wallElementReader_(errorMessage, checkID_),
       springSupportReader_(errorMessage),
-      elementStressReader_(errorMessage) {}
+      imposedLoadAndDispReader_(errorMessage),
+      edgeLoadFixCaseReader_(errorMessage),
+      elementStressReader_(errorMessage) {
+  limits_.Steps = {csLoadCaseReader::kDefaultMaxSteps};
+  limits_.Ratios = {csLoadCaseReader::kDefaultRatio};
+}
 
 void csReaders::Read(W& wrapper) {
   wrapper.CheckBlocks(Blocks());
   ReadMainProp(wrapper);
+  tracedByKeys_ = loadCaseReader_.Read(wrapper, limits_) || tracedByKeys_;
   ReadDxfProp(wrapper);
+}
+
+bool csReaders::IsTraced(const stModelRecords& records) const {
+  const auto bounded = [](const model::PerEnd<model::Limits>& limits) {
+    return limits != model::PerEnd<model::Limits>{model::kUnbounded, model::kUnbounded};
+  };
+  for (const model::ElementProp& element : records.elements) {
+    if (bounded(element.Ny) || bounded(element.Qy) || bounded(element.My)) return true;
+  }
+  return tracedByKeys_;
 }
 
 double csReaders::GetBalanceZero() const {
@@ -73,14 +94,14 @@ void csReaders::ReadSpringSupports(W& wrapper,
 
 void csReaders::ReadImposedLoadAndDisps(W& wrapper,
                                         std::vector<model::ImposedLoadAndDispProp>& records) const {
-  imposedLoadAndDispReader_.Read(wrapper, records);
+  imposedLoadAndDispReader_.Read(wrapper, CaseCount(), records);
 }
 
 void csReaders::ReadEdgeLoadFixCases(
     W& wrapper, std::vector<model::EdgeLoadDirectInputProp>& directInput,
     std::vector<model::EdgeLoadConcentratedProp>& concentrated,
     std::vector<model::EdgeLoadDistributedProp>& distributed) const {
-  edgeLoadFixCaseReader_.Read(wrapper, directInput, concentrated, distributed);
+  edgeLoadFixCaseReader_.Read(wrapper, CaseCount(), directInput, concentrated, distributed);
 }
 
 void csReaders::ReadElementStresses(W& wrapper,
@@ -90,14 +111,47 @@ void csReaders::ReadElementStresses(W& wrapper,
 
 // At most one statement; a block without statements reads as one statement without keys.
 void csReaders::ReadMainProp(W& wrapper) {
-  wrapper.DeclareBlock("MainProp", {{"balance_zero", false, W::kRealNotNegative}});
+  wrapper.DeclareBlock("MainProp", {{"balance_zero", false, W::kRealNotNegative},
+                                    {"max_disp", false, W::kRealPositive},
+                                    {"max_rot_angle", false, W::kRealPositive},
+                                    {"max_add_disp", false, W::kRealPositive},
+                                    {"max_add_rot_angle", false, W::kRealPositive},
+                                    {"monitor", false, W::kText},
+                                    {"monitor_dir", false, W::kText}});
   const W::Block block = wrapper.ReadBlock();
   if (block.size() > 1) {
     errorMessage_.MainPropLineIsDuplicated(static_cast<unsigned>(block[0].LineNum),
                                            static_cast<unsigned>(block[1].LineNum));
     throw exFailed{};
   }
-  balanceZero_ = block.empty() ? 1.0 : W::GetReal(block[0], "balance_zero", 1.0);
+  if (block.empty()) return;
+  const W::InputLine& line = block[0];
+  balanceZero_ = W::GetReal(line, "balance_zero", 1.0);
+  limits_.MaxDisp = W::GetReal(line, "max_disp", model::kInfinite);
+  limits_.MaxRotAngle = W::GetReal(line, "max_rot_angle", model::kInfinite);
+  limits_.MaxAddDisp = W::GetReal(line, "max_add_disp", model::kInfinite);
+  limits_.MaxAddRotAngle = W::GetReal(line, "max_add_rot_angle", model::kInfinite);
+  ReadMonitor(line);
+  for (const char* key : {"max_disp", "max_rot_angle", "max_add_disp", "max_add_rot_angle",
+                          "monitor", "monitor_dir"}) {
+    tracedByKeys_ = tracedByKeys_ || W::HasKey(line, key);
+  }
+}
+
+// monitor_dir is x, y or m (default x).
+void csReaders::ReadMonitor(const W::InputLine& line) {
+  monitor_.NodeID = W::GetText(line, "monitor");
+  const std::string direction =
+      W::HasKey(line, "monitor_dir") ? W::GetText(line, "monitor_dir") : "x";
+  const char* const names[] = {"x", "y", "m"};
+  for (std::uint32_t d = 0; d < 3; ++d) {
+    if (direction == names[d]) {
+      monitor_.Direction = d;
+      return;
+    }
+  }
+  errorMessage_.SpecifiedDirectionStrIsWrong(static_cast<unsigned>(line.LineNum), "monitor_dir");
+  throw exFailed{};
 }
 
 // Only the first statement sets the drawing; every statement of the block is still checked.

@@ -1,8 +1,10 @@
-// The readers of the input file: declare its blocks and check their headers, read the two
-// setting blocks (MainProp, DxfProp) and turn each model block into model records through its
-// block reader.
+// The readers of the input file: declare its blocks and check their headers, read the setting
+// blocks (MainProp, LoadCase, DxfProp) and turn each model block into model records through
+// its block reader.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "draw/structure/DxfProp.h"
@@ -10,12 +12,13 @@
 #include "fem/app/input/EdgeLoadFixCaseReader.h"
 #include "fem/app/input/ElementReader.h"
 #include "fem/app/input/ElementStressReader.h"
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/ImposedLoadAndDispReader.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
+#include "fem/app/input/LoadCaseReader.h"
 #include "fem/app/input/NodeReader.h"
 #include "fem/app/input/SpringSupportReader.h"
 #include "fem/app/input/WallElementReader.h"
+#include "fem/app/report/ErrorMessage.h"
 
 namespace znFEM::znTarvex {
 
@@ -34,6 +37,12 @@ struct stModelRecords {
   std::vector<znTraceYield2DRahmen::EdgeLoadDistributedProp> distributedLoads;
 };
 
+// The node whose displacement the capacity curve follows; no node when the ID is empty.
+struct stMonitor {
+  std::string NodeID;
+  std::uint32_t Direction = 0;  // 0 x, 1 y, 2 rotation
+};
+
 class csReaders {
  public:
   // The reporter is used, never owned. The drawing settings start at their values for an
@@ -42,10 +51,17 @@ class csReaders {
   csReaders(const csReaders&) = delete;
   csReaders& operator=(const csReaders&) = delete;
 
-  // Checks the block headers of the whole file, then reads MainProp and DxfProp.
+  // Checks the block headers of the whole file, then reads MainProp, LoadCase and DxfProp.
   void Read(csInputDataReaderWrapper& wrapper);
   double GetBalanceZero() const;
   const znDraw::DxfProp& GetDxfProp() const;
+  // The displacement limits of MainProp and the limits of each load case.
+  const znTraceYield2DRahmen::AnalysisLimits& GetAnalysisLimits() const { return limits_; }
+  const stMonitor& GetMonitor() const { return monitor_; }
+  // Whether the input asks for a traced analysis: a LoadCase statement, a limit or monitor key
+  // of MainProp, or a capacity of an element. Only then does the report show how the analysis
+  // ended and its steps, events and curve.
+  bool IsTraced(const stModelRecords& records) const;
 
   // Each appends the records of its block (or blocks) to the lists given.
   void ReadNodes(csInputDataReaderWrapper& wrapper,
@@ -73,6 +89,8 @@ class csReaders {
 
  private:
   void ReadMainProp(csInputDataReaderWrapper& wrapper);
+  void ReadMonitor(const csInputDataReaderWrapper::InputLine& line);
+  std::uint32_t CaseCount() const;
   void ReadDxfProp(csInputDataReaderWrapper& wrapper);
 
   ifErrorMessage& errorMessage_;
@@ -84,7 +102,11 @@ class csReaders {
   csImposedLoadAndDispReader imposedLoadAndDispReader_;
   csEdgeLoadFixCaseReader edgeLoadFixCaseReader_;
   csElementStressReader elementStressReader_;
+  csLoadCaseReader loadCaseReader_;
   double balanceZero_ = 1.0;
+  znTraceYield2DRahmen::AnalysisLimits limits_;
+  stMonitor monitor_;
+  bool tracedByKeys_ = false;
   znDraw::DxfProp dxfProp_;
 };
 

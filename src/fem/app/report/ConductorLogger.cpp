@@ -14,6 +14,10 @@ void csConductorLogger::TheNodeIsnotConnected(const std::string& nodeID) {
   errorMessage_.TheNodeIsnotConnected(nodeID);
 }
 
+void csConductorLogger::SpecifiedMonitorNodeIsnotExist(const std::string& nodeID) {
+  errorMessage_.SpecifiedMonitorNodeIsnotExist(nodeID);
+}
+
 void csConductorLogger::SpecifiedNodeByElementIsnotExist(const std::string& nodeID,
                                                          const std::string& elementID,
                                                          std::uint32_t end) {

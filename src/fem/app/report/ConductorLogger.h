@@ -20,6 +20,7 @@ class csConductorLogger : public znTraceYield2DRahmen::csConductor::ifLogger {
   void AnyNodeHasNotBeenSet() override;
   void AnyElementAndWallElementHasNotBeenSet() override;
   void TheNodeIsnotConnected(const std::string& nodeID) override;
+  void SpecifiedMonitorNodeIsnotExist(const std::string& nodeID) override;
   void SpecifiedNodeByElementIsnotExist(const std::string& nodeID, const std::string& elementID,
                                         std::uint32_t end) override;
   void SpecifiedNodeByWallElementIsnotExist(const std::string& nodeID,

@@ -1,6 +1,7 @@
 #include "fem/app/report/EdgeLoadFixCaseLogger.h"
 
 #include "fem/app/report/TableBase.h"
+#include "fem/app/report/TraceTables.h"
 #include "print/Format.h"
 
 namespace znFEM::znTarvex {
@@ -105,11 +106,20 @@ class fnDistributedTable : public fnEdgeLoadTableBase {
   }
 };
 
+std::uint32_t CaseOf(const L::DirectInputProp& record) {
+  return record.LoadNumber;
+}
+
+template <class Prop>
+std::uint32_t CaseOf(const L::stApplied<Prop>& applied) {
+  return applied.Record.LoadNumber;
+}
+
 template <class Functor, class Records>
 void WriteRecords(znInOutData::ifOutputDataWriter& writer, const std::string& name,
-                  const Records& records, Functor functor) {
-  for (const auto& record : records) functor(record);
-  functor.Write(writer, name);
+                  const Records& records, Functor functor, bool cases) {
+  WriteRecordTable(writer, name, records, functor, cases,
+                   [](const auto& record) { return CaseOf(record); });
 }
 
 }  // namespace
@@ -143,9 +153,9 @@ std::vector<L::DistributedProp> csEdgeLoadFixCaseLogger::GetDistributedRecords()
 void csEdgeLoadFixCaseLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   if (directInputs_.empty() && concentrated_.empty() && distributed_.empty()) return;
   writer.Title(1, "EdgeLoadFixCase");
-  WriteRecords(writer, "DirectInput", directInputs_, fnDirectInputTable(formats_));
-  WriteRecords(writer, "ConcentratedLoad", concentrated_, fnConcentratedTable(formats_));
-  WriteRecords(writer, "DistributedLoad", distributed_, fnDistributedTable(formats_));
+  WriteRecords(writer, "DirectInput", directInputs_, fnDirectInputTable(formats_), traced_);
+  WriteRecords(writer, "ConcentratedLoad", concentrated_, fnConcentratedTable(formats_), traced_);
+  WriteRecords(writer, "DistributedLoad", distributed_, fnDistributedTable(formats_), traced_);
 }
 
 }  // namespace znFEM::znTarvex

@@ -28,6 +28,8 @@ class csEdgeLoadFixCaseLogger : public znTraceYield2DRahmen::csEdgeLoadFixCase::
   void ConcentratedLoad(const SegmentForces& forces, const ConcentratedProp& prop) override;
   void DistributedLoad(const SegmentForces& forces, const DistributedProp& prop) override;
 
+  // With traced, the tables name each record's load case.
+  void SetTraced(bool traced) { traced_ = traced; }
   // The EdgeLoadFixCase section; nothing when no record was applied.
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
@@ -47,6 +49,7 @@ class csEdgeLoadFixCaseLogger : public znTraceYield2DRahmen::csEdgeLoadFixCase::
   std::vector<DirectInputProp> directInputs_;
   std::vector<stApplied<ConcentratedProp>> concentrated_;
   std::vector<stApplied<DistributedProp>> distributed_;
+  bool traced_ = false;
 };
 
 }  // namespace znFEM::znTarvex

@@ -128,6 +128,18 @@ void csErrorMessage::SpecifiedTHLRStrIsWrong(unsigned line, const std::string& k
   ReportLineAndKey("SpecifiedTHLRStrIsWrong", line, key);
 }
 
+void csErrorMessage::SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) {
+  ReportLineAndKey("SpecifiedDirectionStrIsWrong", line, key);
+}
+
+void csErrorMessage::SpecifiedLoadCaseIsnotExist(unsigned line, const std::string& key) {
+  ReportLineAndKey("SpecifiedLoadCaseIsnotExist", line, key);
+}
+
+void csErrorMessage::PlasticMomentIsSetAtPinnedEnd(unsigned line, const std::string& key) {
+  ReportLineAndKey("PlasticMomentIsSetAtPinnedEnd", line, key);
+}
+
 void csErrorMessage::TheLengthOfSpecifiedIDIsOver(const std::string& id, const std::string& block,
                                                   unsigned line, unsigned maxLength) {
   Report("TheLengthOfSpecifiedIDIsOver", 9,
@@ -192,6 +204,10 @@ void csErrorMessage::AnyElementAndWallElementHasNotBeenSet() {
 
 void csErrorMessage::TheNodeIsnotConnected(const std::string& node) {
   Report("TheNodeIsnotConnected", 4, {{"Node", node}});
+}
+
+void csErrorMessage::SpecifiedMonitorNodeIsnotExist(const std::string& node) {
+  Report("SpecifiedMonitorNodeIsnotExist", 4, {{"Node", node}});
 }
 
 void csErrorMessage::SpecifiedNodeByElementIsnotExist(const std::string& node,

@@ -36,6 +36,12 @@ class ifErrorMessage {
   virtual void SpecifiedStringIsnotBool(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedKeyIsDuplicated(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedTHLRStrIsWrong(unsigned line, const std::string& key) = 0;
+  // A direction other than x, y or m.
+  virtual void SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) = 0;
+  // A load record's case beyond the cases of the LoadCase block.
+  virtual void SpecifiedLoadCaseIsnotExist(unsigned line, const std::string& key) = 0;
+  // A plastic moment given for an end pinned by its spring of stiffness 0.
+  virtual void PlasticMomentIsSetAtPinnedEnd(unsigned line, const std::string& key) = 0;
   virtual void TheLengthOfSpecifiedIDIsOver(const std::string& id, const std::string& block,
                                             unsigned line, unsigned maxLength) = 0;
   virtual void TheSuffixOfSpecifiedIDIsWrong(const std::string& id, const std::string& block,
@@ -52,6 +58,7 @@ class ifErrorMessage {
   virtual void AnyNodeHasNotBeenSet() = 0;
   virtual void AnyElementAndWallElementHasNotBeenSet() = 0;
   virtual void TheNodeIsnotConnected(const std::string& node) = 0;
+  virtual void SpecifiedMonitorNodeIsnotExist(const std::string& node) = 0;
   virtual void SpecifiedNodeByElementIsnotExist(const std::string& node, const std::string& element,
                                                 unsigned end) = 0;
   virtual void SpecifiedNodeByWallElementIsnotExist(const std::string& node,
@@ -137,6 +144,9 @@ class csErrorMessage : public ifErrorMessage {
   void SpecifiedStringIsnotBool(unsigned line, const std::string& key) override;
   void SpecifiedKeyIsDuplicated(unsigned line, const std::string& key) override;
   void SpecifiedTHLRStrIsWrong(unsigned line, const std::string& key) override;
+  void SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) override;
+  void SpecifiedLoadCaseIsnotExist(unsigned line, const std::string& key) override;
+  void PlasticMomentIsSetAtPinnedEnd(unsigned line, const std::string& key) override;
   void TheLengthOfSpecifiedIDIsOver(const std::string& id, const std::string& block, unsigned line,
                                     unsigned maxLength) override;
   void TheSuffixOfSpecifiedIDIsWrong(const std::string& id, const std::string& block, unsigned line,
@@ -153,6 +163,7 @@ class csErrorMessage : public ifErrorMessage {
   void AnyNodeHasNotBeenSet() override;
   void AnyElementAndWallElementHasNotBeenSet() override;
   void TheNodeIsnotConnected(const std::string& node) override;
+  void SpecifiedMonitorNodeIsnotExist(const std::string& node) override;
   void SpecifiedNodeByElementIsnotExist(const std::string& node, const std::string& element,
                                         unsigned end) override;
   void SpecifiedNodeByWallElementIsnotExist(const std::string& node, const std::string& wallElement,

@@ -1,6 +1,7 @@
 #include "fem/app/report/ImposedLoadAndDispLogger.h"
 
 #include "fem/app/report/TableBase.h"
+#include "fem/app/report/TraceTables.h"
 
 namespace znFEM::znTarvex {
 
@@ -34,9 +35,8 @@ void csImposedLoadAndDispLogger::Applied(const ImposedLoadAndDispProp& prop) {
 void csImposedLoadAndDispLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   if (records_.empty()) return;
   writer.Title(1, "ImposedLoadAndDisp");
-  fnImposedLoadDispTable table(formats_);
-  for (const auto& record : records_) table(record);
-  table.Write(writer, "DirectInput");
+  WriteRecordTable(writer, "DirectInput", records_, fnImposedLoadDispTable(formats_), traced_,
+                   [](const ImposedLoadAndDispProp& record) { return record.LoadAndDispNumber; });
 }
 
 }  // namespace znFEM::znTarvex

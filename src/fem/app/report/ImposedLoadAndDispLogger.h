@@ -16,6 +16,8 @@ class csImposedLoadAndDispLogger : public znTraceYield2DRahmen::csImposedLoadAnd
 
   void Applied(const ImposedLoadAndDispProp& prop) override;
 
+  // With traced, the table names each record's load case.
+  void SetTraced(bool traced) { traced_ = traced; }
   // The ImposedLoadAndDisp section; nothing when no record was applied.
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
@@ -24,6 +26,7 @@ class csImposedLoadAndDispLogger : public znTraceYield2DRahmen::csImposedLoadAnd
  private:
   csFormatTables formats_;
   std::vector<ImposedLoadAndDispProp> records_;
+  bool traced_ = false;
 };
 
 }  // namespace znFEM::znTarvex

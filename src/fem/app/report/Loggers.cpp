@@ -21,16 +21,16 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
-  for (const auto& [id, result] : nodes.GetResults())
+  for (const auto& [id, result] : nodes.Records().GetResults())
     state.Nodes[id].PanelState = result.PanelState;
-  for (const auto& [id, result] : elements.GetResults()) {
+  for (const auto& [id, result] : elements.Records().GetResults()) {
     znDraw::ElementResult& drawn = state.Elements[id];
     drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
                         result.TotalFaceForce.at(2)};
     drawn.AxialState = result.AxialState;
     drawn.HingeState = result.HingeState;
   }
-  for (const auto& [id, result] : walls.GetResults()) {
+  for (const auto& [id, result] : walls.Records().GetResults()) {
     state.WallElements[id].EdgeForce = result.EndForce;
   }
   return state;
@@ -61,6 +61,13 @@ csLoggers::~csLoggers() {
 void csLoggers::SetElementStresses(
     const std::vector<znTraceYield2DRahmen::ElementStressProp>& definitions) {
   elementStress_.SetDefinitions(definitions);
+}
+
+void csLoggers::SetTraced(bool traced, bool monitored) {
+  analyzer_.SetTraced(traced, monitored);
+  imposedLoad_.SetTraced(traced);
+  edgeLoad_.SetTraced(traced);
+  node_.SetTraced(traced);
 }
 
 znTraceYield2DRahmen::LoggerBundle csLoggers::GetLoggerBundle() {
@@ -102,9 +109,9 @@ void csLoggers::WriteReport() {
 void csLoggers::DrawStructure() {
   const znClock::csPhase phase(znClock::Phase::Drawing);
   znDraw::StructureRecords records;
-  records.Nodes = node_.GetPropList();
-  records.Elements = element_.GetPropList();
-  records.WallElements = wallElement_.GetPropList();
+  records.Nodes = node_.Records().GetPropList();
+  records.Elements = element_.Records().GetPropList();
+  records.WallElements = wallElement_.Records().GetPropList();
   records.ElementStresses = elementStress_.GetDefinitions();
   records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
   records.DistributedLoads = edgeLoad_.GetDistributedRecords();

@@ -42,8 +42,14 @@ class csLoggers {
   // The ElementStress block: one definition (member ID and positions) per statement.
   void SetElementStresses(const std::vector<znTraceYield2DRahmen::ElementStressProp>& definitions);
   void SetDxfProp(const znDraw::DxfProp& prop) { dxfProp_ = prop; }
+  // A traced analysis reports why it ended, its steps, events and (monitored) curve, and the
+  // load echo tables name the load case of every record.
+  void SetTraced(bool traced, bool monitored);
   // Receives the text of a failure met while writing; it must outlive the loggers.
   void SetFailureSink(std::string& text) { failureSink_ = &text; }
+
+  // The analyzer's records of a traced analysis (steps, events, curve) for a drawing.
+  const csAnalyzerLogger& GetAnalyzerLogger() const { return analyzer_; }
 
   // The nine logger interfaces for the conductor, in bundle order.
   znTraceYield2DRahmen::LoggerBundle GetLoggerBundle();

@@ -1,0 +1,57 @@
+// The joint check of a step. Two member ends that meet at a free node carry the same moment
+// and reach their plastic moment in the same step; hinged together they would leave the
+// node's rotation without stiffness although the structure still carries load. Where the
+// events of a step would leave a free node's rotation, or its translation along members in
+// series (on one line), with no elastic tie, the end of the later member in input order is held
+// elastic.
+// A hold lasts while its node has no other tie.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "fem/model/Element.h"
+#include "fem/model/Node.h"
+
+namespace znFEM::znTraceYield2DRahmen {
+
+class csJointTies {
+ public:
+  // Node positions of each frame element's ends (I, J) in the node list, and the positions
+  // of the nodes that a wall element reaches (a wall ties every direction of its nodes).
+  void Set(const std::vector<ifNode*>& nodes, const std::vector<ifElement*>& elements,
+           const std::vector<PerEnd<std::size_t>>& endPositions,
+           const std::vector<std::size_t>& walledPositions);
+
+  // Ends the holds whose node has another tie; called before the ratios of a step.
+  void ReleaseHolds() const;
+  // Holds the ends that must stay elastic in a step of the given ratio; called after every
+  // member has given its ratios.
+  void HoldEnds(double stepRatio) const;
+
+ private:
+  struct EndAt {
+    std::size_t element;
+    std::uint32_t end;
+  };
+  using Ties = std::vector<MemberTies>;
+
+  Ties AllTies(std::optional<double> stepRatio) const;
+  void HoldRotation(std::size_t p, double stepRatio, const Ties& now, Ties& after) const;
+  void HoldTranslation(std::size_t p, double stepRatio, const Ties& now, Ties& after) const;
+  static std::optional<std::size_t> LaterInSeries(const std::vector<std::size_t>& members,
+                                                  const Ties& ties);
+  bool IsRotationTiedWithout(std::size_t p, EndAt without, const Ties& now) const;
+  bool IsTranslationTied(std::size_t p, const Ties& axial, const Ties& transverse,
+                         std::optional<std::size_t> without) const;
+
+  std::vector<ifNode*> nodes_;
+  std::vector<ifElement*> elements_;
+  std::vector<PerEnd<std::size_t>> endPositions_;
+  std::vector<std::vector<EndAt>> endsAt_;  // per node, in input order of the members
+  std::vector<bool> walled_;
+};
+
+}  // namespace znFEM::znTraceYield2DRahmen
