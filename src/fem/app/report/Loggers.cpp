@@ -3,8 +3,8 @@
 #include <exception>
 #include <map>
 
-#include "draw/structure/StructureDrawing.h"
 #include "draw/structure/GeometryOnlyDraw.h"
+#include "draw/structure/StructureDrawing.h"
 
 namespace znFEM::znTarvex {
 
@@ -20,8 +20,10 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
-  for (const auto& [id, result] : nodes.GetResults())
+  for (const auto& [id, result] : nodes.GetResults()) {
     state.Nodes[id].PanelState = result.PanelState;
+    state.Nodes[id].Disp = result.Disp;
+  }
   for (const auto& [id, result] : elements.GetResults()) {
     znDraw::ElementResult& drawn = state.Elements[id];
     drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
@@ -103,15 +105,19 @@ void csLoggers::DrawStructure() {
   records.ElementStresses = elementStress_.GetDefinitions();
   records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
   records.DistributedLoads = edgeLoad_.GetDistributedRecords();
-  if (analyzer_.IsEndedNormally()) {
-    const std::vector<znDraw::StructureState> states{
-        FinalState(analyzer_, node_, element_, wallElement_)};
+  const bool results = analyzer_.IsEndedNormally();
+  const std::vector<znDraw::StructureState> states{
+      results ? FinalState(analyzer_, node_, element_, wallElement_) : znDraw::StructureState{}};
+  if (results) {
     znDraw::DrawStructure(*dxf_, dxfProp_, records, states);
   } else {
     csGeometryOnlyDraw geometry(*dxf_);
-    znDraw::DrawStructure(geometry, dxfProp_, records, {znDraw::StructureState{}});
+    znDraw::DrawStructure(geometry, dxfProp_, records, states);
   }
   dxf_->Write();
+  for (znDraw::ifStructurePicture* picture : pictures_) {
+    picture->Draw(dxfProp_, records, states, results);
+  }
 }
 
 void csLoggers::Fail(const std::string& text) noexcept {

@@ -9,6 +9,7 @@
 
 #include "draw/dxf/Dxf.h"
 #include "draw/structure/DxfProp.h"
+#include "draw/structure/StructurePicture.h"
 #include "fem/app/report/AnalyzerLogger.h"
 #include "fem/app/report/ConductorLogger.h"
 #include "fem/app/report/EdgeLoadFixCaseLogger.h"
@@ -42,6 +43,8 @@ class csLoggers {
   // The ElementStress block: one definition (member ID and positions) per statement.
   void SetElementStresses(const std::vector<znTraceYield2DRahmen::ElementStressProp>& definitions);
   void SetDxfProp(const znDraw::DxfProp& prop) { dxfProp_ = prop; }
+  // A picture drawn after the DXF file from the same model and states; not owned.
+  void AddPicture(znDraw::ifStructurePicture& picture) { pictures_.push_back(&picture); }
   // Receives the text of a failure met while writing; it must outlive the loggers.
   void SetFailureSink(std::string& text) { failureSink_ = &text; }
 
@@ -66,6 +69,7 @@ class csLoggers {
   csElementStressLogger elementStress_;
   std::unique_ptr<znDraw::csDxf> dxf_;
   znDraw::DxfProp dxfProp_;
+  std::vector<znDraw::ifStructurePicture*> pictures_;
   std::string* failureSink_ = nullptr;
 };
 
