@@ -61,10 +61,16 @@ void Open(Stream& stream, const std::string& name) {
   if (!stream.is_open()) throw FileMessage("The specified file can't been open.", name);
 }
 
+// Two spellings of one path name the same file even before it exists ("o.svg", "./o.svg").
 bool SameFile(const std::string& a, const std::string& b) {
   if (a == b) return true;
   std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
+  if (std::filesystem::equivalent(a, b, error) && !error) return true;
+  std::error_code errorA;
+  std::error_code errorB;
+  const auto canonicalA = std::filesystem::weakly_canonical(std::filesystem::absolute(a), errorA);
+  const auto canonicalB = std::filesystem::weakly_canonical(std::filesystem::absolute(b), errorB);
+  return !errorA && !errorB && canonicalA == canonicalB;
 }
 
 // Refuses a file named twice among the seven before any output is opened: opening the second

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <regex>
 #include <string>
 
 #include "app/ScratchDirectory.h"
@@ -82,6 +83,12 @@ TEST_F(ExecutableTest, CommandLineAndFileFailuresPrintTheirTextAndExitOne) {
        "\nThe same file is specified twice.\nFileName : in.txt\n\n"},
       {"-i in.txt", "in.txt\n",
        "OutputDxfFileName : \nThe same file is specified twice.\nFileName : in.txt\n\n"},
+      {"-i in.txt -d o.dxf -s o.svg -w o.svg", "",
+       "\nThe same file is specified twice.\nFileName : o.svg\n\n"},
+      {"-i in.txt -d o.dxf -w ./o.dxf", "",
+       "\nThe same file is specified twice.\nFileName : ./o.dxf\n\n"},
+      {"-i in.txt -d drawn.dxf -s no-such-dir/o.svg", "",
+       "\nThe specified file can't been open.\nFileName : no-such-dir/o.svg\n\n"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Run(c.args, c.typed);
@@ -89,6 +96,29 @@ TEST_F(ExecutableTest, CommandLineAndFileFailuresPrintTheirTextAndExitOne) {
     EXPECT_EQ(outcome.console, c.console) << c.args;
   }
   EXPECT_EQ(dir.Read("in.txt"), kCantilever);
+  EXPECT_FALSE(dir.Exists("o.dxf"));
+}
+
+// Help and version are looked for before anything else: help wins over version and over every
+// other argument, right or wrong; no file is opened, nothing is asked and no closing line
+// follows.
+TEST_F(ExecutableTest, HelpAndVersionWinOverEveryOtherArgument) {
+  for (const char* args : {"-h", "--help", "-o -h", "-x -V --help", "-i in.txt -d o.dxf -h"}) {
+    const Outcome outcome = Run(args);
+    EXPECT_EQ(outcome.exitCode, 0) << args;
+    EXPECT_EQ(outcome.console.rfind("Usage: frame2d [options]\n", 0), 0u) << outcome.console;
+    for (const char* part : {"--inptxt", "--outtxt", "--outcsv", "--outpipe", "--outdxf",
+                             "--outsvg", "--outhtml", "--version", "Exit codes", "README"}) {
+      EXPECT_NE(outcome.console.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(outcome.console.find("\nThe analysis"), std::string::npos) << args;
+  }
+  for (const char* args : {"-V", "--version", "-o -V", "-V -x"}) {
+    const Outcome outcome = Run(args);
+    EXPECT_EQ(outcome.exitCode, 0) << args;
+    EXPECT_TRUE(std::regex_match(outcome.console, std::regex("frame2d [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << outcome.console;
+  }
   EXPECT_FALSE(dir.Exists("o.dxf"));
 }
 

@@ -40,8 +40,8 @@ TEST(ReportStructure, ASuccessfulRunInTheThreeRenderings) {
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.console, kSucceeded);
   EXPECT_EQ(run.text.rfind("\n\n1. Analyze\n\n1.1. EndProp\nEndType : Succeed\n"
-                          "MaxDisp : 1.0000e-01\nMaxRotAngle : 1.0000e-04\n\n\n2. ",
-                          0),
+                           "MaxDisp : 1.0000e-01\nMaxRotAngle : 1.0000e-04\n\n\n2. ",
+                           0),
             0u);
   EXPECT_NE(run.text.find("\n\n3. Node\n\n3.1. Coordinate\n"), std::string::npos);
   EXPECT_NE(run.text.find("\n3.4. NodeDisp\n         ID            X            Y            M\n"
