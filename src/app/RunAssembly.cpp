@@ -26,14 +26,17 @@ using znInOutData::znOutputDataWriter::csOutputDataWriterCompositor;
 using znInOutData::znOutputDataWriter::csOutputDataWriterHtml;
 
 // A run from an input file is one load case applied in one increment, its ratio capped at 1.
-const std::vector<std::uint32_t> kLimitSteps{0};
-const std::vector<double> kLimitRatios{1.0};
+model::AnalysisLimits OneIncrement() {
+  model::AnalysisLimits limits;
+  limits.Steps = {0};
+  limits.Ratios = {1.0};
+  return limits;
+}
 
 void Analyze(const model::LoggerBundle& loggers, double balanceZero,
              const tarvex::stModelRecords& records) {
   model::csConductor conductor(loggers, balanceZero);
-  conductor.SetLimitSteps(kLimitSteps);
-  conductor.SetLimitRatios(kLimitRatios);
+  conductor.SetLimits(OneIncrement());
   conductor.SetNodeRecords(records.nodes);
   conductor.SetElementRecords(records.elements);
   conductor.SetWallElementRecords(records.wallElements);

@@ -10,28 +10,8 @@ namespace znFEM::znTraceYield2DRahmen {
 csAnalyzer::csAnalyzer(ifEachDone& stepSolver, ifLogger* logger)
     : stepSolver_(stepSolver), logger_(logger) {}
 
-void csAnalyzer::SetMaxAddDispLimit(double limit) {
-  maxAddDispLimit_ = limit;
-}
-
-void csAnalyzer::SetMaxAddRotAngleLimit(double limit) {
-  maxAddRotAngleLimit_ = limit;
-}
-
-void csAnalyzer::SetMaxDispLimit(double limit) {
-  maxDispLimit_ = limit;
-}
-
-void csAnalyzer::SetMaxRotAngleLimit(double limit) {
-  maxRotAngleLimit_ = limit;
-}
-
-void csAnalyzer::SetLimitSteps(const std::vector<std::uint32_t>& limits) {
-  limitSteps_ = limits;
-}
-
-void csAnalyzer::SetLimitRatios(const std::vector<double>& limits) {
-  limitRatios_ = limits;
+void csAnalyzer::SetLimits(const AnalysisLimits& limits) {
+  limits_ = limits;
 }
 
 void csAnalyzer::AddNodes(const std::vector<ifNode*>& nodes) {
@@ -52,7 +32,7 @@ void csAnalyzer::Run() {
   stepSolver_.SetNodes(nodes_);
   stepSolver_.SetElements(elements_);
   stepSolver_.SetWallElements(wallElements_);
-  const std::size_t caseN = limitSteps_.size();
+  const std::size_t caseN = limits_.Steps.size();
   std::uint32_t step = 0;
   std::uint32_t loadCase = 0;
   double totalRatio = 0.0;
@@ -85,17 +65,17 @@ void csAnalyzer::Run() {
 }
 
 void csAnalyzer::CheckLoadCases() const {
-  if (limitSteps_.empty() || limitRatios_.size() < limitSteps_.size()) {
-    throw exLoadCaseLimitsAreWrong{limitSteps_.size(), limitRatios_.size()};
+  if (limits_.Steps.empty() || limits_.Ratios.size() < limits_.Steps.size()) {
+    throw exLoadCaseLimitsAreWrong{limits_.Steps.size(), limits_.Ratios.size()};
   }
 }
 
 void csAnalyzer::ReportLimits() const {
   if (!logger_) return;
-  logger_->MaxAddDispLimit(maxAddDispLimit_);
-  logger_->MaxAddRotAngleLimit(maxAddRotAngleLimit_);
-  logger_->MaxDispLimit(maxDispLimit_);
-  logger_->MaxRotAngleLimit(maxRotAngleLimit_);
+  logger_->MaxAddDispLimit(limits_.MaxAddDisp);
+  logger_->MaxAddRotAngleLimit(limits_.MaxAddRotAngle);
+  logger_->MaxDispLimit(limits_.MaxDisp);
+  logger_->MaxRotAngleLimit(limits_.MaxRotAngle);
 }
 
 void csAnalyzer::BeginAnalysis() const {
@@ -114,8 +94,8 @@ void csAnalyzer::BeginStep(std::uint32_t step) const {
 csAnalyzer::StepRecord csAnalyzer::DoStep(std::uint32_t step, std::uint32_t loadCase,
                                           double totalRatio) const {
   StepRecord record;
-  record.LimitStep = limitSteps_[loadCase];
-  record.LimitRatio = limitRatios_[loadCase];
+  record.LimitStep = limits_.Steps[loadCase];
+  record.LimitRatio = limits_.Ratios[loadCase];
   record.Step = step;
   record.LoadDispNumber = loadCase;
   stepSolver_.Do(record.LimitRatio - totalRatio, step, loadCase);
@@ -137,10 +117,10 @@ csAnalyzer::StepRecord csAnalyzer::DoStep(std::uint32_t step, std::uint32_t load
 // A failed structure comes first, then the four limits in their order.
 csAnalyzer::End csAnalyzer::EndOfStep(const StepRecord& record) const {
   if (stepSolver_.IsFinished()) return End::StructureFailed;
-  if (maxAddDispLimit_ <= record.MaxAddDisp) return End::MaxAddDisp;
-  if (maxAddRotAngleLimit_ <= record.MaxAddRotAngle) return End::MaxAddRotAngle;
-  if (maxDispLimit_ <= record.MaxDisp) return End::MaxDisp;
-  if (maxRotAngleLimit_ <= record.MaxRotAngle) return End::MaxRotAngle;
+  if (limits_.MaxAddDisp <= record.MaxAddDisp) return End::MaxAddDisp;
+  if (limits_.MaxAddRotAngle <= record.MaxAddRotAngle) return End::MaxAddRotAngle;
+  if (limits_.MaxDisp <= record.MaxDisp) return End::MaxDisp;
+  if (limits_.MaxRotAngle <= record.MaxRotAngle) return End::MaxRotAngle;
   return End::None;
 }
 

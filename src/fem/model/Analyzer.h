@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fem/model/AnalysisLimits.h"
 #include "fem/model/EachDone.h"
 #include "fem/model/Element.h"
 #include "fem/model/Node.h"
@@ -71,13 +72,8 @@ class csAnalyzer {
   csAnalyzer& operator=(const csAnalyzer&) = delete;
   virtual ~csAnalyzer() = default;
 
-  void SetMaxAddDispLimit(double limit);
-  void SetMaxAddRotAngleLimit(double limit);
-  void SetMaxDispLimit(double limit);
-  void SetMaxRotAngleLimit(double limit);
-  // One entry per load case; they replace the lists.
-  void SetLimitSteps(const std::vector<std::uint32_t>& limits);
-  void SetLimitRatios(const std::vector<double>& limits);
+  // Replaces the limits.
+  void SetLimits(const AnalysisLimits& limits);
   // Appended to the lists (spring-support nodes and elements come after the ordinary ones).
   void AddNodes(const std::vector<ifNode*>& nodes);
   void AddElements(const std::vector<ifElement*>& elements);
@@ -104,12 +100,7 @@ class csAnalyzer {
 
   ifEachDone& stepSolver_;
   ifLogger* logger_;
-  double maxAddDispLimit_ = kInfinite;
-  double maxAddRotAngleLimit_ = kInfinite;
-  double maxDispLimit_ = kInfinite;
-  double maxRotAngleLimit_ = kInfinite;
-  std::vector<std::uint32_t> limitSteps_;
-  std::vector<double> limitRatios_;
+  AnalysisLimits limits_;
   std::vector<ifNode*> nodes_;
   std::vector<ifElement*> elements_;
   std::vector<ifWallElement*> wallElements_;

@@ -169,12 +169,8 @@ csConductor::csConductor(const LoggerBundle& loggers, double balanceTolerance)
 
 csConductor::~csConductor() = default;
 
-void csConductor::SetLimitSteps(const std::vector<std::uint32_t>& limitSteps) {
-  limitSteps_ = limitSteps;
-}
-
-void csConductor::SetLimitRatios(const std::vector<double>& limitRatios) {
-  limitRatios_ = limitRatios;
+void csConductor::SetLimits(const AnalysisLimits& limits) {
+  limits_ = limits;
 }
 
 void csConductor::SetNodeRecords(const std::vector<NodeProp>& records) {
@@ -233,15 +229,15 @@ void csConductor::Fail(const std::string& message) {
 }
 
 std::uint32_t csConductor::LoadCaseCount() const {
-  return static_cast<std::uint32_t>(limitRatios_.size());
+  return static_cast<std::uint32_t>(limits_.Ratios.size());
 }
 
 // One load case count serves every per-case list: both limit lists must give it.
 void csConductor::CheckRecordLists() {
-  if (limitSteps_.empty() || limitSteps_.size() != limitRatios_.size()) {
+  if (limits_.Steps.empty() || limits_.Steps.size() != limits_.Ratios.size()) {
     Fail(csFailureWords("The step limits and the ratio limits must give one entry per load "
-                        "case, for at least one case")("LimitSteps", limitSteps_.size())(
-             "LimitRatios", limitRatios_.size())
+                        "case, for at least one case")("LimitSteps", limits_.Steps.size())(
+             "LimitRatios", limits_.Ratios.size())
              .Text());
   }
 }
@@ -301,12 +297,7 @@ void csConductor::MakeSpringSupports() {
 }
 
 void csConductor::SetUpAnalyzer() {
-  analyzer_.SetMaxAddDispLimit(maxAddDispLimit_);
-  analyzer_.SetMaxAddRotAngleLimit(maxAddRotAngleLimit_);
-  analyzer_.SetMaxDispLimit(maxDispLimit_);
-  analyzer_.SetMaxRotAngleLimit(maxRotAngleLimit_);
-  analyzer_.SetLimitSteps(limitSteps_);
-  analyzer_.SetLimitRatios(limitRatios_);
+  analyzer_.SetLimits(limits_);
   analyzer_.AddNodes(nodeMgr_.GetNodes());
   analyzer_.AddElements(elementMgr_.GetElements());
   analyzer_.AddWallElements(wallElementMgr_.GetWallElements());

@@ -12,6 +12,7 @@
 #include "fem/makers/MatrixMaker2DRahmen.h"
 #include "fem/makers/MatrixMaker2DWallElement.h"
 #include "fem/makers/SimulEquation.h"
+#include "fem/model/AnalysisLimits.h"
 #include "fem/model/Analyzer.h"
 #include "fem/model/EachDone.h"
 #include "fem/model/EdgeLoadFixCase.h"
@@ -126,8 +127,7 @@ class csConductor {
   ~csConductor();
 
   // Each stores a copy; the driver calls them in this order before Run.
-  void SetLimitSteps(const std::vector<std::uint32_t>& limitSteps);
-  void SetLimitRatios(const std::vector<double>& limitRatios);
+  void SetLimits(const AnalysisLimits& limits);
   void SetNodeRecords(const std::vector<NodeProp>& records);
   void SetElementRecords(const std::vector<ElementProp>& records);
   void SetWallElementRecords(const std::vector<WallElementProp>& records);
@@ -167,13 +167,7 @@ class csConductor {
   csSpringSupportMgr springSupportMgr_;
   csImposedLoadAndDisp imposedLoad_;
   csEdgeLoadFixCase edgeLoad_;
-  // No input sets these; they stay unbounded.
-  double maxAddDispLimit_ = kInfinite;
-  double maxAddRotAngleLimit_ = kInfinite;
-  double maxDispLimit_ = kInfinite;
-  double maxRotAngleLimit_ = kInfinite;
-  std::vector<std::uint32_t> limitSteps_;
-  std::vector<double> limitRatios_;
+  AnalysisLimits limits_;
   std::vector<NodeProp> nodeRecords_;
   std::vector<ElementProp> elementRecords_;
   std::vector<WallElementProp> wallElementRecords_;

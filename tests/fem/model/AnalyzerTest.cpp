@@ -65,11 +65,13 @@ struct ScriptedRun {
   AnalyzerRecorder logger;
   ScriptedStepSolver stepSolver;
   csAnalyzer analyzer{stepSolver, &logger};
+  AnalysisLimits limits;
   ScriptedRun(std::vector<ScriptedStep> script, std::vector<std::uint32_t> steps,
               std::vector<double> ratios)
       : stepSolver(logger.log, script) {
-    analyzer.SetLimitSteps(steps);
-    analyzer.SetLimitRatios(ratios);
+    limits.Steps = steps;
+    limits.Ratios = ratios;
+    analyzer.SetLimits(limits);
   }
 };
 
@@ -119,10 +121,12 @@ TEST(Analyzer, EndReasonsInTheirOrder) {
   };
   for (const Case& c : cases) {
     ScriptedRun run({c.step}, {5}, {1.0});
-    run.analyzer.SetMaxAddDispLimit(c.limits[0]);
-    run.analyzer.SetMaxAddRotAngleLimit(c.limits[1]);
-    run.analyzer.SetMaxDispLimit(c.limits[2]);
-    run.analyzer.SetMaxRotAngleLimit(c.limits[3]);
+    AnalysisLimits limits = run.limits;
+    limits.MaxAddDisp = c.limits[0];
+    limits.MaxAddRotAngle = c.limits[1];
+    limits.MaxDisp = c.limits[2];
+    limits.MaxRotAngle = c.limits[3];
+    run.analyzer.SetLimits(limits);
     run.analyzer.Run();
     const Log log = run.logger.FromFirstStep();
     ASSERT_EQ(log.size(), 4u) << c.name;
@@ -164,8 +168,7 @@ TEST(Analyzer, MembersHearEachMomentInOrder) {
       w(log, "W", frame, wall);
   ScriptedStepSolver stepSolver(log, {{kInfinite}, {kInfinite}});
   csAnalyzer analyzer(stepSolver, nullptr);
-  analyzer.SetLimitSteps({0, 0});
-  analyzer.SetLimitRatios({1.0, 1.0});
+  analyzer.SetLimits({.Steps = {0, 0}, .Ratios = {1.0, 1.0}});
   analyzer.AddNodes({&n1});
   analyzer.AddNodes({&n2});  // appended, as the spring-support nodes are
   analyzer.AddElements({&e});

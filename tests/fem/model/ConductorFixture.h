@@ -286,8 +286,10 @@ struct Loggers {
   // True when the run failed with csConductor::exFailed.
   bool Run(const Records& r) {
     csConductor conductor(bundle, 1e-3);
-    conductor.SetLimitSteps(r.limitSteps);
-    conductor.SetLimitRatios(r.limitRatios);
+    AnalysisLimits limits;
+    limits.Steps = r.limitSteps;
+    limits.Ratios = r.limitRatios;
+    conductor.SetLimits(limits);
     conductor.SetNodeRecords(r.nodes);
     conductor.SetElementRecords(r.elements);
     conductor.SetWallElementRecords(r.walls);

@@ -1,6 +1,7 @@
 #include "fem/app/input/ElementReader.h"
 
 #include "fem/app/input/Failed.h"
+#include "fem/app/input/SectionReader.h"
 
 namespace znFEM::znTarvex {
 
@@ -21,15 +22,11 @@ void csElementReader::Read(W& wrapper, std::vector<ElementProp>& elements) const
   wrapper.DeclareBlock(kBlock, {{"id", true, W::kText},
                                 {"nodei", true, W::kText},
                                 {"nodej", true, W::kText},
-                                {"a", true, W::kRealPositive},
-                                {"e", true, W::kRealPositive},
-                                {"i", true, W::kRealPositive},
-                                {"psn", false, W::kRealNotNegative},
-                                {"kap", false, W::kRealNotNegative},
                                 {"li", false, W::kRealNotNegative},
                                 {"lj", false, W::kRealNotNegative},
                                 {"ki", false, W::kRealNotNegative},
                                 {"kj", false, W::kRealNotNegative}});
+  DeclareSectionKeys(wrapper);
   std::vector<ElementProp> records;
   for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
   checkID_.AppendUnrepeated(records, &ElementProp::ID,
@@ -47,16 +44,7 @@ ElementProp csElementReader::Build(const W::InputLine& line) const {
     errorMessage_.NodesAtBothEdgesOfElementAreSame(prop.ID);
     throw exFailed{};
   }
-  prop.A = W::GetReal(line, "a", 0.0);
-  prop.E = W::GetReal(line, "e", 0.0);
-  prop.I = W::GetReal(line, "i", 0.0);
-  prop.Poisson = W::GetReal(line, "psn", 0.0);
-  prop.Kappa = W::GetReal(line, "kap", 0.0);
-  // Shear deformation (kap not 0) needs the shear modulus, hence a Poisson's ratio.
-  if (prop.Kappa != 0.0 && !(prop.Poisson > 0.0)) {
-    errorMessage_.PoissonOfElementIsZeroOrUnder(prop.ID);
-    throw exFailed{};
-  }
+  ReadSection(line, prop, errorMessage_, &ifErrorMessage::PoissonOfElementIsZeroOrUnder);
   prop.Lij = {W::GetReal(line, "li", 0.0), W::GetReal(line, "lj", 0.0)};
   prop.IsRotarySpring = {W::HasKey(line, "ki"), W::HasKey(line, "kj")};
   prop.Kij = {W::GetReal(line, "ki", kInfinite), W::GetReal(line, "kj", kInfinite)};

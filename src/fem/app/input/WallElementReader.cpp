@@ -1,6 +1,7 @@
 #include "fem/app/input/WallElementReader.h"
 
 #include "fem/app/input/Failed.h"
+#include "fem/app/input/SectionReader.h"
 
 namespace znFEM::znTarvex {
 
@@ -33,11 +34,6 @@ void csWallElementReader::Read(W& wrapper, std::vector<WallElementProp>& wallEle
                                 {"nodeib", true, W::kText},
                                 {"nodeja", true, W::kText},
                                 {"nodejb", true, W::kText},
-                                {"a", true, W::kRealPositive},
-                                {"e", true, W::kRealPositive},
-                                {"i", true, W::kRealPositive},
-                                {"psn", false, W::kRealNotNegative},
-                                {"kap", false, W::kRealNotNegative},
                                 {"lai", false, W::kRealNotNegative},
                                 {"laj", false, W::kRealNotNegative},
                                 {"alpyia", false, W::kRealNotNegative},
@@ -45,6 +41,7 @@ void csWallElementReader::Read(W& wrapper, std::vector<WallElementProp>& wallEle
                                 {"alpyja", false, W::kRealNotNegative},
                                 {"alpyjb", false, W::kRealNotNegative},
                                 {"kwg", true, W::kRealNotNegative}});
+  DeclareSectionKeys(wrapper);
   std::vector<WallElementProp> records;
   for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
   checkID_.AppendUnrepeated(records, &WallElementProp::ID,
@@ -59,15 +56,7 @@ WallElementProp csWallElementReader::Build(const W::InputLine& line) const {
   prop.NodeID = {{W::GetText(line, "nodeia"), W::GetText(line, "nodeib")},
                  {W::GetText(line, "nodeja"), W::GetText(line, "nodejb")}};
   CheckCornerNodes(prop);
-  prop.A = W::GetReal(line, "a", 0.0);
-  prop.E = W::GetReal(line, "e", 0.0);
-  prop.I = W::GetReal(line, "i", 0.0);
-  prop.Poisson = W::GetReal(line, "psn", 0.0);
-  prop.Kappa = W::GetReal(line, "kap", 0.0);
-  if (prop.Kappa != 0.0 && !(prop.Poisson > 0.0)) {
-    errorMessage_.PoissonOfWallElementIsZeroOrUnder(prop.ID);
-    throw exFailed{};
-  }
+  ReadSection(line, prop, errorMessage_, &ifErrorMessage::PoissonOfWallElementIsZeroOrUnder);
   prop.La = {W::GetReal(line, "lai", 0.0), W::GetReal(line, "laj", 0.0)};
   prop.IsLaGiven = {W::HasKey(line, "lai"), W::HasKey(line, "laj")};
   prop.AlphaY = {{W::GetReal(line, "alpyia", 1.0), W::GetReal(line, "alpyib", 1.0)},
