@@ -21,7 +21,7 @@ const char* const kColours[] = {"#ff0000", "#b89600", "#00ff00", "#00ffff",
                                 "#0000ff", "#ff00ff", "#000000"};
 
 // Pixel sizes at the document's own size: line width, dash and gap, margin around the extent.
-constexpr double kStrokePixels = 1.6;
+constexpr double kStrokePixels = 1.0;
 constexpr double kDashPixels = 8.0;
 constexpr double kGapPixels = 4.0;
 constexpr double kMarginFraction = 0.02;
