@@ -103,7 +103,10 @@ def compare(dxf_path, svg_path):
     got = strips(layers.get('StressLast', []))
     if len(want) != len(got):
         fail('diagram strips: %d against %d' % (len(got), len(want)))
-    panel_of = panels(want)
+    # Each panel draws the same members in the same order.
+    if len(want) % 3 != 0:
+        fail('%d diagram strips for three panels' % len(want))
+    panel_of = [3 * k // len(want) for k in range(len(want))]
     worst = [0.0, 0.0, 0.0]
     largest = [0.0, 0.0, 0.0]
     for d, s, panel in zip(want, got, panel_of):
@@ -133,31 +136,16 @@ def compare(dxf_path, svg_path):
     print('OK')
 
 
-def panels(strip_list):
-    """The panel (0 axial, 1 shear, 2 moment) of each strip: each panel draws the same members
-    in the same order."""
-    if len(strip_list) % 3 != 0:
-        fail('%d diagram strips for three panels' % len(strip_list))
-    per_panel = len(strip_list) // 3
-    return [k // per_panel for k in range(len(strip_list))]
-
-
 def to_pixel(root, width, x, y):
     vb = [float(v) for v in root.get('viewBox').split()]
     scale = width / vb[2]
     return ((x - vb[0]) * scale, (-y - vb[1]) * scale)
 
 
-def near(image, at, colour, reach=3, tol=40):
-    cx, cy = int(round(at[0])), int(round(at[1]))
-    for dx in range(-reach, reach + 1):
-        for dy in range(-reach, reach + 1):
-            x, y = cx + dx, cy + dy
-            if 0 <= x < image.width and 0 <= y < image.height:
-                pixel = image.getpixel((x, y))[:3]
-                if all(abs(a - b) <= tol for a, b in zip(pixel, colour)):
-                    return True
-    return False
+def near(image, at, colour, reach=3):
+    x, y = int(round(at[0])), int(round(at[1]))
+    box = image.crop((x - reach, y - reach, x + reach + 1, y + reach + 1))
+    return mask(box, colour, 40).getbbox() is not None
 
 
 def mask(image, colour, tol):
@@ -223,21 +211,15 @@ def screenshot(png_path):
     print('OK')
 
 
-def main():
-    command = sys.argv[1]
-    if command == 'xml':
-        for path in sys.argv[2:]:
-            try:
-                ET.parse(path)
-            except ET.ParseError as e:
-                fail('%s: %s' % (path, e))
-        print('OK')
-    elif command == 'compare':
-        compare(sys.argv[2], sys.argv[3])
-    elif command == 'pixels':
-        pixels(sys.argv[2], sys.argv[3], sys.argv[4:])
-    elif command == 'screenshot':
-        screenshot(sys.argv[2])
+def xml(*paths):
+    for path in paths:
+        try:
+            ET.parse(path)
+        except ET.ParseError as e:
+            fail('%s: %s' % (path, e))
+    print('OK')
 
 
-main()
+commands = {'xml': xml, 'compare': compare, 'pixels': lambda svg, png, *points: pixels(
+    svg, png, points), 'screenshot': screenshot}
+commands[sys.argv[1]](*sys.argv[2:4] if sys.argv[1] == 'compare' else sys.argv[2:])
