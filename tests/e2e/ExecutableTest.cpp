@@ -89,6 +89,8 @@ TEST_F(ExecutableTest, CommandLineAndFileFailuresPrintTheirTextAndExitOne) {
        "\nThe same file is specified twice.\nFileName : ./o.dxf\n\n"},
       {"-i in.txt -d drawn.dxf -s no-such-dir/o.svg", "",
        "\nThe specified file can't been open.\nFileName : no-such-dir/o.svg\n\n"},
+      {"-i in.txt -d drawn.dxf -w /dev/full", "",
+       "\nThe output file can't be written.\nFileName : /dev/full\n"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = Run(c.args, c.typed);
