@@ -2,6 +2,7 @@
 #include "draw/structure/DeformedShape.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace znDraw {
 
@@ -27,10 +28,11 @@ std::vector<double> Deflections(const model::csElementStressProfile& profile,
                                 const MemberSection& section, const std::vector<double>& positions,
                                 double v0, double v1) {
   std::vector<double> w(positions.size(), 0.0);
-  if (positions.size() < 2 || section.E <= 0.0 || section.I <= 0.0) return w;
+  if (positions.size() < 2) return w;
   const double ei = section.E * section.I;
+  const double bendingFlexibility = ei > 0.0 ? 1.0 / ei : 0.0;
   const double g = section.E / (2.0 * (1.0 + section.Poisson));
-  const bool shear = section.Kappa > 0.0 && section.A > 0.0 && g > 0.0;
+  const bool shear = section.Kappa > 0.0 && section.A > 0.0 && g > 0.0 && std::isfinite(g);
   const double shearFlexibility = shear ? section.Kappa / (g * section.A) : 0.0;
   double slope = 0.0;
   for (std::size_t k = 1; k < positions.size(); ++k) {
@@ -40,10 +42,11 @@ std::vector<double> Deflections(const model::csElementStressProfile& profile,
     const model::Triple start = profile.At(a)[1];
     const model::Triple middle = profile.At((a + b) / 2.0)[0];
     const model::Triple end = profile.At(b)[0];
-    const double bending = h * slope + h * h / 6.0 * (start[2] + 2.0 * middle[2]) / ei;
+    const double bending =
+        h * slope + h * h / 6.0 * (start[2] + 2.0 * middle[2]) * bendingFlexibility;
     const double slip = h / 6.0 * (start[1] + 4.0 * middle[1] + end[1]) * shearFlexibility;
     w[k] = w[k - 1] + bending - slip;
-    slope += h / 6.0 * (start[2] + 4.0 * middle[2] + end[2]) / ei;
+    slope += h / 6.0 * (start[2] + 4.0 * middle[2] + end[2]) * bendingFlexibility;
   }
   const double span = positions.back() - positions.front();
   const double chord = (v1 - v0 - w.back()) / span;
