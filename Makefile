@@ -5,7 +5,7 @@ SAN_DIR := build-sanitize
 # Compilations are cached where ccache is installed.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: build test test-sanitize demo bench golden clean
+.PHONY: build test test-sanitize demo bench golden verify clean
 
 build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) >/dev/null
@@ -37,6 +37,10 @@ bench: build
 # Rewrites the kept outputs of the examples that the golden-output test compares against.
 golden: build
 	tests/golden/regenerate
+
+# Runs every verification problem against its closed form and rewrites docs/verification.md.
+verify: build
+	python3 verification/verify.py $(BUILD_DIR)/frame2d --write docs/verification.md
 
 clean:
 	rm -rf $(BUILD_DIR) $(SAN_DIR) out

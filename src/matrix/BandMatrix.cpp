@@ -169,19 +169,19 @@ void csBandMatrix::Multiply(double factor) {
 
 void csBandMatrix::Transpose() {}
 
-void csBandMatrix::MultiplyBandVector(Vector& y, const Vector& x, double factor) const {
-  if (y.size() != n_) throw exRowNIsnotEqual{};
+Vector csBandMatrix::MultiplyVector(const Vector& x) const {
   if (x.size() != n_) throw exColNIsnotEqual{};
-  Vector result(n_);
+  Vector y(n_);
   for (Index i = 0; i < n_; ++i) {
     const Index first = i + 1 >= w_ ? i + 1 - w_ : 0;
     double sum = 0.0;
-    for (Index j = first; j < BandEnd(i, w_, n_); ++j) sum += At(i, j) * x[j] * factor;
-    result[i] = sum;
+    for (Index j = first; j < BandEnd(i, w_, n_); ++j) sum += At(i, j) * x[j];
+    y[i] = sum;
   }
-  y = std::move(result);
+  return y;
 }
 
+// docs/theory.md "Band solver and its proportional-rows test" (zero rows of the reduced matrix).
 std::optional<Index> csBandMatrix::FirstZeroRow() const {
   // Row i and column i hold the same elements, so each stored non-zero marks both its row
   // and its column; every element outside the band is zero.
@@ -213,6 +213,7 @@ bool csBandMatrix::RowsAreProportional(Index p, Index q) const {
       [&](Index j) { return element(q, j); });
 }
 
+// docs/theory.md "Band solver and its proportional-rows test".
 bool csBandMatrix::HasTwoProportionalRows() const {
   // Same verdict as comparing every pair of whole rows, given non-zero diagonals: rows w or
   // more apart differ at the farther row's diagonal, which meets a zero outside the band.
@@ -224,6 +225,8 @@ bool csBandMatrix::HasTwoProportionalRows() const {
   return false;
 }
 
+// Gaussian elimination within the band.
+// docs/theory.md "Band solver and its proportional-rows test".
 void csBandMatrix::Solve(Vector& x, const Vector& b) const {
   if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};

@@ -42,9 +42,8 @@ class csBandMatrix : public ifMatrix {
   void Transpose() override;
   void Solve(Vector& x, const Vector& b) const override;
 
-  // y = f·this·x read from the stored band only, O(n·w); sizes as the free MultiplyVector
-  // (which takes this path for a band matrix).
-  void MultiplyBandVector(Vector& y, const Vector& x, double factor) const;
+  // this·x read from the stored band only, O(n·w); x must have n entries.
+  Vector MultiplyVector(const Vector& x) const;
   // The first row whose every element is zero by IsZero, read from the stored band only
   // (O(n·w)); empty when there is none.
   std::optional<Index> FirstZeroRow() const;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "matrix/BandMatrix.h"
 #include "matrix/SameVectorTest.h"
 
 namespace znMatrix {
@@ -311,11 +310,6 @@ csMatrix MultiplyMatrix(const ifMatrix& A, const ifMatrix& B) {
 void MultiplyVector(Vector& y, const ifMatrix& A, const Vector& x, double factor) {
   if (y.size() != A.GetRowN()) throw ifMatrix::exRowNIsnotEqual{};
   if (x.size() != A.GetColN()) throw ifMatrix::exColNIsnotEqual{};
-  // The global stiffness takes the O(n·w) path over its stored band.
-  if (const auto* band = dynamic_cast<const csBandMatrix*>(&A)) {
-    band->MultiplyBandVector(y, x, factor);
-    return;
-  }
   Vector result(y.size());
   for (Index i = 0; i < A.GetRowN(); ++i) {
     double sum = 0.0;

@@ -1,7 +1,8 @@
 // Reads back a CSV report: its section titles, pairs and tables, so that end-to-end tests
-// can look up a number by section, table and the first cells of its row.
+// can look up a row by section, table and its first cells.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -50,25 +51,6 @@ class csCsvReport {
       if (row.size() >= key.size() && std::equal(key.begin(), key.end(), row.begin())) return row;
     }
     throw std::out_of_range("no row in " + path);
-  }
-  double Number(const std::string& path, const Row& key, std::size_t column) const {
-    return std::stod(Find(path, key).at(column));
-  }
-
-  // A row of a table that names its item only in the item's first row (ElementStress): the
-  // row of the item whose second cell is the key.
-  const Row& FindOf(const std::string& path, const std::string& item,
-                    const std::string& key) const {
-    std::string current;
-    for (const Row& row : tables.at(path)) {
-      if (!row.empty() && !row[0].empty()) current = row[0];
-      if (current == item && row.size() > 1 && row[1] == key) return row;
-    }
-    throw std::out_of_range("no row " + item + " " + key + " in " + path);
-  }
-  double NumberOf(const std::string& path, const std::string& item, const std::string& key,
-                  std::size_t column) const {
-    return std::stod(FindOf(path, item, key).at(column));
   }
 
   std::vector<std::string> sections;               // level-1 titles in order

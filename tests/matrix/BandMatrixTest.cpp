@@ -81,7 +81,7 @@ TEST(BandMatrix, SolvesKnownAndRandomSystems) {
   for (const auto& [n, w] : {std::pair<Index, Index>{1, 1}, {4, 1}, {12, 5}, {30, 7}, {9, 12}}) {
     const B band = RandomSpdBand(n, w, rng);
     testing::ExpectSolvesLikeTheDenseSolver(band, rng);
-    EXPECT_EQ(MultiplyVector(band, Vector(n, 1.5)), MultiplyVector(DenseOf(band), Vector(n, 1.5)));
+    EXPECT_EQ(band.MultiplyVector(Vector(n, 1.5)), MultiplyVector(DenseOf(band), Vector(n, 1.5)));
   }
 }
 

@@ -2,25 +2,21 @@
 // segments (i-edge, middle, j-edge) of a plane frame member, with shear deformation in the middle.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "fem/makers/SegmentForces.h"
+
 namespace znFEM::znEdgeLoadFixCase {
 
-// Force triples (N, Q, M; member axes) at the start and end of each segment, in the order
-// i-edge start (node I), i-edge end (face I), middle start (face I), middle end (face J),
-// j-edge start (face J), j-edge end (node J). These are forces acting on the segment.
-using SegmentForces = std::array<double, 18>;
-
-// Section and geometry of the member: E, I, G, A, κ, node-to-node length L and the end zone
-// lengths li, lj. ID names the member in messages.
+// Section and geometry of the member: E, I, A, Poisson's ratio, κ, node-to-node length L and
+// the end zone lengths li, lj. ID names the member in messages.
 struct EdgeLoadMember {
   std::string ID;
   double E = 0.0;
   double I = 0.0;
-  double G = 0.0;
   double A = 0.0;
+  double Poisson = 0.0;
   double Kappa = 0.0;
   double L = 0.0;
   double Li = 0.0;

@@ -1,5 +1,6 @@
 #include "fem/makers/EquivalentEdgeLoad.h"
 
+#include "fem/makers/RigidArms.h"
 #include "matrix/Matrix.h"
 
 namespace znFEM::znMatrixMaker {
@@ -28,11 +29,11 @@ struct FaceForces {
 };
 
 // docs/theory.md "Equivalent edge loads: release by one end spring". mf is the fixed-end moment
-// at the sprung end; the sprung end's own moment becomes (1 − (2+φ)/D)·mf, the far end's moment
-// drops by (1−φ)/D·mf and the released moment's shear pair 3/(l0·D)·mf goes to the faces.
+// at the sprung end; the sprung end's own moment becomes (1 − (2+φ)/D1)·mf, the far end's moment
+// drops by (1−φ)/D1·mf and the released moment's shear pair 3/(l0·D1)·mf goes to the faces.
 void ReleaseOneSpring(const FlexiblePart& f, double k, double mf, double& near_m, double& far_m,
                       FaceForces& face) {
-  const double d = (4.0 * f.phi + 2.0) * k + 2.0 + f.phi;
+  const double d = OneSpringDenominator(f.phi, k);
   const double shear = 3.0 / (f.l0 * d) * mf;
   face.i[1] -= shear;
   face.j[1] += shear;
@@ -45,7 +46,7 @@ void ReleaseTwoSprings(const FlexiblePart& f, const Triple& mi, const Triple& mj
                        FaceForces& face) {
   const double ki = f.ki;
   const double kj = f.kj;
-  const double d = (4.0 * ki * kj + ki + kj) * f.phi + 2.0 * (ki + 1.0) * (kj + 1.0) - 0.5;
+  const double d = TwoSpringDenominator(f.phi, ki, kj);
   const double c_i = 1.5 * (2.0 * ki + 1.0) / (f.l0 * d);
   const double c_j = 1.5 * (2.0 * kj + 1.0) / (f.l0 * d);
   const double g_i = (1.0 - f.phi) * ki / d;
@@ -90,18 +91,14 @@ void SetFaceAxial(std::pair<bool, bool> release, const Triple& mi, const Triple&
   }
 }
 
-Triple Negated(const Triple& t) {
-  return {-t[0], -t[1], -t[2]};
-}
-Triple NegatedSum(const Triple& a, const Triple& b) {
-  return {-(a[0] + b[0]), -(a[1] + b[1]), -(a[2] + b[2])};
-}
-
-// Step 3. docs/theory.md "Equivalent edge loads: carrying through the rigid zones". at_node acts
-// at the node; at_face acts at the face, arm (signed, along member x) from the node.
-Triple CarryToNode(const Triple& at_node, const Triple& at_face, double arm) {
-  return {at_node[0] + at_face[0], at_node[1] + at_face[1],
-          at_node[2] + at_face[2] + arm * at_face[1]};
+// Step 3. docs/theory.md "Equivalent edge loads: carrying through the rigid zones". The rigid
+// zone at `end` takes the negated forces of its own segment at the node and at the face, and the
+// negated face force of the flexible part; the arm carries the face's share to the node.
+Triple ZoneLoadAtNode(const csRigidArms& arms, int end, const Triple& at_node,
+                      const Triple& at_face, const Triple& face) {
+  const Triple carried =
+      arms.ToNode(end, {-(at_face[0] + face[0]), -(at_face[1] + face[1]), -(at_face[2] + face[2])});
+  return {carried[0] - at_node[0], carried[1] - at_node[1], carried[2] - at_node[2]};
 }
 
 // Rotational stiffness of the flexible part against a face rotation: (X, Y) at the same and at
@@ -140,11 +137,6 @@ std::pair<double, double> MakeSpringRotations(const FlexiblePart& f, double mi, 
 
 }  // namespace
 
-Triple SegmentTriple(const SegmentForces& forces, SegmentEnd which) {
-  const std::size_t k = 3 * static_cast<std::size_t>(which);
-  return {forces[k], forces[k + 1], forces[k + 2]};
-}
-
 csEquivalentEdgeLoad MakeEquivalentEdgeLoad(const FrameStiffnessProp& prop,
                                             std::pair<bool, bool> axialRelease,
                                             const SegmentForces& forces) {
@@ -158,12 +150,11 @@ csEquivalentEdgeLoad MakeEquivalentEdgeLoad(const FrameStiffnessProp& prop,
   csEquivalentEdgeLoad result;
   result.FaceForceI = face.i;
   result.FaceForceJ = face.j;
-  result.EquivalentLoadI =
-      CarryToNode(Negated(SegmentTriple(forces, SegmentEnd::kEdgeIStart)),
-                  NegatedSum(SegmentTriple(forces, SegmentEnd::kEdgeIEnd), face.i), prop.Lij.first);
-  result.EquivalentLoadJ = CarryToNode(
-      Negated(SegmentTriple(forces, SegmentEnd::kEdgeJEnd)),
-      NegatedSum(SegmentTriple(forces, SegmentEnd::kEdgeJStart), face.j), -prop.Lij.second);
+  const csRigidArms arms(prop.Lij.first, prop.Lij.second);
+  result.EquivalentLoadI = ZoneLoadAtNode(arms, 0, SegmentTriple(forces, SegmentEnd::kEdgeIStart),
+                                          SegmentTriple(forces, SegmentEnd::kEdgeIEnd), face.i);
+  result.EquivalentLoadJ = ZoneLoadAtNode(arms, 1, SegmentTriple(forces, SegmentEnd::kEdgeJEnd),
+                                          SegmentTriple(forces, SegmentEnd::kEdgeJStart), face.j);
   result.SpringRotation = MakeSpringRotations(f, mi[2], mj[2]);
 
   const double axial_flexibility = f.l0 / (prop.E * prop.A);

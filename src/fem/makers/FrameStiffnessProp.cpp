@@ -25,14 +25,27 @@ double ClearLength(const FrameStiffnessProp& prop) {
   return prop.L - (prop.Lij.first + prop.Lij.second);
 }
 
-double ShearModulus(const FrameStiffnessProp& prop) {
-  return prop.E / (2.0 * (1.0 + prop.Poisson));
+// docs/theory.md "Notation".
+double ShearModulus(double e, double poisson) {
+  return e / (2.0 * (1.0 + poisson));
 }
 
-// docs/theory.md "Frame member: common quantities".
+double ShearParameter(double e, double i, double a, double poisson, double kappa, double length) {
+  if (kappa == 0.0) return 0.0;
+  return 6.0 * e * i * kappa / (ShearModulus(e, poisson) * a * length * length);
+}
+
 double ShearParameter(const FrameStiffnessProp& prop) {
-  const double l0 = ClearLength(prop);
-  return 6.0 * prop.E * prop.I * prop.Kappa / (ShearModulus(prop) * prop.A * l0 * l0);
+  return ShearParameter(prop.E, prop.I, prop.A, prop.Poisson, prop.Kappa, ClearLength(prop));
+}
+
+// docs/theory.md "Frame member: bending coefficients".
+double OneSpringDenominator(double phi, double k) {
+  return (4.0 * k + 1.0) * phi + 2.0 * (k + 1.0);
+}
+
+double TwoSpringDenominator(double phi, double ki, double kj) {
+  return (4.0 * ki * kj + ki + kj) * phi + 2.0 * (ki + 1.0) * (kj + 1.0) - 0.5;
 }
 
 std::pair<bool, bool> EffectiveRotarySpring(const FrameStiffnessProp& prop) {

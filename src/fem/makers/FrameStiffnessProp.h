@@ -1,5 +1,6 @@
 // The record a frame member fills to have its stiffness and spring vectors made, and the
-// quantities derived from it (clear length, shear modulus, shear parameter).
+// quantities derived from it (clear length, shear modulus, shear parameter, the denominators
+// of the end springs) that the stiffness, the fixed-end forces and the walls share.
 #pragma once
 
 #include <iosfwd>
@@ -26,10 +27,16 @@ std::ostream& operator<<(std::ostream& out, const FrameStiffnessProp& prop);
 
 // l0 = L - (li + lj): the length of the flexible part between the two faces.
 double ClearLength(const FrameStiffnessProp& prop);
-// G = E / (2(1 + Poisson)).
-double ShearModulus(const FrameStiffnessProp& prop);
-// phi = 6·E·I·Kappa / (G·A·l0²); 0 for a member without shear deformation.
+// G = E / (2(1 + ν)).
+double ShearModulus(double e, double poisson);
+// φ(l) = 6·E·I·κ / (G·A·l²) of a part of length l; exactly 0 when κ is 0.
+double ShearParameter(double e, double i, double a, double poisson, double kappa, double length);
+// φ of the flexible part, φ(l0).
 double ShearParameter(const FrameStiffnessProp& prop);
+// D1 = (4k + 1)φ + 2(k + 1): a spring of ratio k at one end only.
+double OneSpringDenominator(double phi, double k);
+// D2 = (4·ki·kj + ki + kj)φ + 2(ki + 1)(kj + 1) − 0.5: springs at both ends.
+double TwoSpringDenominator(double phi, double ki, double kj);
 
 // Spring ratios at or above this act as rigid connections. Every formula tends to its no-spring
 // form as 1/k, so beyond this ratio the difference is far below double precision, while the

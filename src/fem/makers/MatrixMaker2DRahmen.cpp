@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "fem/makers/RigidArms.h"
+
 namespace znFEM::znMatrixMaker {
 
 using znMatrix::csMatrix;
@@ -25,31 +27,34 @@ csMatrix MakeRotation(double angle, bool transposed) {
   return t;
 }
 
-csMatrix MakeFaceTransform(double moment_arm) {
-  csMatrix t(3, 3, 0.0);
-  for (znMatrix::Index k = 0; k < 3; ++k) t.Set(k, k, 1.0);
-  t.Set(2, 1, moment_arm);
-  return t;
-}
-
-// (alpha, beta, gamma) of the spring vector at the "near" end with ratio kn; the far end has a
-// spring of ratio kf when far_spring is set. docs/theory.md "Frame member: spring rotation vector".
+// The factors of a spring vector at the "near" end with ratio kn, the far end having a spring of
+// ratio kf when far_spring is set: the transverse factor and those of the near and far rotation.
+// docs/theory.md "Frame member: spring rotation vector".
 struct SpringFactors {
-  double alpha, beta, gamma;
+  double transverse, near, far;
 };
 SpringFactors MakeSpringFactors(double phi, double kn, bool far_spring, double kf) {
   if (!far_spring) {
-    const double d1 = (4.0 * kn + 1.0) * phi + 2.0 * (kn + 1.0);
+    const double d1 = OneSpringDenominator(phi, kn);
     return {2.0 / d1, 2.0 * (phi / 2.0 + 1.0) / d1, (1.0 - phi) / d1};
   }
-  const double d2 = (4.0 * kn * kf + kn + kf) * phi + 2.0 * (kn + 1.0) * (kf + 1.0) - 0.5;
+  const double d2 = TwoSpringDenominator(phi, kn, kf);
   return {(2.0 * kf + 1.0) / d2, ((phi / 2.0 + 1.0) * 4.0 * kf + 3.0) / (2.0 * d2),
           (1.0 - phi) * kf / d2};
 }
 
+// The spring vector over the face displacements: (0, v, near, 0, −v, far) with v =
+// 3·transverse/(2l0).
+Vector FaceSpringRow(const FrameStiffnessProp& prop, double kn, bool far_spring, double kf,
+                     bool near_is_i) {
+  const auto [transverse, near, far] = MakeSpringFactors(ShearParameter(prop), kn, far_spring, kf);
+  const double v = 3.0 * transverse / (2.0 * ClearLength(prop));
+  return {0.0, v, near_is_i ? near : far, 0.0, -v, near_is_i ? far : near};
+}
+
 }  // namespace
 
-// docs/theory.md "Frame member: bending coefficients (a, b, c)".
+// docs/theory.md "Frame member: bending coefficients".
 BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop) {
   const double phi = ShearParameter(prop);
   const auto [spring_i, spring_j] = EffectiveRotarySpring(prop);
@@ -60,48 +65,44 @@ BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop) {
     return {2.0 / d, 1.0 / d, (2.0 + phi) / d};
   }
   if (!spring_i) {
-    const double d = 2.0 * (kj + 1.0) + (4.0 * kj + 1.0) * phi;
+    const double d = OneSpringDenominator(phi, kj);
     return {(4.0 * kj + 1.0) / d, 2.0 * kj / d, 4.0 * kj * (phi / 2.0 + 1.0) / d};
   }
   if (!spring_j) {
-    const double d = 2.0 * (ki + 1.0) + (4.0 * ki + 1.0) * phi;
+    const double d = OneSpringDenominator(phi, ki);
     return {(4.0 * ki + 1.0) / d, (2.0 * ki + 1.0) / d, (4.0 * ki * (phi / 2.0 + 1.0) + 3.0) / d};
   }
-  const double kk = 4.0 * ki * kj + ki + kj;
-  const double d = 2.0 * (ki + 1.0) * (kj + 1.0) - 0.5 + kk * phi;
-  return {kk / d, (2.0 * ki * kj + kj) / d, (4.0 * ki * kj * (phi / 2.0 + 1.0) + 3.0 * kj) / d};
+  const double d = TwoSpringDenominator(phi, ki, kj);
+  return {(4.0 * ki * kj + ki + kj) / d, (2.0 * ki * kj + kj) / d,
+          (4.0 * ki * kj * (phi / 2.0 + 1.0) + 3.0 * kj) / d};
 }
 
+// The flexible part between the faces (transverse stiffness 6EI·ā/l0³, the moments by
+// equilibrium about each face), carried to the nodes by the rigid arms; the axial terms carry Kn.
 // docs/theory.md "Frame member: local stiffness with rigid zones".
 csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop) {
   const auto [a, b, c] = MakeBendingCoefficients(prop);
   const double l0 = ClearLength(prop);
-  const double lj = prop.Lij.second;
-  const double p = l0 + prop.Lij.first;
-  const double ea = prop.E * prop.A / l0;
-  const double s3 = 6.0 * prop.E * prop.I * a / (l0 * l0 * l0);  // 6EI·a/l0³
-  const double s2 = 6.0 * prop.E * prop.I * b / (l0 * l0);       // 6EI·b/l0²
-  const double s1 = 2.0 * prop.E * prop.I * c / l0;              // 2EI·c/l0
+  const double ea = prop.E * prop.A / l0 * prop.Kn;
+  const double s3 = 6.0 * prop.E * prop.I * a / (l0 * l0 * l0);  // 6EI·ā/l0³
+  const double s2 = 6.0 * prop.E * prop.I * b / (l0 * l0);       // 6EI·b̄/l0²
+  const double s1 = 2.0 * prop.E * prop.I * c / l0;              // 2EI·c̄/l0
 
   csSymmetryMatrix k(6, 0.0);
   k.Set(0, 0, ea);  // block I–I
   k.Set(1, 1, s3);
-  k.Set(1, 2, s3 * p - s2);
-  k.Set(2, 2, s3 * p * p - 2.0 * s2 * p + s1);
+  k.Set(1, 2, s3 * l0 - s2);
+  k.Set(2, 2, s3 * l0 * l0 - 2.0 * s2 * l0 + s1);
   k.Set(0, 3, -ea);  // block I–J
   k.Set(1, 4, -s3);
-  k.Set(1, 5, s3 * lj + s2);
-  k.Set(2, 4, -s3 * p + s2);
-  k.Set(2, 5, s3 * p * lj + s2 * (p - lj) - s1);
+  k.Set(1, 5, s2);
+  k.Set(2, 4, -s3 * l0 + s2);
+  k.Set(2, 5, s2 * l0 - s1);
   k.Set(3, 3, ea);  // block J–J
   k.Set(4, 4, s3);
-  k.Set(4, 5, -s3 * lj - s2);
-  k.Set(5, 5, s3 * lj * lj + 2.0 * s2 * lj + s1);
-
-  k.MultiplyAt(0, 0, prop.Kn);
-  k.MultiplyAt(0, 3, prop.Kn);
-  k.MultiplyAt(3, 3, prop.Kn);
-  return k;
+  k.Set(4, 5, -s2);
+  k.Set(5, 5, s1);
+  return csRigidArms(prop.Lij.first, prop.Lij.second).StiffnessToNodes(k);
 }
 
 // K = T·k·Tᵀ, formed over the upper triangle only: the rounded product is not exactly
@@ -123,34 +124,19 @@ csMatrix csMatrixMaker2DRahmen::MakeGlobalToLocal(double angle) const {
   return MakeRotation(angle, true);
 }
 
-// docs/theory.md "Frame member: face transforms".
-csMatrix csMatrixMaker2DRahmen::MakeFaceTransformJ(double length) const {
-  return MakeFaceTransform(length);
-}
-
-csMatrix csMatrixMaker2DRahmen::MakeFaceTransformI(double length) const {
-  return MakeFaceTransform(-length);
-}
-
 // docs/theory.md "Frame member: spring rotation vector".
 Vector csMatrixMaker2DRahmen::MakeSpringFixCaseI(const FrameStiffnessProp& prop) const {
   const auto [spring_i, spring_j] = EffectiveRotarySpring(prop);
   if (!spring_i) return Vector(6, 0.0);
-  const double l0 = ClearLength(prop);
-  const auto [alpha, beta, gamma] =
-      MakeSpringFactors(ShearParameter(prop), prop.Kij.first, spring_j, prop.Kij.second);
-  const double shear = 3.0 * alpha / (2.0 * l0);
-  return {0.0, shear, shear * prop.Lij.first + beta, 0.0, -shear, shear * prop.Lij.second + gamma};
+  const csRigidArms arms(prop.Lij.first, prop.Lij.second);
+  return arms.RowToNodes(FaceSpringRow(prop, prop.Kij.first, spring_j, prop.Kij.second, true));
 }
 
 Vector csMatrixMaker2DRahmen::MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const {
   const auto [spring_i, spring_j] = EffectiveRotarySpring(prop);
   if (!spring_j) return Vector(6, 0.0);
-  const double l0 = ClearLength(prop);
-  const auto [alpha, beta, gamma] =
-      MakeSpringFactors(ShearParameter(prop), prop.Kij.second, spring_i, prop.Kij.first);
-  const double shear = 3.0 * alpha / (2.0 * l0);
-  return {0.0, shear, shear * prop.Lij.first + gamma, 0.0, -shear, shear * prop.Lij.second + beta};
+  const csRigidArms arms(prop.Lij.first, prop.Lij.second);
+  return arms.RowToNodes(FaceSpringRow(prop, prop.Kij.second, spring_i, prop.Kij.first, false));
 }
 
 csSymmetryMatrix csMatrixMaker2DRahmen::MakeSpringStiffness(const Vector& coef) const {

@@ -1,5 +1,5 @@
 // Stiffness maker of a two-node plane frame member (Timoshenko beam between rigid end zones,
-// optional rotational end springs): stiffness, rotations, face transforms, spring vectors.
+// optional rotational end springs): stiffness, rotations, spring vectors.
 #pragma once
 
 #include "fem/makers/FrameStiffnessProp.h"
@@ -19,10 +19,6 @@ class ifMatrixMaker2DRahmen {
   virtual znMatrix::csMatrix MakeLocalToGlobal(double angle) const = 0;
   // Tᵀ: a member-axis vector is Tᵀ times the global vector.
   virtual znMatrix::csMatrix MakeGlobalToLocal(double angle) const = 0;
-  // 3×3: (N, Q, M) -> (N, Q, M + x·Q); carries a J-end triple across a rigid zone of length x.
-  virtual znMatrix::csMatrix MakeFaceTransformJ(double length) const = 0;
-  // 3×3: (N, Q, M) -> (N, Q, M − x·Q); carries an I-end triple across a rigid zone of length x.
-  virtual znMatrix::csMatrix MakeFaceTransformI(double length) const = 0;
   // Row that turns the member-axis end displacements into the rotation taken by the I (resp.
   // J) end spring, node side minus flexible side; zeros when that end has no spring.
   virtual znMatrix::Vector MakeSpringFixCaseI(const FrameStiffnessProp& prop) const = 0;
@@ -36,15 +32,13 @@ class csMatrixMaker2DRahmen : public ifMatrixMaker2DRahmen {
   znMatrix::csSymmetryMatrix MakeStiffness(const FrameStiffnessProp& prop) const override;
   znMatrix::csMatrix MakeLocalToGlobal(double angle) const override;
   znMatrix::csMatrix MakeGlobalToLocal(double angle) const override;
-  znMatrix::csMatrix MakeFaceTransformJ(double length) const override;
-  znMatrix::csMatrix MakeFaceTransformI(double length) const override;
   znMatrix::Vector MakeSpringFixCaseI(const FrameStiffnessProp& prop) const override;
   znMatrix::Vector MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const override;
   znMatrix::csSymmetryMatrix MakeSpringStiffness(const znMatrix::Vector& coef) const override;
 };
 
-// The three coefficients of the local bending stiffness; they carry the shear deformation and
-// the end springs (a = 2, b = 1, c = 2 for the Euler–Bernoulli member without springs).
+// The three coefficients ā, b̄, c̄ of the local bending stiffness; they carry the shear
+// deformation and the end springs (2, 1, 2 for the Euler–Bernoulli member without springs).
 struct BendingCoefficients {
   double a = 0.0;
   double b = 0.0;

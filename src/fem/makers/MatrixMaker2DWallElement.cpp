@@ -4,6 +4,8 @@
 #include <cmath>
 #include <ostream>
 
+#include "fem/makers/FrameStiffnessProp.h"
+
 namespace znFEM::znMatrixMaker {
 
 namespace {
@@ -42,8 +44,7 @@ EdgeWeights WeighEdge(const std::pair<double, double>& parts, double theta,
 
 // docs/theory.md "Core stiffness of the equivalent member".
 csMatrix MakeCore(const WallStiffnessProp& p) {
-  const double G = p.E / (2.0 * (1.0 + p.Poisson));
-  const double phi = 6.0 * p.E * p.I * p.Kappa / (G * p.A * p.L * p.L);
+  const double phi = ShearParameter(p.E, p.I, p.A, p.Poisson, p.Kappa, p.L);
   const double q = 1.0 / (2.0 * phi + 1.0);
   const double EI = p.E * p.I;
   csMatrix k0(kCoreDof, kCoreDof);

@@ -4,18 +4,18 @@
 
 #include <vector>
 
-#include "matrix/Matrix.h"
+#include "matrix/BandMatrix.h"
 
 namespace znFEM::znSimulEquation {
 
 // The equations of one increment; the step solver builds and owns it.
 struct System {
-  const znMatrix::ifMatrix& K;  // global stiffness, n × n (a band matrix); left unchanged
-  std::vector<bool> supported;  // n flags: true where the degree of freedom is supported
-  znMatrix::Vector F;           // in: applied nodal loads; out: K·U at free entries and the
-                                //     reactions at supported ones
-  znMatrix::Vector U;           // in: prescribed displacements at supported entries (the free
-                                //     entries are not read); out: the full displacements
+  const znMatrix::csBandMatrix& K;  // global stiffness, n × n; left unchanged
+  std::vector<bool> supported;      // n flags: true where the degree of freedom is supported
+  znMatrix::Vector F;               // in: applied nodal loads; out: K·U at free entries and the
+                                    //     reactions at supported ones
+  znMatrix::Vector U;               // in: prescribed displacements at supported entries (the
+                                    //     free entries are not read); out: the full displacements
 };
 
 class ifSimulEquation {

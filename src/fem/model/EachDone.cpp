@@ -157,7 +157,7 @@ csBandMatrix csEachDone::AssembleStiffness() const {
   return K;
 }
 
-System csEachDone::BuildSystem(const znMatrix::ifMatrix& K) const {
+System csEachDone::BuildSystem(const csBandMatrix& K) const {
   System system{K, std::vector<bool>(n_), Vector(n_, 0.0), Vector(n_, 0.0)};
   for (Index p = 0; p < nodes_.size(); ++p) {
     const std::array<bool, 3> supported = nodes_[p]->GetIsSupported();

@@ -104,7 +104,7 @@ class csEachDone : public ifEachDone {
   znMatrix::Index PositionOf(const ifNode* node) const;
   DofList DofsOf(const std::vector<const ifNode*>& nodes);
   znMatrix::csBandMatrix AssembleStiffness() const;
-  znSimulEquation::System BuildSystem(const znMatrix::ifMatrix& K) const;
+  znSimulEquation::System BuildSystem(const znMatrix::csBandMatrix& K) const;
   void AddEquivalentLoads(znMatrix::Vector& F) const;
   void SolveSystem(znSimulEquation::System& system, std::uint32_t step) const;
   void Distribute(const znSimulEquation::System& system) const;

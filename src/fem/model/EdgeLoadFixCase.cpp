@@ -33,8 +33,8 @@ znEdgeLoadFixCase::EdgeLoadMember MemberOf(const ElementProp& element, double le
   m.ID = element.ID;
   m.E = element.E;
   m.I = element.I;
-  m.G = element.E / 2.0 / (element.Poisson + 1.0);
   m.A = element.A;
+  m.Poisson = element.Poisson;
   m.Kappa = element.Kappa;
   m.L = length;
   m.Li = element.Lij[0];

@@ -16,7 +16,7 @@ namespace znFEM::znTraceYield2DRahmen {
 
 struct ElementProp;
 
-using znEdgeLoadFixCase::SegmentForces;
+using znFEM::SegmentForces;
 
 // One statement of the EdgeLoadFixCaseDirectInput block: the 18 segment forces iix iiy iim,
 // ijx ijy ijm, mix miy mim, mjx mjy mjm, jix jiy jim, jjx jjy jjm (member axes).

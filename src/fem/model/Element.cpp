@@ -31,13 +31,13 @@ bool IsYielded(std::int32_t state) {
   return state != kElastic;
 }
 
-// Ratio of the unit increment g at which the current value c reaches its limit.
+// Ratio of the unit increment at which the current value reaches its limit.
 // docs/theory.md "Ratio of a member force component".
-double ComponentRatio(double c, double g, const Limits& limits) {
-  if (std::fabs(g) <= kForceIncrementZero) return kInfinite;
-  const double limit = g > 0.0 ? limits[0] : limits[1];
+double ComponentRatio(double value, double increment, const Limits& limits) {
+  if (std::fabs(increment) <= kForceIncrementZero) return kInfinite;
+  const double limit = increment > 0.0 ? limits[0] : limits[1];
   if (limit == kInfinite || limit == -kInfinite) return kInfinite;
-  return std::max(0.0, (limit - c) / g);
+  return std::max(0.0, (limit - value) / increment);
 }
 
 std::int32_t YieldSide(double increment) {
@@ -64,11 +64,6 @@ double Dot(const Vector& a, const Vector& b) {
   return s;
 }
 
-Triple Transform(const znMatrix::ifMatrix& m, const Triple& t) {
-  const Vector v = znMatrix::MultiplyVector(m, Vector(t.begin(), t.end()));
-  return {v[0], v[1], v[2]};
-}
-
 }  // namespace
 
 void csElement::Response::AddScaled(const Response& increment, double ratio) {
@@ -88,7 +83,6 @@ csElement::csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger
       K_(6),
       T_(6, 6),
       Tt_(6, 6),
-      faceTransform_{znMatrix::csMatrix(3, 3), znMatrix::csMatrix(3, 3)},
       springVector_{Vector(6, 0.0), Vector(6, 0.0)},
       equivalentLoad_(6, 0.0),
       disp_(6, 0.0),
@@ -111,8 +105,7 @@ void csElement::SetProp(const ElementProp& prop) {
   angle_ = std::atan2(dy, dx);
   T_ = maker_.MakeLocalToGlobal(angle_);
   Tt_ = maker_.MakeGlobalToLocal(angle_);
-  faceTransform_[0] = maker_.MakeFaceTransformI(prop_.Lij[0]);
-  faceTransform_[1] = maker_.MakeFaceTransformJ(prop_.Lij[1]);
+  arms_ = znMatrixMaker::csRigidArms(prop_.Lij[0], prop_.Lij[1]);
   const Vector v = znMatrix::MultiplyVector(T_, response_.FaceForce);
   for (int end = 0; end < 2; ++end) prop_.Node[end]->SetPanelForce(prop_.ID, EndTriple(v, end));
   if (logger_) logger_->Prop(prop_);
@@ -228,8 +221,8 @@ const Vector& csElement::GetEquivalentLoad() const {
 void csElement::SetDispIncrement(const Vector& disp) {
   dispIncrement_ = znMatrix::MultiplyVector(Tt_, disp);
   const Vector f = znMatrix::MultiplyVector(Tt_, znMatrix::MultiplyVector(K_, disp));
-  responseIncrement_.FaceForce = Join(Transform(faceTransform_[0], EndTriple(f, 0)),
-                                      Transform(faceTransform_[1], EndTriple(f, 1)));
+  responseIncrement_.FaceForce =
+      Join(arms_.ToFace(0, EndTriple(f, 0)), arms_.ToFace(1, EndTriple(f, 1)));
   for (int end = 0; end < 2; ++end) {
     const RotationSplit split = SplitRotation(end, Dot(springVector_[end], dispIncrement_));
     responseIncrement_.SpringRotation[end] = split.spring;
@@ -426,10 +419,8 @@ bool csElement::IsFailed() {
     }
   }
   const FixCaseLoad* load = CurrentFixCase();
-  const bool axialLoad =
-      load &&
-      (znMatrixMaker::SegmentTriple(*load, znMatrixMaker::SegmentEnd::kMiddleStart)[0] != 0.0 ||
-       znMatrixMaker::SegmentTriple(*load, znMatrixMaker::SegmentEnd::kMiddleEnd)[0] != 0.0);
+  const bool axialLoad = load && (SegmentTriple(*load, SegmentEnd::kMiddleStart)[0] != 0.0 ||
+                                  SegmentTriple(*load, SegmentEnd::kMiddleEnd)[0] != 0.0);
   if (axialLoad && IsYielded(axialState_[0]) && IsYielded(axialState_[1])) {
     if (logger_) logger_->AxialFailed(prop_);
     return true;

@@ -7,6 +7,7 @@
 
 #include "fem/makers/EquivalentEdgeLoad.h"
 #include "fem/makers/MatrixMaker2DRahmen.h"
+#include "fem/makers/RigidArms.h"
 #include "fem/model/ElementProp.h"
 #include "fem/model/Node.h"
 #include "matrix/Matrix.h"
@@ -180,7 +181,7 @@ class csElement : public ifElement {
   znMatrix::csSymmetryMatrix K_;
   znMatrix::csMatrix T_;
   znMatrix::csMatrix Tt_;
-  PerEnd<znMatrix::csMatrix> faceTransform_;
+  znMatrixMaker::csRigidArms arms_{0.0, 0.0};
   PerEnd<znMatrix::Vector> springVector_;
   znMatrix::Vector equivalentLoad_;
   znMatrix::Vector disp_;

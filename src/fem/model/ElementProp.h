@@ -21,8 +21,8 @@ using PerEnd = std::array<T, 2>;
 
 // The fixed-end forces of one load case: six (N, Q, M) triples labelled "FixCaseLoad.I.I",
 // "FixCaseLoad.I.J", "FixCaseLoad.M.I", "FixCaseLoad.M.J", "FixCaseLoad.J.I",
-// "FixCaseLoad.J.J" (see znMatrixMaker::SegmentEnd for the positions).
-using FixCaseLoad = znMatrixMaker::SegmentForces;
+// "FixCaseLoad.J.J" (see SegmentEnd for the positions).
+using FixCaseLoad = SegmentForces;
 
 struct ElementProp {
   std::string ID;

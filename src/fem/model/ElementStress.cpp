@@ -15,6 +15,7 @@ constexpr double kReferenceLength = 1000.0;
 constexpr int kMaxRefinements = 60;
 
 // Keeps the best value of each extreme and refines between evaluation points.
+// docs/theory.md "Extremes".
 class csExtremeSearch {
  public:
   csExtremeSearch(const csElementStressProfile& profile, std::uint32_t divisionCount,

@@ -143,27 +143,22 @@ void csElementStressProfile::WalkStates(double faceI, const Triple& faceForceI) 
     after_[k + 1] = Plus(before_[k + 1], jump_[k + 1]);
   }
   for (std::size_t k = face; k > 0; --k) {
-    after_[k - 1] = CarryBack(before_[k], intensity_[k - 1], breaks_[k] - breaks_[k - 1]);
+    const Intensity& q = intensity_[k - 1];
+    const double d = breaks_[k] - breaks_[k - 1];
+    after_[k - 1] = Carry(before_[k], Intensity{q.At(d), q.slope}, -d);
     before_[k - 1] = Minus(after_[k - 1], jump_[k - 1]);
   }
 }
 
-// Forces at distance d beyond a point with forces `start`, under the linear intensity q:
-// dN/dx = -qx, dQ/dx = qy, dM/dx = Q.
+// Forces at distance d from a point with forces `start`, under the linear intensity q that
+// starts there: dN/dx = -qx, dQ/dx = qy, dM/dx = Q. The forces are polynomials in d, so a
+// negative d carries them back exactly: the walk towards node I starts each piece at its end,
+// with the intensity there. docs/theory.md "Evaluation in pieces".
 Triple csElementStressProfile::Carry(const Triple& start, const Intensity& q, double d) {
   const double axial = q.start[0] * d + q.slope[0] * d * d / 2.0;
   const double shear = q.start[1] * d + q.slope[1] * d * d / 2.0;
   const double moment = q.start[1] * d * d / 2.0 + q.slope[1] * d * d * d / 6.0;
   return {start[0] - axial, start[1] + shear, start[2] + start[1] * d + moment};
-}
-
-// The inverse of Carry: forces at the start of a piece of length d from those at its end.
-Triple csElementStressProfile::CarryBack(const Triple& end, const Intensity& q, double d) {
-  const double axial = q.start[0] * d + q.slope[0] * d * d / 2.0;
-  const double shear = q.start[1] * d + q.slope[1] * d * d / 2.0;
-  const double moment = q.start[1] * d * d / 2.0 + q.slope[1] * d * d * d / 6.0;
-  const double startShear = end[1] - shear;
-  return {end[0] + axial, startShear, end[2] - startShear * d - moment};
 }
 
 }  // namespace znFEM::znTraceYield2DRahmen

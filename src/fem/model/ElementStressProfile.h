@@ -53,6 +53,10 @@ class csElementStressProfile {
   struct Intensity {
     std::array<double, 2> start{0.0, 0.0};
     std::array<double, 2> slope{0.0, 0.0};
+    // The value at distance d from the start.
+    std::array<double, 2> At(double d) const {
+      return {start[0] + slope[0] * d, start[1] + slope[1] * d};
+    }
   };
 
   std::size_t BreakIndex(double x) const;
@@ -62,7 +66,6 @@ class csElementStressProfile {
   void SweepIntensities(const std::vector<LinearLoad>& linearLoads);
   void WalkStates(double faceI, const Triple& faceForceI);
   static Triple Carry(const Triple& start, const Intensity& q, double d);
-  static Triple CarryBack(const Triple& end, const Intensity& q, double d);
 
   std::vector<double> breaks_;
   std::vector<Triple> jump_;          // change across each break from point loads

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "fem/makers/SegmentForces.h"
+
 namespace znFEM::znTraceYield2DRahmen {
 
 // The largest finite double: no limit for a capacity, no event for a ratio.
 inline constexpr double kInfinite = std::numeric_limits<double>::max();
 
-// Three components of one node or member end: (x, y, moment) in global axes or
-// (N, Q, M) in member axes.
-using Triple = std::array<double, 3>;
+using znFEM::Triple;
 
 // A limit pair indexed by the yield state code: [0] upper limit, [1] lower limit.
 using Limits = std::array<double, 2>;

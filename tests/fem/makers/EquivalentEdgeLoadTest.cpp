@@ -12,8 +12,8 @@ namespace {
 using frame_reference::kDeep;
 using frame_reference::kSteel;
 using frame_reference::Member;
-using znFEM::znMatrixMaker::SegmentForces;
-using znFEM::znMatrixMaker::Triple;
+using znFEM::SegmentForces;
+using znFEM::Triple;
 
 // Fixed-end forces of all six segment ends, distinct and non-zero; the middle ones are MI, MJ.
 const SegmentForces kForces{1.5, -2.0,  0.7,  -3.0, 4.0,  -1.1, 12.0, -30.0, -25.0,

@@ -115,14 +115,14 @@ TEST_F(EdgeLoadFixCaseTest, RecordsOnTheSameElementAndCaseAddUp) {
   EXPECT_EQ(Case(0, 0), SegmentForces{});
 }
 
-// A concentrated load at node J of B1, which has no J end zone, reaches node J whole.
-TEST_F(EdgeLoadFixCaseTest, LoadAtAZeroLengthEndZoneReachesItsNode) {
-  Apply({}, {Point("B1", 0, {1, -2, 3}, 5.0)}, {});
-  SegmentForces expected{};
-  expected[15] = -1.0;
-  expected[16] = 2.0;
-  expected[17] = -3.0;
-  EXPECT_EQ(Case(0, 0), expected);
+// The shear parameter comes from the element's own section: on B2 with κ = 1.2 and ν = 0.25,
+// G·A = 160, E·I = 600 and φ(6) = 6·600·1.2/(160·36) = 0.75; a load P = 4 at a = 2 (b = 4)
+// gives the face-I moment −(b/l + φ)·a·b/((1 + 2φ)·l)·P.
+TEST_F(EdgeLoadFixCaseTest, ShearDeformationFollowsTheElementsSection) {
+  elements[1].Kappa = 1.2;
+  elements[1].Poisson = 0.25;
+  Apply({}, {Point("B2", 0, {0, 4, 0}, 2.0)}, {});
+  EXPECT_NEAR(Case(1, 0)[8], -(4.0 / 6.0 + 0.75) * 8.0 / (2.5 * 6.0) * 4.0, kTol);
 }
 
 // Each bad record follows a good one of its kind, so its key is (kind, 1).
