@@ -23,13 +23,15 @@ struct stRunOutcome {
   std::string dxf;
 };
 
-// model: the input text, written to in.txt; args: the command line after the program name.
-// Nothing may reach standard error. Returns the exit code; the console is in "stdout".
+// model: the input text, written to in.txt; args: the command line after the program name;
+// typed: what the console is given. Nothing may reach standard error. Returns the exit code;
+// the console is in "stdout".
 inline int RunWithArgs(const ScratchDirectory& dir, const std::string& model,
-                       const std::string& args) {
+                       const std::string& args, const std::string& typed = "") {
   dir.Write("in.txt", model);
+  dir.Write("stdin", typed);
   const std::string command =
-      "cd '" + dir.Path() + "' && '" FRAME2D_EXE "' " + args + " < /dev/null > stdout 2> stderr";
+      "cd '" + dir.Path() + "' && '" FRAME2D_EXE "' " + args + " < stdin > stdout 2> stderr";
   const int status = std::system(command.c_str());
   EXPECT_TRUE(WIFEXITED(status)) << command;
   EXPECT_EQ(dir.Read("stderr"), "") << command;

@@ -95,25 +95,16 @@ TEST(InputDataReader, ValuesOfPresentKeysOnly) {
   EXPECT_EQ(block[2].LineNum, 2);
 }
 
-// The application wrapper's test checks the other types with the values it maps to them.
+// The types the application wrapper does not use; its test checks the others with the reports
+// they give.
 TEST(InputDataReader, EachValueTypeConvertsAndChecksItsRule) {
   const std::tuple<int, const char*, const char*> cases[] = {
-      {R::kText, "any\"thing", "none"},
-      {R::kInteger, "3e2", "none"},
-      {R::kInteger, "1e10", "SpecifiedStringIsnotInteger"},
-      {R::kInteger, "seven", "SpecifiedStringIsnotNumeric"},
-      {R::kIntegerPositive, "1.0", "none"},
       {R::kIntegerNegative, "-1", "none"},
       {R::kIntegerNegative, "0", "SpecifiedValueIsPlusOrZero"},
       {R::kIntegerNotPositive, "0", "none"},
       {R::kIntegerNotPositive, "1", "SpecifiedValueIsPlus"},
-      {R::kReal, "1e999", "SpecifiedStringIsnotNumeric"},
-      {R::kReal, "-nan", "SpecifiedStringIsnotNumeric"},
-      {R::kRealPositive, "1e-300", "none"},
-      {R::kRealNotNegative, "0", "none"},
-      {R::kRealNotNegative, "-1e-9", "SpecifiedValueIsNegative"},
-      {R::kBool, "t", "none"},
-      {R::kNoValue, "1", "UnRequiredValueHasBeenSet"}};
+      {R::kInteger, "1e10", "SpecifiedStringIsnotInteger"},
+      {R::kReal, "-nan", "SpecifiedStringIsnotNumeric"}};
   for (const auto& [type, text, kind] : cases) {
     std::istringstream in(std::string("&&B;\n\nv=") + text);
     R reader(in, "=");
@@ -132,6 +123,7 @@ TEST(InputDataReader, StatementChecksRunInTheirOrderAndReportTheFirstKeyByText) 
       {"id=N1 id=", "none"},
       {"id=N1 n n", "none"},
       {"a=1 a=2 id=N1 zz=1 yy=1", "UnExpectedKey@2:yy"},
+      {"=5 id=N1", "UnExpectedKey@2:"},  // an empty key
       {"a=x a=y b=0", "NecessaryKeyHasnotBeenSet@2:id"},
       {"id=N1;;", "NecessaryKeyHasnotBeenSet@2:id"},  // an empty statement is an item
       {"id=N1 a=1 a=2 n=1", "UnRequiredValueHasBeenSet@2:n"},
@@ -150,22 +142,6 @@ TEST(InputDataReader, StatementChecksRunInTheirOrderAndReportTheFirstKeyByText) 
     reader.SetKey("n", false, R::kNoValue);
     EXPECT_EQ(Catch([&] { reader.ReadBlock(); }), outcome) << statement;
   }
-}
-
-TEST(InputValue, ComparesRealsToSixDigitsAndPrints) {
-  InputValue a, b;
-  a.Dbl = 1.0, b.Dbl = 1.0000001;
-  EXPECT_EQ(a, b);
-  b.Dbl = 1.001;
-  EXPECT_FALSE(a == b);
-  b = a, b.Bool = false;
-  EXPECT_FALSE(a == b);
-  std::ostringstream out;
-  a.Str = "N1";
-  out << InputLine{4, {{"id", a}}};
-  EXPECT_EQ(out.str(),
-            "(LineNum) : 4\n(Value  ) :\n[id]\n(Str ) : N1\n(Int ) : 0\n(Dbl ) : 1\n"
-            "(Bool) : true\n");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Statements and their line numbers: the statement source over the comment-free characters,
-// the statement manager with its one step back, and the walk over the statements of a block.
+// the statement manager, and the walk over the statements of a block.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -76,34 +76,10 @@ TEST(GetLineMgr, StatementsAndTheLineOfTheirFirstNonWhiteCharacter) {
   for (const auto& [text, statements] : cases) EXPECT_EQ(Stack(text).ReadAll(), statements);
 }
 
-TEST(GetLineMgr, UnreadLineStepsBackOneStatementOnly) {
-  Stack s("a;\nb;\nc");
-  s.mgr.UnreadLine();  // nothing read yet: no effect
-  s.Read();
-  EXPECT_EQ(s.Read(), "\nb@2");
-  s.mgr.UnreadLine();
-  s.mgr.UnreadLine();  // no effect: one step back only
-  EXPECT_EQ(s.mgr.GetCount(), 1u);
-  EXPECT_EQ(s.Read(), "\nb@2");
-  EXPECT_EQ(s.Read(), "\nc@3");
-  Stack quoted("x=\"a;/*b\";c");  // the step back restores the string state
-  quoted.Read();
-  EXPECT_EQ(quoted.Read(), "/*b\"@1");
-  quoted.mgr.UnreadLine();
-  EXPECT_EQ(quoted.Read(), "/*b\"@1");
-}
-
-TEST(GetLineMgr, RewindFindLineAndStreamFailures) {
-  Stack s("a;key=1;b;\n\nkey=2");
-  EXPECT_TRUE(s.mgr.FindLine("key", false));
-  EXPECT_EQ(s.Read(), "key=1@1");
-  EXPECT_TRUE(s.mgr.FindLine("key", true));
-  EXPECT_FALSE(s.mgr.FindLine("key", true));
-  s.mgr.Rewind();
-  EXPECT_EQ(s.mgr.GetCount(), 0u);
+TEST(GetLineMgr, ReadingPastTheEndOrFromABadStreamFails) {
+  Stack s("a;b");
   std::string x;
-  s.mgr >> x >> x >> x >> x;
-  EXPECT_EQ(x + "@" + std::to_string(s.mgr.GetLineNum()), "\n\nkey=2@3");
+  s.mgr >> x >> x;
   ASSERT_TRUE(s.mgr.IsEof());
   EXPECT_THROW(s.mgr.ReadLine(x), csGetLineMgr::exFail);
   s.in.setstate(std::ios::badbit);

@@ -20,15 +20,14 @@ std::vector<double> EndTriple(const Vector& six, int end) {
 const std::initializer_list<unsigned> kEndTriple{F::kWidthID, F::kWidthEnd, F::kWidthForce,
                                                  F::kWidthForce, F::kWidthForce};
 
-class fnPropTable : public fnTableBaseWithProp<ElementProp> {
+class fnPropTable : public fnRecordTable<ElementProp, Result> {
  public:
-  fnPropTable(const F& formats, const std::map<std::string, ElementProp>& props)
-      : fnTableBaseWithProp(
-            formats,
-            {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthSection, F::kWidthSection,
-             F::kWidthInertia, F::kWidthSection, F::kWidthSection, F::kWidthRigid, F::kWidthRigid,
-             F::kWidthStiffness, F::kWidthStiffness},
-            props) {
+  fnPropTable(const F& formats, const csElementLogger& logger)
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthSection, F::kWidthSection,
+                       F::kWidthInertia, F::kWidthSection, F::kWidthSection, F::kWidthRigid,
+                       F::kWidthRigid, F::kWidthStiffness, F::kWidthStiffness},
+                      logger.Records()) {
     Head({"ID", "NodeID", "", "A", "E", "I", "Poisson", "Kappa", "Lij", "", "Kij", ""});
     Head({"", "I", "J", "", "", "", "", "", "I", "J", "I", "J"});
   }
@@ -49,13 +48,13 @@ class fnPropTable : public fnTableBaseWithProp<ElementProp> {
 };
 
 // Elements without an equivalent edge load are left out.
-class fnEquivalentEdgeLoad : public fnTableBaseWithLog<ElementProp, Result> {
+class fnEquivalentEdgeLoad : public fnRecordTable<ElementProp, Result> {
  public:
   fnEquivalentEdgeLoad(const F& formats, const csElementLogger& logger)
-      : fnTableBaseWithLog(formats,
-                           {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                            F::kWidthForce, F::kWidthForce, F::kWidthForce},
-                           logger.GetProps(), logger.GetResults()) {
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                       F::kWidthForce, F::kWidthForce},
+                      logger.Records()) {
     Head({"ID", "EdgeLoad", "", "", "", "", ""});
     Head({"", "I_X", "I_Y", "I_M", "J_X", "J_Y", "J_M"});
   }
@@ -69,13 +68,13 @@ class fnEquivalentEdgeLoad : public fnTableBaseWithLog<ElementProp, Result> {
 };
 
 // Per end: the face force of the end displacements and that of the edge loads.
-class fnFaceLoadEachTable : public fnTableBaseWithLog<ElementProp, Result> {
+class fnFaceLoadEachTable : public fnRecordTable<ElementProp, Result> {
  public:
   fnFaceLoadEachTable(const F& formats, const csElementLogger& logger)
-      : fnTableBaseWithLog(formats,
-                           {F::kWidthID, F::kWidthEnd, F::kWidthForce, F::kWidthForce,
-                            F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
-                           logger.GetProps(), logger.GetResults()) {
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthEnd, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                       F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()) {
     Head({"ID", "IJ", "Imposed", "", "", "FixCase", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
@@ -92,12 +91,11 @@ class fnFaceLoadEachTable : public fnTableBaseWithLog<ElementProp, Result> {
 };
 
 // Per end, one six-value result chosen by the member pointer (face force, end displacement).
-class fnFaceLoadTable : public fnTableBaseWithLog<ElementProp, Result> {
+class fnFaceLoadTable : public fnRecordTable<ElementProp, Result> {
  public:
   using Member = Vector Result::*;
   fnFaceLoadTable(const F& formats, const csElementLogger& logger, Member member)
-      : fnTableBaseWithLog(formats, kEndTriple, logger.GetProps(), logger.GetResults()),
-        member_(member) {
+      : fnRecordTable(formats, kEndTriple, logger.Records()), member_(member) {
     Head({"ID", "IJ", "X", "Y", "M"});
   }
   void operator()(const std::string& id) {
@@ -124,34 +122,24 @@ bool IsAllZero(const Vector& values) {
 }  // namespace
 
 void csElementLogger::Prop(const ElementProp& prop) {
-  ids_.push_back(prop.ID);
-  ElementProp& kept = props_[prop.ID] = prop;
-  kept.Node = {nullptr, nullptr};
-  // A zero result, so that a run that fails before any step still has one to show.
-  results_[prop.ID] = stResult{};
-}
-
-std::vector<ElementProp> csElementLogger::GetPropList() const {
-  std::vector<ElementProp> list;
-  for (const std::string& id : ids_) list.push_back(props_.at(id));
-  return list;
+  records_.Add(prop).Node = {nullptr, nullptr};
 }
 
 void csElementLogger::FixCase(const ElementProp& prop, const Vector& equivalentLoad,
                               const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
                               const PerEnd<double>&, const PerEnd<double>&) {
-  stResult& result = results_[prop.ID];
+  stResult& result = records_.ResultOf(prop.ID);
   result.EquivalentEdgeLoad = equivalentLoad;
   result.HasEquivalentEdgeLoad = !IsAllZero(equivalentLoad);
 }
 
 void csElementLogger::Disp(const ElementProp& prop, const Vector& disp) {
-  results_[prop.ID].EdgeDisp = disp;
+  records_.ResultOf(prop.ID).EdgeDisp = disp;
 }
 
 void csElementLogger::FaceForce(const ElementProp& prop, const Vector& force,
                                 const Vector& fixForce) {
-  stResult& result = results_[prop.ID];
+  stResult& result = records_.ResultOf(prop.ID);
   result.FaceForce = force;
   result.FixFaceForce = fixForce;
   result.TotalFaceForce.assign(force.size(), 0.0);
@@ -162,24 +150,25 @@ void csElementLogger::FaceForce(const ElementProp& prop, const Vector& force,
 
 void csElementLogger::Stretch(const ElementProp& prop, double, double,
                               const PerEnd<std::int32_t>& axialState) {
-  results_[prop.ID].AxialState = axialState;
+  records_.ResultOf(prop.ID).AxialState = axialState;
 }
 
 void csElementLogger::SpringRotation(const ElementProp& prop, const PerEnd<double>&,
                                      const PerEnd<double>&,
                                      const PerEnd<std::int32_t>& hingeState) {
-  results_[prop.ID].HingeState = hingeState;
+  records_.ResultOf(prop.ID).HingeState = hingeState;
 }
 
 void csElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
-  if (ids_.empty()) return;
+  const std::vector<std::string>& ids = records_.GetIDs();
+  if (ids.empty()) return;
   writer.Title(1, "Element");
-  WriteTable(writer, "Prop", ids_, fnPropTable(formats_, props_));
-  WriteTable(writer, "EquivalentEdgeLoad", ids_, fnEquivalentEdgeLoad(formats_, *this));
+  WriteTable(writer, "Prop", ids, fnPropTable(formats_, *this));
+  WriteTable(writer, "EquivalentEdgeLoad", ids, fnEquivalentEdgeLoad(formats_, *this));
   if (!resultsAvailable_) return;
-  WriteTable(writer, "FaceLoad(Each)", ids_, fnFaceLoadEachTable(formats_, *this));
-  WriteTable(writer, "FaceLoad", ids_, fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
-  WriteTable(writer, "EdgeDisp", ids_, fnFaceLoadTable(formats_, *this, &stResult::EdgeDisp));
+  WriteTable(writer, "FaceLoad(Each)", ids, fnFaceLoadEachTable(formats_, *this));
+  WriteTable(writer, "FaceLoad", ids, fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
+  WriteTable(writer, "EdgeDisp", ids, fnFaceLoadTable(formats_, *this, &stResult::EdgeDisp));
 }
 
 }  // namespace znFEM::znTarvex

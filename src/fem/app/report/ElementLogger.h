@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fem/app/report/FormatTables.h"
+#include "fem/app/report/RecordLog.h"
 #include "fem/model/Element.h"
 #include "fem/model/ElementProp.h"
 #include "inout/OutputDataWriter.h"
@@ -76,20 +77,13 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   // The Element section; nothing when no element was recorded.
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
-  const std::vector<std::string>& GetIDs() const { return ids_; }
   // The records keep no node pointers: the nodes die with the analysis. The node IDs name
   // the nodes.
-  const std::map<std::string, ElementProp>& GetProps() const { return props_; }
-  // The records in input order.
-  std::vector<ElementProp> GetPropList() const;
-  const std::map<std::string, stResult>& GetResults() const { return results_; }
-  bool IsResultsAvailable() const { return resultsAvailable_; }
+  const csRecordLog<ElementProp, stResult>& Records() const { return records_; }
 
  private:
   csFormatTables formats_;
-  std::vector<std::string> ids_;
-  std::map<std::string, ElementProp> props_;
-  std::map<std::string, stResult> results_;
+  csRecordLog<ElementProp, stResult> records_;
   bool resultsAvailable_ = false;
 };
 

@@ -76,17 +76,17 @@ class fnElementStressTable : public fnTableBase {
 void csElementStressLogger::Write(znInOutData::ifOutputDataWriter& writer,
                                   const csNodeLogger& nodes, const csElementLogger& elements,
                                   const csEdgeLoadFixCaseLogger& edgeLoads) const {
-  if (!resultsAvailable_ || definitions_.empty() || elements.GetIDs().empty()) return;
+  if (!resultsAvailable_ || definitions_.empty() || elements.Records().GetIDs().empty()) return;
   writer.Title(1, "ElementStress");
-  const model::csElementStressPropMaker maker(nodes.GetPropList(), elements.GetPropList(),
-                                              edgeLoads.GetConcentratedRecords(),
-                                              edgeLoads.GetDistributedRecords());
+  const model::csElementStressPropMaker maker(
+      nodes.Records().GetPropList(), elements.Records().GetPropList(),
+      edgeLoads.GetConcentratedRecords(), edgeLoads.GetDistributedRecords());
   fnElementStressTable table(formats_);
   for (const ElementStressProp& definition : definitions_) {
     try {
       model::csElementStress calculator(kDivisionCount, kMinimumSearchLength);
       calculator.SetProp(maker.Make(definition));
-      const model::Triple faceForce = FaceForceI(elements.GetResults().at(definition.ID));
+      const model::Triple faceForce = FaceForceI(elements.Records().ResultOf(definition.ID));
       stMemberStress stress{definition.Positions,
                             calculator.GetStressAtPositions(faceForce, definition.Positions),
                             calculator.GetExtremes(faceForce)};

@@ -20,18 +20,18 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
-  for (const auto& [id, result] : nodes.GetResults()) {
+  for (const auto& [id, result] : nodes.Records().GetResults()) {
     state.Nodes[id].PanelState = result.PanelState;
     state.Nodes[id].Disp = result.Disp;
   }
-  for (const auto& [id, result] : elements.GetResults()) {
+  for (const auto& [id, result] : elements.Records().GetResults()) {
     znDraw::ElementResult& drawn = state.Elements[id];
     drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
                         result.TotalFaceForce.at(2)};
     drawn.AxialState = result.AxialState;
     drawn.HingeState = result.HingeState;
   }
-  for (const auto& [id, result] : walls.GetResults()) {
+  for (const auto& [id, result] : walls.Records().GetResults()) {
     state.WallElements[id].EdgeForce = result.EndForce;
   }
   return state;
@@ -99,9 +99,9 @@ void csLoggers::WriteReport() {
 // After a run without results the geometry is drawn alone: there are no forces to show.
 void csLoggers::DrawStructure() {
   znDraw::StructureRecords records;
-  records.Nodes = node_.GetPropList();
-  records.Elements = element_.GetPropList();
-  records.WallElements = wallElement_.GetPropList();
+  records.Nodes = node_.Records().GetPropList();
+  records.Elements = element_.Records().GetPropList();
+  records.WallElements = wallElement_.Records().GetPropList();
   records.ElementStresses = elementStress_.GetDefinitions();
   records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
   records.DistributedLoads = edgeLoad_.GetDistributedRecords();

@@ -26,16 +26,15 @@ const std::vector<std::string> kLoadDispHead1{"ID", "Load", "", "", "Disp", "", 
 const std::vector<std::string> kLoadDispHead2{"", "X", "Y", "M", "X", "Y", "M"};
 
 // Coordinates, support flags and the coefficients of the node's spring support.
-class fnCoordinateTable : public fnTableBaseWithProp<NodeProp> {
+class fnCoordinateTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
  public:
-  fnCoordinateTable(const F& formats, const std::map<std::string, NodeProp>& props,
-                    const Springs& springs)
-      : fnTableBaseWithProp(
+  fnCoordinateTable(const F& formats, const csNodeLogger& logger)
+      : fnRecordTable(
             formats,
             {F::kWidthID, F::kWidthCoordinate, F::kWidthCoordinate, F::kWidthFlag, F::kWidthFlag,
              F::kWidthFlag, F::kWidthForce, F::kWidthForce, F::kWidthForce},
-            props),
-        springs_(springs) {
+            logger.Records()),
+        springs_(logger.GetSpringSupports()) {
     Head({"ID", "Coord", "", "Support", "", "", "Coef", "", ""});
     Head({"", "X", "Y", "X", "Y", "M", "X", "Y", "M"});
   }
@@ -58,13 +57,13 @@ class fnCoordinateTable : public fnTableBaseWithProp<NodeProp> {
 };
 
 // The loads and imposed displacements the node carries; nodes without any are left out.
-class fnImposedLoadDispTable : public fnTableBaseWithProp<NodeProp> {
+class fnImposedLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
  public:
-  fnImposedLoadDispTable(const F& formats, const std::map<std::string, NodeProp>& props)
-      : fnTableBaseWithProp(formats,
-                            {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                             F::kWidthForce, F::kWidthForce, F::kWidthForce},
-                            props) {
+  fnImposedLoadDispTable(const F& formats, const csNodeLogger& logger)
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                       F::kWidthForce, F::kWidthForce},
+                      logger.Records()) {
     Head(kLoadDispHead1);
     Head(kLoadDispHead2);
   }
@@ -105,12 +104,12 @@ class fnSsImposedDispTable : public fnTableBase {
 
 // One result triple per node, chosen by the member pointer; with onlySprings, the nodes
 // without a spring support are left out.
-class fnLoadDispTable : public fnTableBaseWithLog<NodeProp, csNodeLogger::stResult> {
+class fnLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
  public:
   using Member = Triple csNodeLogger::stResult::*;
   fnLoadDispTable(const F& formats, const csNodeLogger& logger, Member member, bool onlySprings)
-      : fnTableBaseWithLog(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
-                           logger.GetProps(), logger.GetResults()),
+      : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()),
         springs_(logger.GetSpringSupports()),
         member_(member),
         onlySprings_(onlySprings) {
@@ -132,27 +131,19 @@ class fnLoadDispTable : public fnTableBaseWithLog<NodeProp, csNodeLogger::stResu
 }  // namespace
 
 void csNodeLogger::Prop(const NodeProp& prop) {
-  ids_.push_back(prop.ID);
-  props_[prop.ID] = prop;
-  results_[prop.ID] = stResult{};
-}
-
-std::vector<NodeProp> csNodeLogger::GetPropList() const {
-  std::vector<NodeProp> list;
-  for (const std::string& id : ids_) list.push_back(props_.at(id));
-  return list;
+  records_.Add(prop);
 }
 
 void csNodeLogger::Force(const NodeProp& prop, const Triple& force) {
-  results_[prop.ID].Force = force;
+  records_.ResultOf(prop.ID).Force = force;
 }
 
 void csNodeLogger::Disp(const NodeProp& prop, const Triple& disp) {
-  results_[prop.ID].Disp = disp;
+  records_.ResultOf(prop.ID).Disp = disp;
 }
 
 void csNodeLogger::PanelState(const NodeProp& prop, std::int32_t state) {
-  results_[prop.ID].PanelState = state;
+  records_.ResultOf(prop.ID).PanelState = state;
 }
 
 void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNodes,
@@ -161,7 +152,7 @@ void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNo
     const auto& groundNode = groundNodes.GetProp(groundID);
     springs_[groundNode.ConnectNodeID].GroundNode = groundNode;
     if (!resultsAvailable_) continue;
-    stResult& result = results_[groundNode.ConnectNodeID];
+    stResult& result = records_.ResultOf(groundNode.ConnectNodeID);
     result.SpringSupportForce = groundNodes.GetForce(groundID);
     result.SpringSupportDisp = groundNodes.GetDisp(groundID);
   }
@@ -172,19 +163,20 @@ void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNo
 }
 
 void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
-  if (ids_.empty()) return;
+  const std::vector<std::string>& ids = records_.GetIDs();
+  if (ids.empty()) return;
   writer.Title(1, "Node");
-  WriteTable(writer, "Coordinate", ids_, fnCoordinateTable(formats_, props_, springs_));
-  WriteTable(writer, "ImposedLoadAndDisp", ids_, fnImposedLoadDispTable(formats_, props_));
-  WriteTable(writer, "SpringSupportImposedDisp", ids_, fnSsImposedDispTable(formats_, springs_));
+  WriteTable(writer, "Coordinate", ids, fnCoordinateTable(formats_, *this));
+  WriteTable(writer, "ImposedLoadAndDisp", ids, fnImposedLoadDispTable(formats_, *this));
+  WriteTable(writer, "SpringSupportImposedDisp", ids, fnSsImposedDispTable(formats_, springs_));
   if (!resultsAvailable_) return;
   using R = stResult;
-  WriteTable(writer, "NodeLoad", ids_, fnLoadDispTable(formats_, *this, &R::Force, false));
-  WriteTable(writer, "NodeDisp", ids_, fnLoadDispTable(formats_, *this, &R::Disp, false));
+  WriteTable(writer, "NodeLoad", ids, fnLoadDispTable(formats_, *this, &R::Force, false));
+  WriteTable(writer, "NodeDisp", ids, fnLoadDispTable(formats_, *this, &R::Disp, false));
   if (springs_.empty()) return;
-  WriteTable(writer, "SpringSupportNodeLoad", ids_,
+  WriteTable(writer, "SpringSupportNodeLoad", ids,
              fnLoadDispTable(formats_, *this, &R::SpringSupportForce, true));
-  WriteTable(writer, "SpringSupportNodeDisp", ids_,
+  WriteTable(writer, "SpringSupportNodeDisp", ids,
              fnLoadDispTable(formats_, *this, &R::SpringSupportDisp, true));
 }
 

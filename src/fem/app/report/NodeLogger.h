@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fem/app/report/FormatTables.h"
+#include "fem/app/report/RecordLog.h"
 #include "fem/app/report/SpringSupportElementLogger.h"
 #include "fem/app/report/SpringSupportNodeLogger.h"
 #include "fem/model/Node.h"
@@ -68,19 +69,12 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   // The Node section; nothing when no node was recorded.
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
-  const std::vector<std::string>& GetIDs() const { return ids_; }
-  const std::map<std::string, NodeProp>& GetProps() const { return props_; }
-  // The records in input order.
-  std::vector<NodeProp> GetPropList() const;
-  const std::map<std::string, stResult>& GetResults() const { return results_; }
+  const csRecordLog<NodeProp, stResult>& Records() const { return records_; }
   const std::map<std::string, stSpringSupport>& GetSpringSupports() const { return springs_; }
-  bool IsResultsAvailable() const { return resultsAvailable_; }
 
  private:
   csFormatTables formats_;
-  std::vector<std::string> ids_;
-  std::map<std::string, NodeProp> props_;
-  std::map<std::string, stResult> results_;
+  csRecordLog<NodeProp, stResult> records_;
   std::map<std::string, stSpringSupport> springs_;
   bool resultsAvailable_ = false;
 };

@@ -4,12 +4,12 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "fem/app/report/FormatTables.h"
+#include "fem/app/report/RecordLog.h"
 #include "inout/OutputDataWriter.h"
 
 namespace znFEM::znTarvex {
@@ -54,31 +54,18 @@ class fnTableBase {
   const csFormatTables* formats_;
 };
 
-// Adds the map of input records by ID.
-template <class Prop>
-class fnTableBaseWithProp : public fnTableBase {
+// Adds the records and results of a logger, looked up by ID.
+template <class Prop, class Result>
+class fnRecordTable : public fnTableBase {
  protected:
-  fnTableBaseWithProp(const csFormatTables& formats, std::initializer_list<unsigned> widthIndices,
-                      const std::map<std::string, Prop>& props)
-      : fnTableBase(formats, widthIndices), props_(&props) {}
-  const Prop& PropOf(const std::string& id) const { return props_->at(id); }
+  fnRecordTable(const csFormatTables& formats, std::initializer_list<unsigned> widthIndices,
+                const csRecordLog<Prop, Result>& records)
+      : fnTableBase(formats, widthIndices), records_(&records) {}
+  const Prop& PropOf(const std::string& id) const { return records_->PropOf(id); }
+  const Result& LogOf(const std::string& id) const { return records_->ResultOf(id); }
 
  private:
-  const std::map<std::string, Prop>* props_;
-};
-
-// Adds the map of recorded results by ID.
-template <class Prop, class Log>
-class fnTableBaseWithLog : public fnTableBaseWithProp<Prop> {
- protected:
-  fnTableBaseWithLog(const csFormatTables& formats, std::initializer_list<unsigned> widthIndices,
-                     const std::map<std::string, Prop>& props,
-                     const std::map<std::string, Log>& logs)
-      : fnTableBaseWithProp<Prop>(formats, widthIndices, props), logs_(&logs) {}
-  const Log& LogOf(const std::string& id) const { return logs_->at(id); }
-
- private:
-  const std::map<std::string, Log>* logs_;
+  const csRecordLog<Prop, Result>* records_;
 };
 
 // Applies the functor to every ID in order, then writes its table under the name.

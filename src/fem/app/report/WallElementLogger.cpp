@@ -12,13 +12,13 @@ using Result = csWallElementLogger::stResult;
 using Triple = znTraceYield2DRahmen::Triple;
 using F = csFormatTables;
 
-class fnProp1Table : public fnTableBaseWithProp<WallElementProp> {
+class fnProp1Table : public fnRecordTable<WallElementProp, Result> {
  public:
-  fnProp1Table(const F& formats, const std::map<std::string, WallElementProp>& props)
-      : fnTableBaseWithProp(formats,
-                            {F::kWidthID, F::kWidthSection, F::kWidthSection, F::kWidthInertia,
-                             F::kWidthSection, F::kWidthSection, F::kWidthInertia},
-                            props) {
+  fnProp1Table(const F& formats, const csWallElementLogger& logger)
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthSection, F::kWidthSection, F::kWidthInertia,
+                       F::kWidthSection, F::kWidthSection, F::kWidthInertia},
+                      logger.Records()) {
     Head({"ID", "A", "E", "I", "Poisson", "Kappa", "Kwg"});
   }
   void operator()(const std::string& id) {
@@ -34,14 +34,14 @@ class fnProp1Table : public fnTableBaseWithProp<WallElementProp> {
   }
 };
 
-class fnProp2Table : public fnTableBaseWithProp<WallElementProp> {
+class fnProp2Table : public fnRecordTable<WallElementProp, Result> {
  public:
-  fnProp2Table(const F& formats, const std::map<std::string, WallElementProp>& props)
-      : fnTableBaseWithProp(formats,
-                            {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID,
-                             F::kWidthRigid, F::kWidthRigid, F::kWidthStiffness, F::kWidthStiffness,
-                             F::kWidthStiffness, F::kWidthStiffness},
-                            props) {
+  fnProp2Table(const F& formats, const csWallElementLogger& logger)
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthID,
+                       F::kWidthRigid, F::kWidthRigid, F::kWidthStiffness, F::kWidthStiffness,
+                       F::kWidthStiffness, F::kWidthStiffness},
+                      logger.Records()) {
     Head({"ID", "Node", "", "", "", "La", "", "AlphaY", "", "", ""});
     Head({"", "I-A", "I-B", "J-A", "J-B", "I", "J", "I-A", "I-B", "J-A", "J-B"});
   }
@@ -67,13 +67,13 @@ std::vector<double> CornerTriple(const znMatrix::Vector& twelve, int corner) {
 }
 
 // Per corner (I-A, I-B, J-A, J-B): the corner force and displacement.
-class fnEdgeLoadDispTable : public fnTableBaseWithLog<WallElementProp, Result> {
+class fnEdgeLoadDispTable : public fnRecordTable<WallElementProp, Result> {
  public:
   fnEdgeLoadDispTable(const F& formats, const csWallElementLogger& logger)
-      : fnTableBaseWithLog(formats,
-                           {F::kWidthID, F::kWidthEnd, F::kWidthEnd, F::kWidthForce, F::kWidthForce,
-                            F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
-                           logger.GetProps(), logger.GetResults()) {
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthEnd, F::kWidthEnd, F::kWidthForce, F::kWidthForce,
+                       F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()) {
     Head({"ID", "IJ", "AB", "Load", "", "", "Disp", "", ""});
     Head({"", "", "", "X", "Y", "M", "X", "Y", "M"});
   }
@@ -91,13 +91,13 @@ class fnEdgeLoadDispTable : public fnTableBaseWithLog<WallElementProp, Result> {
 };
 
 // Per edge (I, J): the force resultant and the displacement of its reference point.
-class fnFaceLoadDispTable : public fnTableBaseWithLog<WallElementProp, Result> {
+class fnFaceLoadDispTable : public fnRecordTable<WallElementProp, Result> {
  public:
   fnFaceLoadDispTable(const F& formats, const csWallElementLogger& logger)
-      : fnTableBaseWithLog(formats,
-                           {F::kWidthID, F::kWidthEnd, F::kWidthForce, F::kWidthForce,
-                            F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce},
-                           logger.GetProps(), logger.GetResults()) {
+      : fnRecordTable(formats,
+                      {F::kWidthID, F::kWidthEnd, F::kWidthForce, F::kWidthForce, F::kWidthForce,
+                       F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()) {
     Head({"ID", "IJ", "Load", "", "", "Disp", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
@@ -116,42 +116,34 @@ class fnFaceLoadDispTable : public fnTableBaseWithLog<WallElementProp, Result> {
 }  // namespace
 
 void csWallElementLogger::Prop(const WallElementProp& prop) {
-  ids_.push_back(prop.ID);
-  WallElementProp& kept = props_[prop.ID] = prop;
-  kept.Node = {{nullptr, nullptr}, {nullptr, nullptr}};
-  results_[prop.ID] = stResult{};
-}
-
-std::vector<WallElementProp> csWallElementLogger::GetPropList() const {
-  std::vector<WallElementProp> list;
-  for (const std::string& id : ids_) list.push_back(props_.at(id));
-  return list;
+  records_.Add(prop).Node = {{nullptr, nullptr}, {nullptr, nullptr}};
 }
 
 void csWallElementLogger::Disp(const WallElementProp& prop, const Vector& disp) {
-  results_[prop.ID].CornerDisp = disp;
+  records_.ResultOf(prop.ID).CornerDisp = disp;
 }
 
 void csWallElementLogger::Force(const WallElementProp& prop, const Vector& force) {
-  results_[prop.ID].CornerForce = force;
+  records_.ResultOf(prop.ID).CornerForce = force;
 }
 
 void csWallElementLogger::EdgeDisp(const WallElementProp& prop, const TriplePair& disp) {
-  results_[prop.ID].EndDisp = disp;
+  records_.ResultOf(prop.ID).EndDisp = disp;
 }
 
 void csWallElementLogger::EdgeForce(const WallElementProp& prop, const TriplePair& force) {
-  results_[prop.ID].EndForce = force;
+  records_.ResultOf(prop.ID).EndForce = force;
 }
 
 void csWallElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
-  if (ids_.empty()) return;
+  const std::vector<std::string>& ids = records_.GetIDs();
+  if (ids.empty()) return;
   writer.Title(1, "WallElement");
-  WriteTable(writer, "Prop1", ids_, fnProp1Table(formats_, props_));
-  WriteTable(writer, "Prop2", ids_, fnProp2Table(formats_, props_));
+  WriteTable(writer, "Prop1", ids, fnProp1Table(formats_, *this));
+  WriteTable(writer, "Prop2", ids, fnProp2Table(formats_, *this));
   if (!resultsAvailable_) return;
-  WriteTable(writer, "EdgeLoadDisp", ids_, fnEdgeLoadDispTable(formats_, *this));
-  WriteTable(writer, "FaceLoadDisp", ids_, fnFaceLoadDispTable(formats_, *this));
+  WriteTable(writer, "EdgeLoadDisp", ids, fnEdgeLoadDispTable(formats_, *this));
+  WriteTable(writer, "FaceLoadDisp", ids, fnFaceLoadDispTable(formats_, *this));
 }
 
 }  // namespace znFEM::znTarvex

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fem/app/report/FormatTables.h"
+#include "fem/app/report/RecordLog.h"
 #include "fem/model/WallElement.h"
 #include "fem/model/WallElementProp.h"
 #include "inout/OutputDataWriter.h"
@@ -50,19 +51,12 @@ class csWallElementLogger : public znTraceYield2DRahmen::csWallElement::ifLogger
   // The WallElement section; nothing when no wall was recorded.
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
-  const std::vector<std::string>& GetIDs() const { return ids_; }
   // The records keep no node pointers: the nodes die with the analysis.
-  const std::map<std::string, WallElementProp>& GetProps() const { return props_; }
-  // The records in input order.
-  std::vector<WallElementProp> GetPropList() const;
-  const std::map<std::string, stResult>& GetResults() const { return results_; }
-  bool IsResultsAvailable() const { return resultsAvailable_; }
+  const csRecordLog<WallElementProp, stResult>& Records() const { return records_; }
 
  private:
   csFormatTables formats_;
-  std::vector<std::string> ids_;
-  std::map<std::string, WallElementProp> props_;
-  std::map<std::string, stResult> results_;
+  csRecordLog<WallElementProp, stResult> records_;
   bool resultsAvailable_ = false;
 };
 

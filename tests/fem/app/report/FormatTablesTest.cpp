@@ -4,11 +4,9 @@
 
 #include <cmath>
 #include <limits>
-#include <sstream>
 #include <string>
 
 #include "fem/app/report/FormatTables.h"
-#include "inout/OutputDataWriterText.h"
 
 namespace {
 
@@ -61,18 +59,6 @@ TEST(FormatTables, EveryMagnitudeReadsBackWithinItsPrecision) {
       }
     }
   }
-}
-
-TEST(FormatTables, TheTextReportShowsTheWholeFallbackNumber) {
-  const csFormatTables formats;
-  std::ostringstream out;
-  znInOutData::znOutputDataWriter::csOutputDataWriterText text(out, 120);
-  text.SetValueRightAlign(true);
-  znInOutData::stTable table;
-  table.Widths = {formats.Width(F::kWidthSection)};
-  table.Value = {{formats.Number(2.05e11, F::kFormatSection, table.Widths[0])}};
-  text.Table(table);
-  EXPECT_EQ(out.str(), " 2.0500e+11\n");
 }
 
 }  // namespace
