@@ -21,12 +21,13 @@ test-sanitize:
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# Analyses the example portal frame; the reports and the drawing go to out/.
+# Analyses the example portal frame; the reports, the drawings and the page go to out/.
 demo: build
 	@mkdir -p out
-	@echo "frame2d: examples/portal.txt -> out/portal.txt, out/portal.csv, out/portal.pipe, out/portal.dxf"
+	@echo "frame2d: examples/portal.txt -> out/portal.txt, out/portal.csv, out/portal.pipe," \
+	  "out/portal.dxf, out/portal.svg, out/portal.html"
 	@./$(BUILD_DIR)/frame2d -i examples/portal.txt -o out/portal.txt -c out/portal.csv \
-	  -p out/portal.pipe -d out/portal.dxf
+	  -p out/portal.pipe -d out/portal.dxf -s out/portal.svg -w out/portal.html
 
 bench: build
 	@found=0; for b in $(BUILD_DIR)/bench_*; do \

@@ -16,6 +16,8 @@ const char* const kText = "outtxt";
 const char* const kCsv = "outcsv";
 const char* const kDxf = "outdxf";
 const char* const kPipe = "outpipe";
+const char* const kSvg = "outsvg";
+const char* const kHtml = "outhtml";
 
 void ParseOptions(csArgOptions& options, int argc, const char* const* argv) {
   options.AddOption(kInput, "i", true, false);
@@ -23,6 +25,8 @@ void ParseOptions(csArgOptions& options, int argc, const char* const* argv) {
   options.AddOption(kCsv, "c", true, false);
   options.AddOption(kDxf, "d", true, false);
   options.AddOption(kPipe, "p", true, false);
+  options.AddOption(kSvg, "s", true, false);
+  options.AddOption(kHtml, "w", true, false);
   try {
     options.Parse(argc, argv);
   } catch (const csArgOptions::exUnExpectedOptionHasBeenSet& e) {
@@ -57,13 +61,19 @@ void Open(Stream& stream, const std::string& name) {
   if (!stream.is_open()) throw FileMessage("The specified file can't been open.", name);
 }
 
+// Two spellings of one path name the same file even before it exists ("o.svg", "./o.svg").
 bool SameFile(const std::string& a, const std::string& b) {
   if (a == b) return true;
   std::error_code error;
-  return std::filesystem::equivalent(a, b, error) && !error;
+  if (std::filesystem::equivalent(a, b, error) && !error) return true;
+  std::error_code errorA;
+  std::error_code errorB;
+  const auto canonicalA = std::filesystem::weakly_canonical(std::filesystem::absolute(a), errorA);
+  const auto canonicalB = std::filesystem::weakly_canonical(std::filesystem::absolute(b), errorB);
+  return !errorA && !errorB && canonicalA == canonicalB;
 }
 
-// Refuses a file named twice among the five before any output is opened: opening the second
+// Refuses a file named twice among the seven before any output is opened: opening the second
 // name for output would truncate the input before it is read, or one output would overwrite
 // another. Empty names are left to fail when they are opened.
 void CheckDistinct(const std::vector<std::string>& names) {
@@ -86,7 +96,7 @@ void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
 
   const std::string inputName = NameOrAsk(options, kInput, "InputFileName", console, prompt);
   Open(input_, inputName);
-  // The DXF name is settled before any output is opened, so that all five can be compared.
+  // The DXF name is settled before any output is opened, so that all seven can be compared.
   const std::string dxfName = NameOrAsk(options, kDxf, "OutputDxfFileName", console, prompt);
 
   std::vector<std::string> names{inputName};
@@ -94,7 +104,11 @@ void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
     if (options.Count(name) != 0) names.push_back(options.Values(name).front());
   }
   names.push_back(dxfName);
+  for (const char* name : {kSvg, kHtml}) {
+    if (options.Count(name) != 0) names.push_back(options.Values(name).front());
+  }
   CheckDistinct(names);
+  inputName_ = inputName;
 
   struct stOutput {
     const char* longName;
@@ -102,17 +116,19 @@ void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
     bool& wanted;
     std::string& name;
   };
-  const stOutput outputs[] = {{kText, text_, textWanted_, textName_},
-                              {kCsv, csv_, csvWanted_, csvName_},
-                              {kPipe, pipe_, pipeWanted_, pipeName_}};
-  for (const auto& output : outputs) {
-    if (options.Count(output.longName) == 0) continue;
+  const auto open = [&options](const stOutput& output) {
+    if (options.Count(output.longName) == 0) return;
     output.name = options.Values(output.longName).front();
     Open(output.stream, output.name);
     output.wanted = true;
-  }
+  };
+  open({kText, text_, textWanted_, textName_});
+  open({kCsv, csv_, csvWanted_, csvName_});
+  open({kPipe, pipe_, pipeWanted_, pipeName_});
   dxfName_ = dxfName;
   Open(dxf_, dxfName);
+  open({kSvg, svg_, svgWanted_, svgName_});
+  open({kHtml, html_, htmlWanted_, htmlName_});
 }
 
 }  // namespace frame2d

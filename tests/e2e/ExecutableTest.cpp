@@ -2,6 +2,7 @@
 // command-line and file failure. Successful runs of every example are the golden outputs.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "e2e/RunModel.h"
@@ -41,7 +42,15 @@ TEST(Executable, CommandLineAndFileFailuresPrintTheirTextAndExitOne) {
       {"-i in.txt -o in.txt -d o.dxf", "",
        "\nThe same file is specified twice.\nFileName : in.txt\n\n"},
       {"-i in.txt", "in.txt\n",
-       "OutputDxfFileName : \nThe same file is specified twice.\nFileName : in.txt\n\n"}};
+       "OutputDxfFileName : \nThe same file is specified twice.\nFileName : in.txt\n\n"},
+      {"-i in.txt -d o.dxf -s o.svg -w o.svg", "",
+       "\nThe same file is specified twice.\nFileName : o.svg\n\n"},
+      {"-i in.txt -d o.dxf -w ./o.dxf", "",
+       "\nThe same file is specified twice.\nFileName : ./o.dxf\n\n"},
+      {"-i in.txt -d drawn.dxf -s no-such-dir/o.svg", "",
+       "\nThe specified file can't been open.\nFileName : no-such-dir/o.svg\n\n"},
+      {"-i in.txt -d drawn.dxf -w /dev/full", "",
+       "\nThe output file can't be written.\nFileName : /dev/full\n"}};
   for (const auto& c : cases) {
     ScratchDirectory dir;
     EXPECT_EQ(RunWithArgs(dir, kCantilever, c.args, c.typed), 1) << c.args;
@@ -49,6 +58,30 @@ TEST(Executable, CommandLineAndFileFailuresPrintTheirTextAndExitOne) {
     EXPECT_EQ(dir.Read("in.txt"), kCantilever);
     EXPECT_FALSE(dir.Exists("o.dxf"));
   }
+}
+
+// Help and version are looked for before anything else: help wins over version and over every
+// other argument, right or wrong; no file is opened, nothing is asked and no closing line
+// follows.
+TEST(Executable, HelpAndVersionWinOverEveryOtherArgument) {
+  ScratchDirectory dir;
+  for (const char* args : {"-h", "--help", "-o -h", "-x -V --help", "-i in.txt -d o.dxf -h"}) {
+    EXPECT_EQ(RunWithArgs(dir, kCantilever, args), 0) << args;
+    const std::string console = dir.Read("stdout");
+    EXPECT_EQ(console.rfind("Usage: frame2d [options]\n", 0), 0u) << console;
+    for (const char* part : {"--inptxt", "--outtxt", "--outcsv", "--outpipe", "--outdxf",
+                             "--outsvg", "--outhtml", "--version", "Exit codes", "README"}) {
+      EXPECT_NE(console.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(console.find("\nThe analysis"), std::string::npos) << args;
+  }
+  for (const char* args : {"-V", "--version", "-o -V", "-V -x"}) {
+    EXPECT_EQ(RunWithArgs(dir, kCantilever, args), 0) << args;
+    EXPECT_TRUE(
+        std::regex_match(dir.Read("stdout"), std::regex("frame2d [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << dir.Read("stdout");
+  }
+  EXPECT_FALSE(dir.Exists("o.dxf"));
 }
 
 }  // namespace

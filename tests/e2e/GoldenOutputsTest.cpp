@@ -43,16 +43,16 @@ TEST(GoldenOutputs, EveryExampleWritesItsKeptOutputs) {
     ScratchDirectory dir;
     const auto outcome = RunModel(dir, ReadFile(entry.path()));
     ASSERT_EQ(outcome.exitCode, 0) << name;
-    const std::pair<const char*, const std::string*> outputs[] = {
-        {".txt", &outcome.text}, {".csv", &outcome.csv}, {".pipe", &outcome.pipe},
-        {".dxf", &outcome.dxf}};
+    const std::pair<const char*, const std::string*> outputs[] = {{".txt", &outcome.text},
+                                                                  {".csv", &outcome.csv},
+                                                                  {".pipe", &outcome.pipe},
+                                                                  {".dxf", &outcome.dxf}};
     for (const auto& [extension, actual] : outputs) {
       const auto golden = source / "tests/golden" / (name + extension);
       ASSERT_TRUE(std::filesystem::exists(golden)) << golden;
       const std::string expected = ReadFile(golden);
-      EXPECT_TRUE(*actual == expected)
-          << name << extension << " differs from " << golden << " at "
-          << FirstDifference(*actual, expected);
+      EXPECT_TRUE(*actual == expected) << name << extension << " differs from " << golden << " at "
+                                       << FirstDifference(*actual, expected);
     }
   }
   EXPECT_GE(examples, 5);

@@ -2,6 +2,9 @@
 // those used when the input has no DxfProp block.
 #pragma once
 
+#include <set>
+#include <string>
+
 namespace znDraw {
 
 struct DxfProp {
@@ -13,9 +16,14 @@ struct DxfProp {
   double axial_ratio = 1e-7;    // drawing length per unit axial force
   double shear_ratio = 1e-7;    // per unit shear
   double moment_ratio = 1e-7;   // per unit moment
+  double disp_ratio = 0.0;      // drawing length per unit displacement; 0: no Displacement panel
   double value_ofs = 180.0;     // distance of value texts from the diagram; not read from input
   double welem_ofs = 500.0;     // inset of a wall element's outline from its nodes
   int row_n = 5;                // panels per row
+  // The keys the DxfProp statement gave; a picture fits the others to the structure.
+  std::set<std::string> given;
+
+  bool IsGiven(const std::string& key) const { return given.count(key) != 0; }
 };
 
 }  // namespace znDraw

@@ -3,8 +3,8 @@
 namespace znFEM::znTarvex {
 
 bool csGeometryOnlyDraw::IsResultLayer(const std::string& name) {
-  for (const char* layer :
-       {"Stress", "StressLast", "Value", "Rotation", "RotationLast", "Stretch", "StretchLast"}) {
+  for (const char* layer : {"Stress", "StressLast", "Value", "Rotation", "RotationLast", "Stretch",
+                            "StretchLast", "Deformed"}) {
     if (name == layer) return true;
   }
   return false;

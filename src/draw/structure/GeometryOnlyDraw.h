@@ -14,8 +14,8 @@ class csGeometryOnlyDraw : public znDraw::ifDraw {
   // The target is not owned.
   explicit csGeometryOnlyDraw(znDraw::ifDraw& target) : target_(target) {}
 
-  // True for "Stress", "StressLast", "Value", "Rotation", "RotationLast", "Stretch" and
-  // "StretchLast".
+  // True for "Stress", "StressLast", "Value", "Rotation", "RotationLast", "Stretch",
+  // "StretchLast" and "Deformed".
   static bool IsResultLayer(const std::string& name);
 
   void AddLayer(const std::string& name) override { target_.AddLayer(name); }

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <sstream>
 
+#include "draw/structure/DeformedShape.h"
 #include "draw/structure/ForceDiagram.h"
 #include "draw/structure/PanelLayout.h"
 #include "fem/model/ElementStress.h"
@@ -38,6 +39,7 @@ constexpr int kStretchColour = 5;
 constexpr int kStretchLastColour = 1;
 constexpr int kWElemIDColour = 5;
 constexpr int kWElemColour = 6;
+constexpr int kDeformedColour = 0;
 
 // Alignment codes.
 constexpr int kTopLeft = 0;
@@ -58,10 +60,34 @@ struct ForceKind {
   const char* title;
   std::size_t component;
   double DxfProp::*ratio;
+  const char* key;
 };
-const ForceKind kKinds[] = {{"Axial", 0, &DxfProp::axial_ratio},
-                            {"Shear", 1, &DxfProp::shear_ratio},
-                            {"Moment", 2, &DxfProp::moment_ratio}};
+const ForceKind kKinds[] = {{"Axial", 0, &DxfProp::axial_ratio, "axial_ratio"},
+                            {"Shear", 1, &DxfProp::shear_ratio, "shear_ratio"},
+                            {"Moment", 2, &DxfProp::moment_ratio, "moment_ratio"}};
+
+// A picture fits what the DxfProp statement left out to the structure: each diagram's largest
+// ordinate to 15 % of the median member length, the largest nodal displacement to 5 % of the
+// structure's size, and text heights to 6 % of the median member length, the hinge marks and
+// value offsets keeping their proportion to the text height.
+constexpr double kDiagramFraction = 0.15;
+constexpr double kDisplacementFraction = 0.05;
+constexpr double kTextFraction = 0.06;
+// Divisions of a member's flexible part for its deformed shape.
+constexpr int kShapeDivisions = 16;
+
+// Two significant digits, so that the scale named in a title is the scale drawn.
+double RoundScale(double value) {
+  if (!(value > 0.0) || !std::isfinite(value)) return 0.0;
+  const double unit = std::pow(10.0, std::floor(std::log10(value)) - 1.0);
+  return std::round(value / unit) * unit;
+}
+
+std::string FormatScale(double value) {
+  std::ostringstream text;
+  text << value;
+  return text.str();
+}
 
 Point2 Add(const Point2& a, const Point2& b) {
   return {a[0] + b[0], a[1] + b[1]};
@@ -193,9 +219,13 @@ class csDrawNode : public csDrawBase {
  public:
   using csDrawBase::csDrawBase;
 
-  void Draw(const model::NodeProp& node, const NodeResult* now, const NodeResult* before) {
+  void DrawID(const model::NodeProp& node) {
     Style("NodeID", kNodeIDColour);
     Text(node.Coordinate, node.ID, kBottomLeft);
+  }
+
+  void Draw(const model::NodeProp& node, const NodeResult* now, const NodeResult* before) {
+    DrawID(node);
     if (now != nullptr && IsYielded(now->PanelState)) {
       const bool earlier = before != nullptr && before->PanelState == now->PanelState;
       YieldMark(node.Coordinate, now->PanelState, earlier);
@@ -245,8 +275,18 @@ class csDrawElement : public csDrawBase {
     return Evaluate(stress_, result != nullptr ? result->FaceForceI : none, prop_.distsep);
   }
 
+  const PerEnd<std::string>& NodeIDs() const { return element_.NodeID; }
+  double Length() const { return stress_.GetLength(); }
+
   void Draw(const ForceKind& kind, const ElementResult* now, const ElementResult* before,
             const MemberForces& forcesNow, const MemberForces* forcesBefore) {
+    DrawGeometry();
+    Hinges(now);
+    Diagram(axes_, kind, forcesNow, forcesBefore);
+    if (now != nullptr) AxialYieldMark(*now, before);
+  }
+
+  void DrawGeometry() {
     Style("ElemID", kElemIDColour);
     Text(Middle(), element_.ID, kBottomLeft);
     Style("Frame", kFrameColour);
@@ -254,9 +294,36 @@ class csDrawElement : public csDrawBase {
     Style("Rigid", kRigidColour);
     if (faces_[0] > 0.0) Line(nodes_[0], axes_.At(faces_[0], 0.0));
     if (faces_[1] < stress_.GetLength()) Line(axes_.At(faces_[1], 0.0), nodes_[1]);
-    Hinges(now);
-    Diagram(axes_, kind, forcesNow, forcesBefore);
-    if (now != nullptr) AxialYieldMark(*now, before);
+  }
+
+  // The member moved by its end displacements (global axes, scaled): each rigid zone turns
+  // with its node, and the flexible part bends between the faces as its forces make it.
+  void DrawDeformed(const ElementResult* result, const PerEnd<Triple>& disp, double scale) {
+    const Triple none{0.0, 0.0, 0.0};
+    const model::csElementStressProfile profile =
+        stress_.MakeProfile(result != nullptr ? result->FaceForceI : none);
+    PerEnd<Point2> faceMove{};
+    for (int end = 0; end < 2; ++end) {
+      const Point2 face = axes_.At(faces_[end], 0.0);
+      const Point2 arm{face[0] - nodes_[end][0], face[1] - nodes_[end][1]};
+      faceMove[end] = {disp[end][0] - disp[end][2] * arm[1], disp[end][1] + disp[end][2] * arm[0]};
+    }
+    const auto along = [&](const Point2& d) { return d[0] * axes_.c + d[1] * axes_.s; };
+    const auto across = [&](const Point2& d) { return -d[0] * axes_.s + d[1] * axes_.c; };
+    const std::vector<double> x = ShapePositions(profile, faces_[0], faces_[1], kShapeDivisions);
+    const MemberSection section{element_.E, element_.I, element_.A, element_.Kappa,
+                                element_.Poisson};
+    const std::vector<double> v =
+        Deflections(profile, section, x, across(faceMove[0]), across(faceMove[1]));
+    const double span = faces_[1] - faces_[0];
+    Style("Deformed", kDeformedColour);
+    MoveTo({nodes_[0][0] + scale * disp[0][0], nodes_[0][1] + scale * disp[0][1]});
+    for (std::size_t k = 0; k < x.size(); ++k) {
+      const double t = span > 0.0 ? (x[k] - faces_[0]) / span : 0.0;
+      const double u = (1.0 - t) * along(faceMove[0]) + t * along(faceMove[1]);
+      LineTo(axes_.At(x[k] + scale * u, scale * v[k]));
+    }
+    LineTo({nodes_[1][0] + scale * disp[1][0], nodes_[1][1] + scale * disp[1][1]});
   }
 
  private:
@@ -325,12 +392,32 @@ class csDrawWallElement : public csDrawBase {
     return Evaluate(stress_, result != nullptr ? result->EdgeForce.first : none, prop_.distsep);
   }
 
+  // ia, ib, ja, jb.
+  std::array<std::string, 4> NodeIDs() const {
+    return {wall_.NodeID.first.first, wall_.NodeID.first.second, wall_.NodeID.second.first,
+            wall_.NodeID.second.second};
+  }
+
   void Draw(const ForceKind& kind, const MemberForces& now, const MemberForces* before) {
+    DrawGeometry();
+    Diagram(axes_, kind, now, before);
+  }
+
+  void DrawGeometry() {
     Style("WElemID", kWElemIDColour);
     Text(Centre(), wall_.ID, kBottomLeft);
     Style("WElem", kWElemColour);
-    Outline();
-    Diagram(axes_, kind, now, before);
+    Outline(corners_);
+  }
+
+  // The outline through the moved corners (global axes, scaled).
+  void DrawDeformed(const std::array<Triple, 4>& disp, double scale) {
+    std::array<Point2, 4> moved{};
+    for (int k = 0; k < 4; ++k) {
+      moved[k] = {corners_[k][0] + scale * disp[k][0], corners_[k][1] + scale * disp[k][1]};
+    }
+    Style("Deformed", kDeformedColour);
+    Outline(moved);
   }
 
  private:
@@ -341,20 +428,21 @@ class csDrawWallElement : public csDrawBase {
     return {a[0] + t * (b[0] - a[0]), a[1] + t * (b[1] - a[1])};
   }
 
-  Point2 Centre() const {
+  static Point2 Centre(const std::array<Point2, 4>& corners) {
     Point2 sum{0.0, 0.0};
-    for (const Point2& p : corners_) sum = Add(sum, p);
+    for (const Point2& p : corners) sum = Add(sum, p);
     return {sum[0] / 4.0, sum[1] / 4.0};
   }
+  Point2 Centre() const { return Centre(corners_); }
 
   // The outline ia, ib, jb, ja, each corner moved towards the centre by welem_ofs (at most half
   // way), so that it stands clear of the members along the edges.
-  void Outline() {
-    const Point2 centre = Centre();
+  void Outline(const std::array<Point2, 4>& corners) {
+    const Point2 centre = Centre(corners);
     std::array<Point2, 4> inset{};
     const int order[4] = {0, 1, 3, 2};
     for (int k = 0; k < 4; ++k) {
-      const Point2& p = corners_[order[k]];
+      const Point2& p = corners[order[k]];
       const double distance = std::hypot(centre[0] - p[0], centre[1] - p[1]);
       const double t = distance > 0.0 ? std::min(0.5, prop_.welem_ofs / distance) : 0.0;
       inset[k] = {p[0] + t * (centre[0] - p[0]), p[1] + t * (centre[1] - p[1])};
@@ -374,32 +462,127 @@ class csDrawWallElement : public csDrawBase {
 class csStructureDrawing {
  public:
   csStructureDrawing(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
-                     const std::vector<StructureState>& states)
-      : draw_(draw), prop_(prop), records_(records), states_(states), nodeDrawer_(draw, prop) {
+                     const std::vector<StructureState>& states, const DrawOptions& options)
+      : draw_(draw),
+        prop_(prop),
+        records_(records),
+        states_(states),
+        options_(options),
+        nodeDrawer_(draw, prop_) {
     MakeElementDrawers();
     MakeWallDrawers();
     EvaluateForces();
+    if (options_.picture) FitToStructure();
   }
 
-  void Draw(bool withStepLabels) {
+  void Draw() {
+    const bool displacement = options_.picture || prop_.disp_ratio > 0.0;
     for (const char* layer : kLayers) draw_.AddLayer(layer);
+    if (displacement) draw_.AddLayer("Deformed");
     draw_.SetLineType(0);
     csPanelLayout layout(NodePoints(), prop_);
     for (const ForceKind& kind : kKinds) {
-      Title(layout.TitleCorner(), layout.TitleHeight(), kind.title);
+      Title(layout.TitleCorner(), layout.TitleHeight(), kind.title, prop_.*kind.ratio);
       for (std::size_t s = 0; s < states_.size(); ++s) {
-        if (withStepLabels) {
-          Title(layout.StepLabelCorner(), layout.TitleHeight(),
-                "Step:" + std::to_string(states_[s].Step));
-        }
+        StepLabel(layout, s);
         DrawPanel(kind, s, layout.Origin());
         layout.NextPanel();
       }
       layout.NextKind();
     }
+    if (!displacement) return;
+    Title(layout.TitleCorner(), layout.TitleHeight(), "Displacement", prop_.disp_ratio);
+    for (std::size_t s = 0; s < states_.size(); ++s) {
+      StepLabel(layout, s);
+      DrawDisplacementPanel(states_[s], layout.Origin());
+      layout.NextPanel();
+    }
+    layout.NextKind();
   }
 
  private:
+  // Each diagram scale from its largest ordinate over every member, wall and state; the text
+  // sizes from the median member length; the displacement scale from the largest nodal
+  // translation and the larger side of the structure.
+  void FitToStructure() {
+    const double median = MedianMemberLength();
+    for (const ForceKind& kind : kKinds) {
+      if (prop_.IsGiven(kind.key)) continue;
+      double largest = 0.0;
+      for (const auto* forces : {&elementForces_, &wallForces_}) {
+        for (const std::vector<MemberForces>& state : *forces) {
+          for (const MemberForces& member : state) {
+            for (const model::StressPair& pair : member.forces) {
+              for (const Triple& side : pair) {
+                largest = std::max(largest, std::abs(side[kind.component]));
+              }
+            }
+          }
+        }
+      }
+      const double fitted = RoundScale(kDiagramFraction * median / largest);
+      if (fitted > 0.0) prop_.*kind.ratio = fitted;
+    }
+    if (!prop_.IsGiven("disp_ratio")) {
+      double largest = 0.0;
+      for (const StructureState& state : states_) {
+        for (const auto& [id, node] : state.Nodes) {
+          largest = std::max(largest, std::hypot(node.Disp[0], node.Disp[1]));
+        }
+      }
+      const csPanelLayout layout(NodePoints(), prop_);
+      const double size = std::max(layout.ExtentMax()[0] - layout.ExtentMin()[0],
+                                   layout.ExtentMax()[1] - layout.ExtentMin()[1]);
+      prop_.disp_ratio = RoundScale(kDisplacementFraction * size / largest);
+    }
+    if (!prop_.IsGiven("height_str") && median > 0.0) {
+      const double height = kTextFraction * median;
+      const DxfProp defaults;
+      prop_.rad_hinge = defaults.rad_hinge / defaults.height_str * height;
+      prop_.value_ofs = defaults.value_ofs / defaults.height_str * height;
+      prop_.height_str = height;
+    }
+  }
+
+  double MedianMemberLength() const {
+    std::vector<double> lengths;
+    for (const auto& element : elements_) lengths.push_back(element->Length());
+    if (lengths.empty()) return 0.0;
+    std::sort(lengths.begin(), lengths.end());
+    const std::size_t n = lengths.size();
+    return n % 2 == 1 ? lengths[n / 2] : (lengths[n / 2 - 1] + lengths[n / 2]) / 2.0;
+  }
+
+  void StepLabel(const csPanelLayout& layout, std::size_t s) {
+    if (!options_.withStepLabels) return;
+    Title(layout.StepLabelCorner(), layout.TitleHeight(), "Step:" + std::to_string(states_[s].Step),
+          0.0);
+  }
+
+  // The geometry with identifiers, then the deformed members and walls.
+  void DrawDisplacementPanel(const StructureState& state, const Point2& origin) {
+    nodeDrawer_.SetOrigin(origin);
+    for (const model::NodeProp& node : records_.Nodes) nodeDrawer_.DrawID(node);
+    const auto disp = [&state](const std::string& id) {
+      const NodeResult* node = Find(state.Nodes, id);
+      return node != nullptr ? node->Disp : Triple{0.0, 0.0, 0.0};
+    };
+    for (const auto& element : elements_) {
+      element->SetOrigin(origin);
+      element->DrawGeometry();
+      element->DrawDeformed(Find(state.Elements, element->ID()),
+                            {disp(element->NodeIDs()[0]), disp(element->NodeIDs()[1])},
+                            prop_.disp_ratio);
+    }
+    for (const auto& wall : walls_) {
+      wall->SetOrigin(origin);
+      wall->DrawGeometry();
+      const auto ids = wall->NodeIDs();
+      wall->DrawDeformed({disp(ids[0]), disp(ids[1]), disp(ids[2]), disp(ids[3])},
+                         prop_.disp_ratio);
+    }
+  }
+
   std::vector<Point2> NodePoints() const {
     std::vector<Point2> points;
     for (const model::NodeProp& node : records_.Nodes) points.push_back(node.Coordinate);
@@ -461,14 +644,24 @@ class csStructureDrawing {
     }
   }
 
-  void Title(const Point2& corner, double height, const std::string& word) {
+  // A DXF title is the bracketed word; a picture's names the scale of its panels in plain text.
+  void Title(const Point2& corner, double height, const std::string& word, double scale) {
     draw_.SetLayer("Title");
     draw_.SetColor(kTitleColour);
+    std::string text = kOpenBracket + word + kCloseBracket;
+    if (options_.picture) {
+      text = word;
+      if (scale > 0.0) text += "  (scale " + FormatScale(scale) + ")";
+    }
+    Text(corner, height, text);
+  }
+
+  void Text(const Point2& corner, double height, const std::string& text) {
     draw_.SetAlign(kBottomLeft);
     draw_.SetTextHeight(height);
     draw_.SetRotation(0.0);
     draw_.MoveTo(corner[0], corner[1], 0.0);
-    draw_.Text(kOpenBracket + word + kCloseBracket);
+    draw_.Text(text);
   }
 
   void DrawPanel(const ForceKind& kind, std::size_t s, const Point2& origin) {
@@ -493,9 +686,10 @@ class csStructureDrawing {
   }
 
   ifDraw& draw_;
-  const DxfProp& prop_;
+  DxfProp prop_;  // the drawers read it: a picture fits it once the forces are known
   const StructureRecords& records_;
   const std::vector<StructureState>& states_;
+  const DrawOptions& options_;
   csDrawNode nodeDrawer_;
   std::vector<std::unique_ptr<csDrawElement>> elements_;
   std::vector<std::unique_ptr<csDrawWallElement>> walls_;
@@ -506,8 +700,15 @@ class csStructureDrawing {
 }  // namespace
 
 void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, const DrawOptions& options) {
+  csStructureDrawing(draw, prop, records, states, options).Draw();
+}
+
+void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
                    const std::vector<StructureState>& states, bool withStepLabels) {
-  csStructureDrawing(draw, prop, records, states).Draw(withStepLabels);
+  DrawOptions options;
+  options.withStepLabels = withStepLabels;
+  DrawStructure(draw, prop, records, states, options);
 }
 
 void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,

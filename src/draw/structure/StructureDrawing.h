@@ -1,6 +1,7 @@
 // The structure drawing: the frame drawn three times, once per internal force (axial force,
 // shear, moment), with its title, node, member and wall identifiers, members, rigid zones,
-// hinges, yield marks, force diagrams with their values, and the wall elements.
+// hinges, yield marks, force diagrams with their values, and the wall elements; a fourth time
+// with its deformed shape when a displacement scale is set.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +43,7 @@ struct StructureRecords {
 // Yield state codes: 2 elastic, 0 yielded at the upper limit, 1 at the lower limit.
 struct NodeResult {
   std::int32_t PanelState = znFEM::znTraceYield2DRahmen::kElastic;
+  Triple Disp{0.0, 0.0, 0.0};  // displacement (x, y, rotation), global axes
 };
 
 struct ElementResult {
@@ -68,8 +70,37 @@ struct StructureState {
   std::map<std::string, WallElementResult> WallElements;
 };
 
+// A pushover run's history for its pictures: the hinges in the order they formed and the
+// capacity curve. The structure drawing takes it through DrawOptions.
+struct HingeFormation {
+  std::string ElementID;
+  int End = 0;              // 0 end I, 1 end J
+  std::uint32_t Order = 0;  // 1 for the first hinge to form
+};
+struct CapacityPoint {
+  double Displacement = 0.0;  // the monitored displacement
+  double LoadRatio = 0.0;     // the total load ratio
+  bool Event = false;         // a hinge formed here
+};
+struct PushoverHistory {
+  std::vector<HingeFormation> Hinges;
+  std::vector<CapacityPoint> Curve;
+};
+
+struct DrawOptions {
+  bool withStepLabels = false;
+  // For a picture to look at rather than a DXF file: titles in plain text naming the diagram
+  // scale; diagram scales, the displacement scale and text heights fitted to the structure
+  // where the DxfProp statement did not give them; the Displacement panel always drawn.
+  bool picture = false;
+  const PushoverHistory* pushover = nullptr;  // not drawn yet
+};
+
 // Draws the structure into the drawing: for each force kind one panel per state (the state
-// before it, when there is one, is drawn as the previous state), with step labels on request.
+// before it, when there is one, is drawn as the previous state), with step labels on request,
+// then, when prop.disp_ratio is set (or for a picture), the Displacement panels.
+void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, const DrawOptions& options);
 void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
                    const std::vector<StructureState>& states, bool withStepLabels = false);
 

@@ -166,6 +166,7 @@ void csReaders::ReadDxfProp(W& wrapper) {
                                    {"axial_ratio", false, W::kRealPositive},
                                    {"shear_ratio", false, W::kRealPositive},
                                    {"moment_ratio", false, W::kRealPositive},
+                                   {"disp_ratio", false, W::kRealPositive},
                                    {"welem_ofs", false, W::kRealPositive},
                                    {"row_n", false, W::kIntegerPositive}});
   const W::Block block = wrapper.ReadBlock();
@@ -180,8 +181,14 @@ void csReaders::ReadDxfProp(W& wrapper) {
   d.axial_ratio = W::GetReal(line, "axial_ratio", d.axial_ratio);
   d.shear_ratio = W::GetReal(line, "shear_ratio", d.shear_ratio);
   d.moment_ratio = W::GetReal(line, "moment_ratio", d.moment_ratio);
+  d.disp_ratio = W::GetReal(line, "disp_ratio", d.disp_ratio);
   d.welem_ofs = W::GetReal(line, "welem_ofs", 100.0);
   d.row_n = W::GetInteger(line, "row_n", 5);
+  for (const char* key :
+       {"height_str", "rad_hinge", "margin_ratio_x", "margin_ratio_y", "distsep", "axial_ratio",
+        "shear_ratio", "moment_ratio", "disp_ratio", "welem_ofs", "row_n"}) {
+    if (W::HasKey(line, key)) d.given.insert(key);
+  }
 }
 
 void csReaders::ReadModelBlocks(csInputDataReaderWrapper& wrapper, stModelRecords& records) const {

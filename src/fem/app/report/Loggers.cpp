@@ -21,8 +21,10 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
-  for (const auto& [id, result] : nodes.Records().GetResults())
+  for (const auto& [id, result] : nodes.Records().GetResults()) {
     state.Nodes[id].PanelState = result.PanelState;
+    state.Nodes[id].Disp = result.Disp;
+  }
   for (const auto& [id, result] : elements.Records().GetResults()) {
     znDraw::ElementResult& drawn = state.Elements[id];
     drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
@@ -115,15 +117,19 @@ void csLoggers::DrawStructure() {
   records.ElementStresses = elementStress_.GetDefinitions();
   records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
   records.DistributedLoads = edgeLoad_.GetDistributedRecords();
-  if (analyzer_.IsEndedNormally()) {
-    const std::vector<znDraw::StructureState> states{
-        FinalState(analyzer_, node_, element_, wallElement_)};
+  const bool results = analyzer_.IsEndedNormally();
+  const std::vector<znDraw::StructureState> states{
+      results ? FinalState(analyzer_, node_, element_, wallElement_) : znDraw::StructureState{}};
+  if (results) {
     znDraw::DrawStructure(*dxf_, dxfProp_, records, states);
   } else {
     csGeometryOnlyDraw geometry(*dxf_);
-    znDraw::DrawStructure(geometry, dxfProp_, records, {znDraw::StructureState{}});
+    znDraw::DrawStructure(geometry, dxfProp_, records, states);
   }
   dxf_->Write();
+  for (znDraw::ifStructurePicture* picture : pictures_) {
+    picture->Draw(dxfProp_, records, states, results);
+  }
 }
 
 void csLoggers::Fail(const std::string& text) noexcept {

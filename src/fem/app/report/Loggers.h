@@ -9,6 +9,7 @@
 
 #include "draw/dxf/Dxf.h"
 #include "draw/structure/DxfProp.h"
+#include "draw/structure/StructurePicture.h"
 #include "fem/app/report/AnalyzerLogger.h"
 #include "fem/app/report/ConductorLogger.h"
 #include "fem/app/report/EdgeLoadFixCaseLogger.h"
@@ -45,6 +46,8 @@ class csLoggers {
   // A traced analysis reports why it ended, its steps, events and (monitored) curve, and the
   // load echo tables name the load case of every record.
   void SetTraced(bool traced, bool monitored);
+  // A picture drawn after the DXF file from the same model and states; not owned.
+  void AddPicture(znDraw::ifStructurePicture& picture) { pictures_.push_back(&picture); }
   // Receives the text of a failure met while writing; it must outlive the loggers.
   void SetFailureSink(std::string& text) { failureSink_ = &text; }
 
@@ -72,6 +75,7 @@ class csLoggers {
   csElementStressLogger elementStress_;
   std::unique_ptr<znDraw::csDxf> dxf_;
   znDraw::DxfProp dxfProp_;
+  std::vector<znDraw::ifStructurePicture*> pictures_;
   std::string* failureSink_ = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <fstream>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -122,6 +123,17 @@ TEST(Readers, OnlyTheFirstDxfPropStatementSetsTheDrawing) {
   EXPECT_EQ(in.balanceZero, 0.0);
   EXPECT_EQ((array<double, 3>{in.dxf.height_str, in.dxf.rad_hinge, in.dxf.welem_ofs}),
             (array<double, 3>{10.0, 20.0, 100.0}));
+  // The keys of the first statement are recorded; a picture fits the others to the structure.
+  EXPECT_EQ(in.dxf.given, (std::set<std::string>{"height_str", "rad_hinge"}));
+  EXPECT_EQ(in.dxf.disp_ratio, 0.0);  // no Displacement panel in the DXF
+
+  const stInput scaled =
+      ReadAll("&&MainProp;&&DxfProp;\nheight_str=10 rad_hinge=20 disp_ratio=50;\n" + kFrame);
+  EXPECT_EQ(scaled.dxf.disp_ratio, 50.0);
+  EXPECT_TRUE(scaled.dxf.IsGiven("disp_ratio"));
+  const stInput wrong =
+      ReadAll("&&MainProp;&&DxfProp;\nheight_str=1 rad_hinge=2 disp_ratio=0;\n" + kFrame);
+  EXPECT_NE(wrong.report.find("SpecifiedValueIsNegativeOrZero"), std::string::npos) << wrong.report;
 }
 
 // The example of the README's input-format section reads cleanly.

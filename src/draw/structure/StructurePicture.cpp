@@ -1,0 +1,27 @@
+#include "draw/structure/StructurePicture.h"
+
+#include "draw/structure/GeometryOnlyDraw.h"
+#include "draw/svg/Svg.h"
+
+namespace znDraw {
+
+void csSvgPicture::Draw(const DxfProp& prop, const StructureRecords& records,
+                        const std::vector<StructureState>& states, bool resultsAvailable) {
+  csSvg svg;
+  DrawOptions options;
+  options.picture = true;
+  if (resultsAvailable) {
+    DrawStructure(svg, prop, records, states, options);
+  } else {
+    znFEM::znTarvex::csGeometryOnlyDraw geometry(svg);
+    DrawStructure(geometry, prop, records, states, options);
+  }
+  element_ = svg.Element();
+}
+
+std::string csSvgPicture::File() const {
+  if (element_.empty()) return "";
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + element_;
+}
+
+}  // namespace znDraw
