@@ -6,6 +6,9 @@ with Debian's /usr/bin/python3 (xml.etree, python3-ezdxf, python3-pil).
   pictures.py pixels SVG PNG X,Y...  the PNG rendering of the SVG: diagram colour present,
                                    members at the model points given, panels apart
   pictures.py screenshot PNG       a browser screenshot that shows the drawing
+  pictures.py pushover SVG X,Y,N... D,R...  hinge number N beside the hinge mark at X,Y in
+                                   the first panel; an event mark on the capacity curve at
+                                   displacement D, ratio R, read through the axis ticks
 Prints OK or the first fault found."""
 import math
 import re
@@ -211,6 +214,50 @@ def screenshot(png_path):
     print('OK')
 
 
+def axis_map(texts, horizontal):
+    """The linear map from values to drawing units, fitted through the axis's tick labels."""
+    key = 'text-anchor'
+    ticks = [(float(t.text), float(t.get('x')) if horizontal else -float(t.get('y')))
+             for t in texts if t.get(key) == ('middle' if horizontal else 'end')
+             and t.get('transform') is None and re.fullmatch(r'-?[0-9.e+-]+', t.text or '')]
+    (v0, p0), (v1, p1) = ticks[0], ticks[-1]
+    if not horizontal:
+        # The labels stand half a text height off their ticks: the lowest tick is on the
+        # horizontal axis, the first line of the layer.
+        p0, p1 = strips(texts)[0][0][1], p1 - p0 + strips(texts)[0][0][1]
+    return lambda v: p0 + (v - v0) * (p1 - p0) / (v1 - v0)
+
+
+def pushover(svg_path, *specs):
+    root, layers = svg_layers(svg_path)
+    hinges = [s for s in specs if s.count(',') == 2]
+    points = [s for s in specs if s.count(',') == 1]
+    marks = [(float(c.get('cx')), -float(c.get('cy'))) for c in layers['Hinge']
+             if c.tag == NS + 'circle']
+    numbers = [(t.text, float(t.get('x')), -float(t.get('y'))) for t in layers['Hinge']
+               if t.tag == NS + 'text']
+    for spec in hinges:
+        x, y, n = spec.split(',')
+        x, y = float(x), float(y)
+        mark = min(marks, key=lambda m: math.hypot(m[0] - x, m[1] - y))
+        text = min(numbers, key=lambda t: math.hypot(t[1] - mark[0], t[2] - mark[1]))
+        if text[0] != n:
+            fail('hinge at %s numbered %s' % (spec, text[0]))
+    axis = layers['CurveAxis']
+    to_x, to_y = axis_map(axis, True), axis_map(axis, False)
+    events = [(float(c.get('cx')), -float(c.get('cy'))) for c in layers['Curve']
+              if c.tag == NS + 'circle']
+    if len(events) != len(points):
+        fail('%d event marks' % len(events))
+    values = [tuple(float(v) for v in spec.split(',')) for spec in points]
+    tol = 1e-3 * abs(to_x(max(d for d, r in values)) - to_x(0))
+    for spec, (d, r) in zip(points, values):
+        x, y = to_x(d), to_y(r)
+        if min(math.hypot(e[0] - x, e[1] - y) for e in events) > tol:
+            fail('no event mark at %s' % spec)
+    print('OK')
+
+
 def xml(*paths):
     for path in paths:
         try:
@@ -221,5 +268,5 @@ def xml(*paths):
 
 
 commands = {'xml': xml, 'compare': compare, 'pixels': lambda svg, png, *points: pixels(
-    svg, png, points), 'screenshot': screenshot}
+    svg, png, points), 'screenshot': screenshot, 'pushover': pushover}
 commands[sys.argv[1]](*sys.argv[2:4] if sys.argv[1] == 'compare' else sys.argv[2:])

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <sstream>
 
+#include "draw/structure/CapacityCurve.h"
 #include "draw/structure/DeformedShape.h"
 #include "draw/structure/ForceDiagram.h"
 #include "draw/structure/PanelLayout.h"
@@ -279,9 +280,10 @@ class csDrawElement : public csDrawBase {
   double Length() const { return stress_.GetLength(); }
 
   void Draw(const ForceKind& kind, const ElementResult* now, const ElementResult* before,
-            const MemberForces& forcesNow, const MemberForces* forcesBefore) {
+            const MemberForces& forcesNow, const MemberForces* forcesBefore,
+            const PushoverHistory* pushover) {
     DrawGeometry();
-    Hinges(now);
+    Hinges(now, pushover);
     Diagram(axes_, kind, forcesNow, forcesBefore);
     if (now != nullptr) AxialYieldMark(*now, before);
   }
@@ -330,8 +332,9 @@ class csDrawElement : public csDrawBase {
   Point2 Middle() const { return axes_.At(stress_.GetLength() / 2.0, 0.0); }
 
   // Two concentric circles inside the member, touching the face of each hinged end: pinned by
-  // input or yielded in bending.
-  void Hinges(const ElementResult* now) {
+  // input or yielded in bending. A pushover picture numbers each yielded hinge beside its mark
+  // in the order the hinges formed.
+  void Hinges(const ElementResult* now, const PushoverHistory* pushover) {
     Style("Hinge", kHingeColour);
     draw_.SetAlign(kMiddleCentre);
     const double radius = prop_.rad_hinge / 1.5;
@@ -341,6 +344,16 @@ class csDrawElement : public csDrawBase {
       MoveTo(axes_.At(end == 0 ? faces_[0] + radius : faces_[1] - radius, 0.0));
       draw_.Circle(radius);
       draw_.Circle(radius / 2.0);
+      if (yielded && pushover != nullptr) HingeNumber(*pushover, end, radius);
+    }
+  }
+
+  void HingeNumber(const PushoverHistory& pushover, int end, double radius) {
+    for (const HingeFormation& hinge : pushover.Hinges) {
+      if (hinge.ElementID != element_.ID || hinge.End != end) continue;
+      const double centre = end == 0 ? faces_[0] + radius : faces_[1] - radius;
+      Text(axes_.At(centre + radius, 1.5 * radius), std::to_string(hinge.Order), kBottomLeft);
+      return;
     }
   }
 
@@ -498,6 +511,13 @@ class csStructureDrawing {
       layout.NextPanel();
     }
     layout.NextKind();
+    if (options_.pushover == nullptr || options_.pushover->Curve.empty()) return;
+    // The curve fills the box the structure fills in the other panels, one row further down.
+    Title(layout.TitleCorner(), layout.TitleHeight(), "Capacity curve", 0.0);
+    const Point2 corner = Add(layout.Origin(), layout.ExtentMin());
+    const Point2 size{layout.PanelSize()[0] - layout.Margin()[0],
+                      layout.PanelSize()[1] - layout.Margin()[1]};
+    DrawCapacityCurve(draw_, options_.pushover->Curve, corner, size, prop_.height_str);
   }
 
  private:
@@ -677,7 +697,8 @@ class csStructureDrawing {
       element.SetOrigin(origin);
       element.Draw(kind, Find(now.Elements, element.ID()),
                    before != nullptr ? Find(before->Elements, element.ID()) : nullptr,
-                   elementForces_[s][e], s > 0 ? &elementForces_[s - 1][e] : nullptr);
+                   elementForces_[s][e], s > 0 ? &elementForces_[s - 1][e] : nullptr,
+                   options_.pushover);
     }
     for (std::size_t w = 0; w < walls_.size(); ++w) {
       walls_[w]->SetOrigin(origin);

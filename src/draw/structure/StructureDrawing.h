@@ -93,7 +93,9 @@ struct DrawOptions {
   // scale; diagram scales, the displacement scale and text heights fitted to the structure
   // where the DxfProp statement did not give them; the Displacement panel always drawn.
   bool picture = false;
-  const PushoverHistory* pushover = nullptr;  // not drawn yet
+  // A picture of a pushover run numbers its hinges in the order they formed and, when the
+  // curve has points, adds the capacity curve panel below the others.
+  const PushoverHistory* pushover = nullptr;
 };
 
 // Draws the structure into the drawing: for each force kind one panel per state (the state

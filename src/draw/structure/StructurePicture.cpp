@@ -6,10 +6,12 @@
 namespace znDraw {
 
 void csSvgPicture::Draw(const DxfProp& prop, const StructureRecords& records,
-                        const std::vector<StructureState>& states, bool resultsAvailable) {
+                        const std::vector<StructureState>& states, bool resultsAvailable,
+                        const PushoverHistory* pushover) {
   csSvg svg;
   DrawOptions options;
   options.picture = true;
+  options.pushover = pushover;
   if (resultsAvailable) {
     DrawStructure(svg, prop, records, states, options);
   } else {

@@ -13,9 +13,11 @@ namespace znDraw {
 class ifStructurePicture {
  public:
   virtual ~ifStructurePicture() = default;
-  // Without results the run ended early: the geometry is drawn alone, as in the DXF file.
+  // Without results the run ended early: the geometry is drawn alone, as in the DXF file. A
+  // pushover run hands its history (null otherwise).
   virtual void Draw(const DxfProp& prop, const StructureRecords& records,
-                    const std::vector<StructureState>& states, bool resultsAvailable) = 0;
+                    const std::vector<StructureState>& states, bool resultsAvailable,
+                    const PushoverHistory* pushover) = 0;
 
  protected:
   ifStructurePicture() = default;
@@ -24,11 +26,12 @@ class ifStructurePicture {
 };
 
 // The SVG picture, kept in memory: the structure drawing fitted to the structure, with its
-// Displacement panel.
+// Displacement panel; for a pushover run, its hinges numbered and its capacity curve.
 class csSvgPicture : public ifStructurePicture {
  public:
   void Draw(const DxfProp& prop, const StructureRecords& records,
-            const std::vector<StructureState>& states, bool resultsAvailable) override;
+            const std::vector<StructureState>& states, bool resultsAvailable,
+            const PushoverHistory* pushover) override;
   // The <svg> element; empty until drawn.
   const std::string& Element() const { return element_; }
   // The whole SVG file: the XML declaration and the element; empty until drawn.

@@ -73,7 +73,7 @@ TEST(DisplacementPanel, CantileverFollowsTheCubicAndReachesPL3Over3EIAtTheDrawnS
 TEST(DisplacementPanel, PictureFitsTheScalesItIsNotGivenAndNamesThem) {
   const Cantilever c = MakeCantilever(0.0, 0.0);
   znDraw::csSvgPicture picture;
-  picture.Draw(znDraw::DxfProp{}, c.records, {c.state}, true);
+  picture.Draw(znDraw::DxfProp{}, c.records, {c.state}, true, nullptr);
   const std::string& svg = picture.Element();
   const double tip = P * L * L * L / (3 * E * I);
   EXPECT_EQ(0.05 * L / tip, 500.0);
@@ -89,7 +89,7 @@ TEST(DisplacementPanel, PictureFitsTheScalesItIsNotGivenAndNamesThem) {
   znDraw::DxfProp given;
   given.shear_ratio = 0.5;
   given.given = {"shear_ratio"};
-  picture.Draw(given, c.records, {c.state}, true);
+  picture.Draw(given, c.records, {c.state}, true, nullptr);
   EXPECT_NE(picture.Element().find(">Shear  (scale 0.5)</text>"), std::string::npos);
 }
 

@@ -1,7 +1,9 @@
 #include "fem/app/report/Loggers.h"
 
+#include <algorithm>
 #include <exception>
 #include <map>
+#include <optional>
 
 #include "clock/PhaseClock.h"
 #include "draw/structure/GeometryOnlyDraw.h"
@@ -36,6 +38,33 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
     state.WallElements[id].EdgeForce = result.EndForce;
   }
   return state;
+}
+
+// The hinges in the order they first formed and, with a monitored node, the capacity curve
+// from the unloaded state through every step, for a run of more than one step; none else.
+std::optional<znDraw::PushoverHistory> History(const csAnalyzerLogger& analyzer) {
+  const auto& steps = analyzer.GetSteps();
+  if (steps.size() < 2) return std::nullopt;
+  znDraw::PushoverHistory history;
+  const bool monitored = steps.front().MonitorDisp < model::kInfinite;
+  if (monitored) history.Curve.push_back({0.0, 0.0, false});
+  for (const auto& step : steps) {
+    for (const model::MemberEvent& event : step.Events) {
+      if (event.Kind != model::EventKind::Hinge) continue;
+      const int end = static_cast<int>(event.End);
+      const bool formed = std::any_of(history.Hinges.begin(), history.Hinges.end(),
+                                      [&](const znDraw::HingeFormation& h) {
+                                        return h.ElementID == event.ElementID && h.End == end;
+                                      });
+      if (!formed) {
+        history.Hinges.push_back(
+            {event.ElementID, end, static_cast<std::uint32_t>(history.Hinges.size() + 1)});
+      }
+    }
+    if (monitored)
+      history.Curve.push_back({step.MonitorDisp, step.TotalRatio, !step.Events.empty()});
+  }
+  return history;
 }
 
 }  // namespace
@@ -127,8 +156,9 @@ void csLoggers::DrawStructure() {
     znDraw::DrawStructure(geometry, dxfProp_, records, states);
   }
   dxf_->Write();
+  const std::optional<znDraw::PushoverHistory> history = History(analyzer_);
   for (znDraw::ifStructurePicture* picture : pictures_) {
-    picture->Draw(dxfProp_, records, states, results);
+    picture->Draw(dxfProp_, records, states, results, history ? &*history : nullptr);
   }
 }
 
