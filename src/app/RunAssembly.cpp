@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "clock/PhaseClock.h"
 #include "draw/structure/DxfProp.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
 #include "fem/app/input/Readers.h"
@@ -44,12 +45,15 @@ void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, std::string& 
   loggers.SetFailureSink(reportFailure);
   tarvex::csReaders readers(errorMessage);
 
-  readers.Read(wrapper);
   std::vector<model::ElementStressProp> elementStresses;
-  readers.ReadElementStresses(wrapper, elementStresses);
-  const znDraw::DxfProp dxfProp = readers.GetDxfProp();
   tarvex::stModelRecords records;
-  readers.ReadModelBlocks(wrapper, records);
+  {
+    const znClock::csPhase phase(znClock::Phase::Read);
+    readers.Read(wrapper);
+    readers.ReadElementStresses(wrapper, elementStresses);
+    readers.ReadModelBlocks(wrapper, records);
+  }
+  const znDraw::DxfProp dxfProp = readers.GetDxfProp();
 
   loggers.SetElementStresses(elementStresses);
   loggers.SetDxfProp(dxfProp);

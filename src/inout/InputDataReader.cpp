@@ -33,31 +33,15 @@ void CheckSign(int rule, T v, int lineNum, const std::string& key) {
   if (rule == 4 && !(v <= zero)) throw R::exSpecifiedValueIsPlus{{lineNum, key}};
 }
 
-std::size_t SkipSpace(const std::string& text, std::size_t pos) {
+std::size_t SkipSpace(std::string_view text, std::size_t pos) {
   while (pos < text.size() && IsSpace(text[pos])) ++pos;
   return pos;
 }
 
 }  // namespace
 
-bool csInputDataReader::csCompareBegin::Compare(const std::string& statement) const {
-  std::string name;
-  return GetHeaderName(statement, name) && name == name_;
-}
-
-void csInputDataReader::csCompareBegin::SetName(const std::string& name) {
-  name_ = name;
-}
-
-bool csInputDataReader::csCompareEnd::Compare(const std::string& statement) const {
-  return statement.compare(SkipSpace(statement, 0), 2, "&&") == 0;
-}
-
 csInputDataReader::csInputDataReader(std::istream& stream, const std::string& separator)
-    : comment_(stream, true),
-      containGetC_(comment_, ';'),
-      lineMgr_(containGetC_, ""),
-      blockLineMgr_(lineMgr_, compareBegin_, compareEnd_, true, ""),
+    : stream_(stream),
       bySpace_('\0'),
       pairSpliter_(separator),
       pairReader_(bySpace_, pairSpliter_) {}
@@ -65,7 +49,7 @@ csInputDataReader::csInputDataReader(std::istream& stream, const std::string& se
 // The name is everything between "&&" and the statement's last non-white character, so a
 // header with anything after its name, or white space between "&&" and the name, names a
 // block that no list holds and is reported rather than passed over.
-bool csInputDataReader::GetHeaderName(const std::string& statement, std::string& name) {
+bool csInputDataReader::GetHeaderName(std::string_view statement, std::string& name) {
   const std::size_t begin = SkipSpace(statement, 0);
   if (statement.compare(begin, 2, "&&") != 0) return false;
   std::size_t end = statement.size();
@@ -85,7 +69,11 @@ bool csInputDataReader::GetHeaderName(const std::string& statement, std::string&
 }
 
 void csInputDataReader::CheckBlocks(const BlockList& blocks) {
-  const std::map<std::string, int> index = IndexHeaders();
+  Load();
+  std::map<std::string, int> index;  // every header's block name, with its last line
+  for (const stHeader& header : headers_) {
+    index[header.name] = static_cast<int>(text_->Statements()[header.statement].line);
+  }
   for (const auto& [name, necessary] : blocks) {
     if (necessary && index.find(name) == index.end()) {
       throw exNecessaryBlockKeyHasnotBeenSet{{0, name}};
@@ -97,7 +85,7 @@ void csInputDataReader::CheckBlocks(const BlockList& blocks) {
 }
 
 void csInputDataReader::SetBlockName(const std::string& name) {
-  compareBegin_.SetName(name);
+  blockName_ = name;
 }
 
 void csInputDataReader::ClearKeys() {
@@ -111,26 +99,37 @@ void csInputDataReader::SetKey(const std::string& key, bool necessary, int type)
   types_[key] = type;
 }
 
+// The statements from each header of the block to the next header of any block.
 csInputDataReader::Block csInputDataReader::ReadBlock() {
+  Load();
+  const std::vector<znString::stStatement>& statements = text_->Statements();
   Block block;
-  for (blockLineMgr_.Start(); blockLineMgr_.HasLine(); blockLineMgr_.Next()) {
-    const int lineNum = static_cast<int>(blockLineMgr_.GetLineNum());
-    block.push_back(ReadStatement(blockLineMgr_.GetCurrent(), lineNum));
+  for (std::size_t h = 0; h < headers_.size(); ++h) {
+    if (headers_[h].name != blockName_) continue;
+    const std::size_t end = h + 1 < headers_.size() ? headers_[h + 1].statement : statements.size();
+    for (std::size_t s = headers_[h].statement + 1; s < end; ++s) {
+      const znString::stStatement& statement = statements[s];
+      block.push_back(ReadStatement(std::string(statement.text), static_cast<int>(statement.line)));
+    }
   }
   return block;
 }
 
-// Every header of the file by block name, with the line of its last occurrence.
-std::map<std::string, int> csInputDataReader::IndexHeaders() {
-  std::map<std::string, int> index;
-  lineMgr_.Rewind();
-  std::string statement;
-  std::string name;
-  while (!lineMgr_.IsEof()) {
-    lineMgr_.ReadLine(statement);
-    if (GetHeaderName(statement, name)) index[name] = static_cast<int>(lineMgr_.GetLineNum());
+// Reads the whole stream once and finds the headers of its blocks.
+void csInputDataReader::Load() {
+  if (text_) return;
+  std::string raw;
+  char chunk[1 << 16];
+  while (stream_.read(chunk, sizeof chunk) || stream_.gcount() > 0) {
+    raw.append(chunk, static_cast<std::size_t>(stream_.gcount()));
   }
-  return index;
+  if (stream_.bad()) throw exFailedToReadStream{};
+  text_ = std::make_unique<znString::csStatementText>(raw);
+  const std::vector<znString::stStatement>& statements = text_->Statements();
+  std::string name;
+  for (std::size_t s = 0; s < statements.size(); ++s) {
+    if (GetHeaderName(statements[s].text, name)) headers_.push_back({name, s});
+  }
 }
 
 // The pair reader's checks over all keys come first; then, key by key in key order, the

@@ -5,17 +5,16 @@
 
 #include <istream>
 #include <map>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inout/InputValue.h"
 #include "text/BySpace.h"
-#include "text/CStyleComment.h"
-#include "text/ContainGetC.h"
-#include "text/GetBlockLineMgr.h"
-#include "text/GetLineMgr.h"
 #include "text/PairReader.h"
 #include "text/PairSpliter.h"
+#include "text/StatementText.h"
 
 namespace znInOutData::znInputDataReader {
 
@@ -61,26 +60,11 @@ class csInputDataReader {
   struct exSpecifiedValueIsNegativeOrZero : exInputDataReaderException {};
   struct exSpecifiedValueIsPlus : exInputDataReaderException {};
   struct exSpecifiedValueIsPlusOrZero : exInputDataReaderException {};
+  // The stream could not be read to its end (a read error of the file, not its content).
+  struct exFailedToReadStream {};
 
-  using ifCompareLine = znGetString::znGetLineMgr::csGetBlockLineMgr<std::string>::ifCompareLine;
-
-  // Accepts the header of the block being read: "&&" and the block name.
-  class csCompareBegin : public ifCompareLine {
-   public:
-    bool Compare(const std::string& statement) const override;
-    void SetName(const std::string& name);
-
-   private:
-    std::string name_;
-  };
-
-  // Accepts the header of any block: a statement starting with "&&".
-  class csCompareEnd : public ifCompareLine {
-   public:
-    bool Compare(const std::string& statement) const override;
-  };
-
-  // The stream is read, never owned; separator splits key from value ("=").
+  // The stream is read whole at the first check or block read, never owned; separator splits
+  // key from value ("=").
   csInputDataReader(std::istream& stream, const std::string& separator);
   csInputDataReader(const csInputDataReader&) = delete;
   csInputDataReader& operator=(const csInputDataReader&) = delete;
@@ -99,24 +83,28 @@ class csInputDataReader {
   // The block name of a header statement: "&&" and the name, white space at both ends of the
   // statement ignored and inner runs of white space folded to one blank. False when the
   // statement does not start with "&&".
-  static bool GetHeaderName(const std::string& statement, std::string& name);
+  static bool GetHeaderName(std::string_view statement, std::string& name);
 
  private:
   using Values = znString::znPairReader::csPairReader::Values;
 
-  std::map<std::string, int> IndexHeaders();
+  // One header: the block name and the place of its statement.
+  struct stHeader {
+    std::string name;
+    std::size_t statement;
+  };
+
+  void Load();
   InputLine ReadStatement(const std::string& statement, int lineNum) const;
   znString::znPairReader::csPairReader::KeyValues ReadPairs(const std::string& statement,
                                                             int lineNum) const;
   InputValue Convert(const std::string& key, const Values& values, int lineNum) const;
   static void ConvertByType(int type, const std::string& text, InputValue& value);
 
-  csCompareBegin compareBegin_;
-  csCompareEnd compareEnd_;
-  znGetString::znGetC::csCStyleComment comment_;
-  znGetString::znGetLine::csContainGetC containGetC_;
-  znGetString::znGetLineMgr::csGetLineMgr lineMgr_;
-  znGetString::znGetLineMgr::csGetBlockLineMgr<std::string> blockLineMgr_;
+  std::istream& stream_;
+  std::unique_ptr<znString::csStatementText> text_;  // set by Load
+  std::vector<stHeader> headers_;                    // in file order
+  std::string blockName_;
   znString::znDivider::csBySpace bySpace_;
   znString::znFilter::csPairSpliter pairSpliter_;
   znString::znPairReader::csPairReader pairReader_;

@@ -25,6 +25,8 @@ class ifOutputDataWriter {
                     unsigned keyWidth) = 0;
   virtual void Table(const stTable& table) = 0;
   virtual void End() = 0;
+  // False when nothing written reaches a file, so that the report need not be built at all.
+  virtual bool IsWritten() const { return true; }
 
  protected:
   ifOutputDataWriter() = default;

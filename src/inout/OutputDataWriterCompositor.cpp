@@ -3,36 +3,61 @@
 namespace znInOutData::znOutputDataWriter {
 
 void csOutputDataWriterCompositor::MainTitle(const std::string& text) {
-  for (auto* writer : writers_) writer->MainTitle(text);
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->MainTitle(text);
+  }
 }
 
 void csOutputDataWriterCompositor::Title(unsigned level, const std::string& text) {
-  for (auto* writer : writers_) writer->Title(level, text);
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->Title(level, text);
+  }
 }
 
 void csOutputDataWriterCompositor::NewLine() {
-  for (auto* writer : writers_) writer->NewLine();
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->NewLine();
+  }
 }
 
 void csOutputDataWriterCompositor::Sentence(const std::string& text) {
-  for (auto* writer : writers_) writer->Sentence(text);
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->Sentence(text);
+  }
 }
 
 void csOutputDataWriterCompositor::Pair(const std::string& key, const std::string& value,
                                         const std::string& separator, unsigned keyWidth) {
-  for (auto* writer : writers_) writer->Pair(key, value, separator, keyWidth);
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->Pair(key, value, separator, keyWidth);
+  }
 }
 
 void csOutputDataWriterCompositor::Table(const stTable& table) {
-  for (auto* writer : writers_) writer->Table(table);
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->Table(table);
+  }
 }
 
 void csOutputDataWriterCompositor::End() {
-  for (auto* writer : writers_) writer->End();
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->End();
+  }
 }
 
-void csOutputDataWriterCompositor::Add(ifOutputDataWriter* writer) {
-  writers_.push_back(writer);
+bool csOutputDataWriterCompositor::IsWritten() const {
+  return !writers_.empty();
+}
+
+void csOutputDataWriterCompositor::Add(ifOutputDataWriter* writer, znClock::Phase phase) {
+  writers_.emplace_back(writer, phase);
 }
 
 }  // namespace znInOutData::znOutputDataWriter

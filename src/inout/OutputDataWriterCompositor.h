@@ -2,8 +2,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "clock/PhaseClock.h"
 #include "inout/OutputDataWriter.h"
 
 namespace znInOutData::znOutputDataWriter {
@@ -22,12 +24,14 @@ class csOutputDataWriterCompositor : public ifOutputDataWriter {
             unsigned keyWidth) override;
   void Table(const stTable& table) override;
   void End() override;
+  // True when a writer is registered.
+  bool IsWritten() const override;
 
-  // Appends a writer (not owned) to the fan-out list.
-  void Add(ifOutputDataWriter* writer);
+  // Appends a writer (not owned) to the fan-out list; its time is charged to the phase.
+  void Add(ifOutputDataWriter* writer, znClock::Phase phase = znClock::Phase::Other);
 
  private:
-  std::vector<ifOutputDataWriter*> writers_;
+  std::vector<std::pair<ifOutputDataWriter*, znClock::Phase>> writers_;
 };
 
 }  // namespace znInOutData::znOutputDataWriter

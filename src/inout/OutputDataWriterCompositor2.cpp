@@ -17,19 +17,19 @@ Writer* CreateOwned(std::vector<std::unique_ptr<ifOutputDataWriter>>& owned, Arg
 csOutputDataWriterText* csOutputDataWriterCompositor2::AddText(std::ostream& stream,
                                                                unsigned width) {
   auto* writer = CreateOwned<csOutputDataWriterText>(ownedWriters_, stream, width);
-  Add(writer);
+  Add(writer, znClock::Phase::Text);
   return writer;
 }
 
 csOutputDataWriterCsv* csOutputDataWriterCompositor2::AddCsv(std::ostream& stream) {
   auto* writer = CreateOwned<csOutputDataWriterCsv>(ownedWriters_, stream);
-  Add(writer);
+  Add(writer, znClock::Phase::Csv);
   return writer;
 }
 
 csOutputDataWriterPipe* csOutputDataWriterCompositor2::AddPipe(std::ostream& stream) {
   auto* writer = CreateOwned<csOutputDataWriterPipe>(ownedWriters_, stream);
-  Add(writer);
+  Add(writer, znClock::Phase::Pipe);
   return writer;
 }
 

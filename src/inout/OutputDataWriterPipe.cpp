@@ -1,6 +1,7 @@
 #include "inout/OutputDataWriterPipe.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace znInOutData::znOutputDataWriter {
 
@@ -18,13 +19,15 @@ csOutputDataWriterPipe::csOutputDataWriterPipe(std::ostream& stream) : stream_(s
 void csOutputDataWriterPipe::MainTitle(const std::string& text) {
   WriteLine("&&MainTitle");
   WriteCounted(text);
+  EndItem();
 }
 
 void csOutputDataWriterPipe::Title(unsigned level, const std::string& text) {
   WriteLine("&&Title");
   WriteLine("#Level");
-  WriteLine(std::to_string(level));
+  WriteCount(level);
   WriteCounted(text);
+  EndItem();
 }
 
 void csOutputDataWriterPipe::NewLine() {}
@@ -32,6 +35,7 @@ void csOutputDataWriterPipe::NewLine() {}
 void csOutputDataWriterPipe::Sentence(const std::string& text) {
   WriteLine("&&Sentence");
   WriteCounted(text);
+  EndItem();
 }
 
 void csOutputDataWriterPipe::Pair(const std::string& key, const std::string& value,
@@ -39,35 +43,50 @@ void csOutputDataWriterPipe::Pair(const std::string& key, const std::string& val
   WriteLine("&&Pair");
   WriteCounted(key);
   WriteCounted(value);
+  EndItem();
 }
 
 void csOutputDataWriterPipe::Table(const stTable& table) {
   WriteLine("&&Table");
   WriteBlock(table.Head);
   WriteBlock(table.Value);
+  EndItem();
 }
 
 void csOutputDataWriterPipe::End() {
   WriteLine("&&End");
+  EndItem();
 }
 
-// The reading process sees every line as soon as it is written.
-void csOutputDataWriterPipe::WriteLine(const std::string& line) {
-  stream_ << line << "\n" << std::flush;
+void csOutputDataWriterPipe::WriteLine(std::string_view line) {
+  stream_.write(line.data(), static_cast<std::streamsize>(line.size()));
+  stream_.put('\n');
+}
+
+void csOutputDataWriterPipe::WriteCount(std::size_t count) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, count).ptr;
+  WriteLine(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+// The reading process sees every item whole as soon as it is written, with one write per item
+// rather than one per line.
+void csOutputDataWriterPipe::EndItem() {
+  stream_.flush();
 }
 
 void csOutputDataWriterPipe::WriteCounted(const std::string& text) {
   WriteLine("#LineNum");
-  WriteLine(std::to_string(LineCount(text)));
+  WriteCount(LineCount(text));
   WriteLine(text);
 }
 
 void csOutputDataWriterPipe::WriteBlock(const std::vector<std::vector<std::string>>& rows) {
   WriteLine("#RowNum");
-  WriteLine(std::to_string(rows.size()));
+  WriteCount(rows.size());
   for (const auto& row : rows) {
     WriteLine("#ColNum");
-    WriteLine(std::to_string(row.size()));
+    WriteCount(row.size());
     for (const auto& cell : row) WriteCounted(cell);
   }
 }

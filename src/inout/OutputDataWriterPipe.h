@@ -1,9 +1,11 @@
-// Tagged, line-oriented rendering of the report for another program; each line is flushed as
-// soon as it is written and multi-line strings are preceded by their line count.
+// Tagged, line-oriented rendering of the report for another program; each item (title,
+// sentence, pair, table, end mark) is flushed as soon as it is complete, and multi-line strings
+// are preceded by their line count.
 #pragma once
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inout/OutputDataWriter.h"
@@ -24,7 +26,9 @@ class csOutputDataWriterPipe : public ifOutputDataWriter {
   void End() override;
 
  private:
-  void WriteLine(const std::string& line);
+  void WriteLine(std::string_view line);
+  void WriteCount(std::size_t count);
+  void EndItem();
   void WriteCounted(const std::string& text);
   void WriteBlock(const std::vector<std::vector<std::string>>& rows);
 

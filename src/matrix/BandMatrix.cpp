@@ -233,6 +233,11 @@ bool csBandMatrix::HasTwoProportionalRows() const {
 // Gaussian elimination within the band.
 // docs/theory.md "Band solver and its proportional-rows test".
 void csBandMatrix::Solve(Vector& x, const Vector& b) const {
+  csBandMatrix factor(*this);
+  factor.SolveInPlace(x, b);
+}
+
+void csBandMatrix::SolveInPlace(Vector& x, const Vector& b) {
   if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
   for (Index i = 0; i < n_; ++i) {
@@ -240,13 +245,16 @@ void csBandMatrix::Solve(Vector& x, const Vector& b) const {
   }
   if (HasTwoProportionalRows()) throw exTwoRowsAreSameVector{};
 
-  std::vector<double> s = band_;
+  std::vector<double>& s = band_;
   Vector work = b;
   const std::size_t w = w_;
+  // The elimination overwrites the diagonals; the pivot test compares with them as they were.
+  std::vector<double> diagonal(n_);
+  for (Index i = 0; i < n_; ++i) diagonal[i] = s[i * w];
   for (Index k = 0; k < n_; ++k) {
     const double* rowK = &s[k * w];
     const double p = rowK[0];
-    if (IsZero(p) || (std::isfinite(p) && p <= kSingularPivot * band_[k * w])) {
+    if (IsZero(p) || (std::isfinite(p) && p <= kSingularPivot * diagonal[k])) {
       throw exZeroPivot{};
     }
     const Index tEnd = BandEnd(k, w_, n_) - k;

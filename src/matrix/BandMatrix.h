@@ -41,6 +41,9 @@ class csBandMatrix : public ifMatrix {
   void Multiply(double factor) override;
   void Transpose() override;
   void Solve(Vector& x, const Vector& b) const override;
+  // Solve without a working copy: the band is overwritten by its factor, also when the solve
+  // fails part way.
+  void SolveInPlace(Vector& x, const Vector& b);
 
   // this·x read from the stored band only, O(n·w); x must have n entries.
   Vector MultiplyVector(const Vector& x) const;

@@ -1,8 +1,8 @@
 #include "print/Format.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
-#include <sstream>
 
 namespace znPrint {
 
@@ -11,14 +11,19 @@ const std::string kUnset = "----";
 const std::string kBadCase = "bad case!!!";
 }  // namespace
 
+// The text of printf's %.pf or %.pe. The local buffer holds every value of a double with up to
+// 80 decimals; the integer part of a fixed double has at most 309 digits.
 std::string FormatNumber(double value, unsigned precision, bool fixed) {
   if (std::fabs(value) == std::numeric_limits<double>::max()) return kUnset;
-  std::ostringstream stream;
-  stream.unsetf(std::ios::floatfield);
-  stream.setf(fixed ? std::ios::fixed : std::ios::scientific, std::ios::floatfield);
-  stream.precision(precision);
-  stream << value;
-  return stream.str();
+  const auto format = fixed ? std::chars_format::fixed : std::chars_format::scientific;
+  const int digits = static_cast<int>(precision);
+  char local[400];
+  const auto written = std::to_chars(local, local + sizeof local, value, format, digits);
+  if (written.ec == std::errc()) return std::string(local, written.ptr);
+  std::string large(330 + std::size_t{precision}, '\0');
+  const auto end = std::to_chars(large.data(), large.data() + large.size(), value, format, digits);
+  large.resize(static_cast<std::size_t>(end.ptr - large.data()));
+  return large;
 }
 
 std::string FormatCount(unsigned count) {

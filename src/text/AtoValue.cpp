@@ -1,10 +1,9 @@
 #include "text/AtoValue.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstring>
+#include <cstdlib>
 #include <limits>
-#include <locale>
-#include <sstream>
 
 #include "text/Space.h"
 
@@ -12,20 +11,45 @@ namespace znString::znAtoValue {
 
 namespace {
 
-bool StartsLikeNumber(const std::string& text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && IsSpace(text[pos])) ++pos;
-  return pos < text.size() && text[pos] != '\0' && std::strchr("+-.0123456789", text[pos]);
+std::size_t SkipDigits(const std::string& text, std::size_t pos) {
+  while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') ++pos;
+  return pos;
 }
 
-// The number as the formatted input of a stream reads it (classic locale, whatever the
-// program's global locale), with nothing but white space after it.
+// The end of the decimal number starting at pos: an optional sign, digits with at most one
+// decimal point and at least one digit, and an exponent of 'e' or 'E', an optional sign and at
+// least one digit. npos when no such number starts there.
+std::size_t NumberEnd(const std::string& text, std::size_t pos) {
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  const std::size_t integral = SkipDigits(text, pos);
+  std::size_t end = integral;
+  if (end < text.size() && text[end] == '.') end = SkipDigits(text, end + 1);
+  if (integral == pos && end <= pos + 1) return std::string::npos;  // no digit at all
+  if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+    std::size_t exponent = end + 1;
+    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
+    end = SkipDigits(text, exponent);
+    if (end == exponent) return std::string::npos;
+  }
+  return end;
+}
+
+// The number with white space around it and nothing else. Numbers too small for a double
+// become zero or a subnormal value; numbers too large are refused.
 bool ReadWholeNumber(const std::string& text, double& value) {
-  std::istringstream in(text);
-  in.imbue(std::locale::classic());
-  if (!(in >> value)) return false;
-  char rest = 0;
-  return !(in >> rest) && std::isfinite(value);
+  std::size_t begin = 0;
+  while (begin < text.size() && IsSpace(text[begin])) ++begin;
+  const std::size_t end = NumberEnd(text, begin);
+  if (end == std::string::npos) return false;
+  for (std::size_t rest = end; rest < text.size(); ++rest) {
+    if (!IsSpace(text[rest])) return false;
+  }
+  if (text[begin] == '+') ++begin;  // from_chars takes no plus sign
+  const auto result = std::from_chars(text.data() + begin, text.data() + end, value);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = std::strtod(text.substr(begin, end - begin).c_str(), nullptr);
+  }
+  return std::isfinite(value);
 }
 
 // An integral value d is within the range of an integer type T.
@@ -39,7 +63,7 @@ bool FitsIn(double d) {
 
 double AtoDouble(const std::string& text) {
   double value = 0.0;
-  if (!StartsLikeNumber(text) || !ReadWholeNumber(text, value)) {
+  if (!ReadWholeNumber(text, value)) {
     throw exSpecifiedStringIsnotNumeric{{text}};
   }
   return value;

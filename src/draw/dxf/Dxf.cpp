@@ -2,8 +2,10 @@
 #include "draw/dxf/Dxf.h"
 
 #include <algorithm>
-#include <ios>
-#include <locale>
+#include <charconv>
+#include <string_view>
+
+#include "clock/PhaseClock.h"
 
 namespace znDraw {
 
@@ -26,7 +28,12 @@ const std::vector<stLineTypeRecord>& LineTypeRecords() {
 
 // Significant digits of every real in the file: enough for coordinates in millimetres over a
 // structure of kilometres, few enough to hide binary rounding noise (12.7 + 6.35 prints 19.05).
-constexpr std::streamsize kRealDigits = 12;
+constexpr int kRealDigits = 12;
+
+// Line type names by the index an entity keeps: the pen's initial type, then the codes of
+// SetLineType.
+constexpr const char* kLineTypeNames[] = {"BYLAYER", "CONTINUOUS", "DASHED", "DOT", "DASHDOT"};
+constexpr const char* kTextStyle = "Standard";
 
 bool IsLeftColumn(int code) {
   return code == 0 || code == 3 || code == 6;
@@ -62,37 +69,12 @@ int VerticalJustification(int code) {
 
 // A value line must stay one line: a line break inside a name or text would shift every
 // following group code of the file.
-std::string OneLine(std::string text) {
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  std::replace(text.begin(), text.end(), '\r', ' ');
-  return text;
+bool HoldsLineBreak(std::string_view text) {
+  return text.find_first_of("\n\r") != std::string_view::npos;
 }
 
-// Restores the stream's format flags, precision and locale when the file has been written.
-class csStreamFormatGuard {
- public:
-  explicit csStreamFormatGuard(std::ostream& stream)
-      : stream_(stream),
-        flags_(stream.flags()),
-        precision_(stream.precision()),
-        locale_(stream.imbue(std::locale::classic())) {
-    stream_.unsetf(std::ios_base::floatfield);
-    stream_.precision(kRealDigits);
-  }
-  ~csStreamFormatGuard() {
-    stream_.flags(flags_);
-    stream_.precision(precision_);
-    stream_.imbue(locale_);
-  }
-  csStreamFormatGuard(const csStreamFormatGuard&) = delete;
-  csStreamFormatGuard& operator=(const csStreamFormatGuard&) = delete;
-
- private:
-  std::ostream& stream_;
-  std::ios_base::fmtflags flags_;
-  std::streamsize precision_;
-  std::locale locale_;
-};
+// The file text is gathered in a buffer and handed to the stream in large pieces.
+constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
 
 }  // namespace
 
@@ -101,13 +83,16 @@ class csStreamFormatGuard {
 class csDxf::csFileWriter {
  public:
   csFileWriter(const csDxf& dxf, std::ostream& stream)
-      : dxf_(dxf), os_(stream), handle_(dxf.lastHandle_) {}
+      : dxf_(dxf), os_(stream), handle_(dxf.lastHandle_) {
+    buffer_.reserve(kBufferBytes + 512);
+  }
 
   void WriteFile() {
     WriteHeader();
     WriteTables();
     WriteEntities();
     Group(0, "EOF");
+    Flush();
   }
 
  private:
@@ -196,18 +181,17 @@ class csDxf::csFileWriter {
     Group(0, "ENDSEC");
   }
 
-  void WriteEntityHead(const char* kind, std::uint32_t handle, const std::string& layer,
-                       int colour) {
+  void WriteEntityHead(const char* kind, std::uint32_t handle, NameIndex layer, int colour) {
     Group(0, kind);
     HandleGroup(handle);
     Group(100, "AcDbEntity");
-    Group(8, layer);
+    Group(8, dxf_.layerNames_[layer]);
     Group(62, colour);
   }
 
   void WriteLine(const stLine& line) {
     WriteEntityHead("LINE", line.handle, line.layer, line.colour);
-    Group(6, line.lineType);
+    Group(6, kLineTypeNames[line.lineType]);
     Group(100, "AcDbLine");
     PointGroups(10, line.start);
     PointGroups(11, line.end);
@@ -220,11 +204,11 @@ class csDxf::csFileWriter {
     Group(40, text.height);
     Group(50, text.rotation);
     Group(1, text.text);
-    Group(7, text.style);
-    Group(72, HorizontalJustification(text.alignment));
+    Group(7, kTextStyle);
+    Group(72, text.horizontal);
     PointGroups(11, text.insertion);
     Group(100, "AcDbText");
-    Group(73, VerticalJustification(text.alignment));
+    Group(73, text.vertical);
   }
 
   void WriteCircle(const stCircle& circle) {
@@ -240,34 +224,60 @@ class csDxf::csFileWriter {
     Group(code + 20, point.z);
   }
 
+  // The group code right-aligned in three columns, as %3d writes it.
   void Code(int code) {
-    os_.width(3);
-    os_ << std::right << code << '\n';
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, code).ptr;
+    const auto length = static_cast<std::size_t>(end - digits);
+    if (length < 3) buffer_.append(3 - length, ' ');
+    buffer_.append(digits, length);
+    buffer_ += '\n';
   }
-  void Group(int code, const std::string& value) {
+  void Value(std::string_view value) {
+    buffer_.append(value);
+    buffer_ += '\n';
+    if (buffer_.size() >= kBufferBytes) Flush();
+  }
+  void Group(int code, std::string_view value) {
     Code(code);
-    os_ << OneLine(value) << '\n';
+    if (!HoldsLineBreak(value)) return Value(value);
+    std::string oneLine(value);
+    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
+    Value(oneLine);
   }
-  void Group(int code, const char* value) {
-    Code(code);
-    os_ << value << '\n';
-  }
+  void Group(int code, const char* value) { Group(code, std::string_view(value)); }
+  void Group(int code, const std::string& value) { Group(code, std::string_view(value)); }
   void Group(int code, int value) {
     Code(code);
-    os_ << value << '\n';
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
+  // Shortest of fixed and scientific notation at kRealDigits significant digits, as %.12g.
   void Group(int code, double value) {
     Code(code);
-    os_ << value << '\n';
+    char digits[64];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value,
+                                    std::chars_format::general, kRealDigits)
+                          .ptr;
+    Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
   void HandleGroup(std::uint32_t handle) {
     Code(5);
-    os_ << std::hex << std::nouppercase << handle << std::dec << '\n';
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, handle, 16).ptr;
+    Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+  void Flush() {
+    os_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
   }
 
   const csDxf& dxf_;
   std::ostream& os_;
   std::uint32_t handle_;
+  std::string buffer_;
 };
 
 csDxf::csDxf(std::ostream& stream) : stream_(stream) {}
@@ -277,11 +287,13 @@ void csDxf::AddLayer(const std::string& name) {
 }
 
 void csDxf::SetLayer(const std::string& name) {
-  layer_ = name;
+  const auto found = std::find(layerNames_.begin(), layerNames_.end(), name);
+  layer_ = static_cast<NameIndex>(found - layerNames_.begin());
+  if (found == layerNames_.end()) layerNames_.push_back(name);
 }
 
 void csDxf::SetColor(int code) {
-  colour_ = (code >= 0 && code <= 5) ? code + 1 : 7;
+  colour_ = static_cast<std::uint16_t>((code >= 0 && code <= 5) ? code + 1 : 7);
 }
 
 void csDxf::SetAlign(int code) {
@@ -289,20 +301,8 @@ void csDxf::SetAlign(int code) {
 }
 
 void csDxf::SetLineType(int code) {
-  switch (code) {
-    case 1:
-      lineType_ = "DASHED";
-      break;
-    case 2:
-      lineType_ = "DOT";
-      break;
-    case 3:
-      lineType_ = "DASHDOT";
-      break;
-    default:
-      lineType_ = "CONTINUOUS";
-      break;
-  }
+  // Codes 1 to 3 are DASHED, DOT and DASHDOT; every other code is CONTINUOUS.
+  lineType_ = static_cast<std::uint8_t>((code >= 1 && code <= 3) ? code + 1 : 1);
 }
 
 void csDxf::NoOperation(std::uint32_t, std::uint32_t) {}
@@ -321,17 +321,19 @@ void csDxf::MoveTo(double x, double y, double z) {
 
 void csDxf::LineTo(double x, double y, double z) {
   const stPoint end{x, y, z};
-  lines_.push_back({NextHandle(), current_, end, layer_, colour_, lineType_});
+  lines_.push_back({NextHandle(), layer_, colour_, lineType_, current_, end});
   current_ = end;
 }
 
 void csDxf::Text(const std::string& text) {
-  texts_.push_back({NextHandle(), text, current_, textHeight_, layer_, colour_, textStyle_,
-                    rotation_, alignment_});
+  texts_.push_back({NextHandle(), layer_, colour_,
+                    static_cast<std::uint8_t>(HorizontalJustification(alignment_)),
+                    static_cast<std::uint8_t>(VerticalJustification(alignment_)), current_,
+                    textHeight_, rotation_, text});
 }
 
 void csDxf::Circle(double radius) {
-  circles_.push_back({NextHandle(), AnchoredCentre(radius, radius), radius, layer_, colour_});
+  circles_.push_back({NextHandle(), layer_, colour_, AnchoredCentre(radius, radius), radius});
 }
 
 void csDxf::Cross(double width, double height) {
@@ -369,7 +371,7 @@ void csDxf::Rectangle(double width, double height) {
 
 void csDxf::Write() const {
   if (!stream_) return;
-  csStreamFormatGuard guard(stream_);
+  const znClock::csPhase phase(znClock::Phase::Dxf);
   csFileWriter(*this, stream_).WriteFile();
 }
 

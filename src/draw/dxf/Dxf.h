@@ -47,31 +47,35 @@ class csDxf : public ifDraw {
   };
 
  private:
+  // Entities name their layer by its place in layerNames_ and their line type by its place in
+  // the line type names of the writer; every text is in the one text style.
+  // A text keeps the horizontal and vertical justification of its alignment code.
+  using NameIndex = std::uint32_t;
   struct stLine {
     std::uint32_t handle;
+    NameIndex layer;
+    std::uint16_t colour;
+    std::uint8_t lineType;
     stPoint start;
     stPoint end;
-    std::string layer;
-    int colour;
-    std::string lineType;
   };
   struct stText {
     std::uint32_t handle;
-    std::string text;
+    NameIndex layer;
+    std::uint16_t colour;
+    std::uint8_t horizontal;
+    std::uint8_t vertical;
     stPoint insertion;
     double height;
-    std::string layer;
-    int colour;
-    std::string style;
     double rotation;
-    int alignment;
+    std::string text;
   };
   struct stCircle {
     std::uint32_t handle;
+    NameIndex layer;
+    std::uint16_t colour;
     stPoint centre;
     double radius;
-    std::string layer;
-    int colour;
   };
 
   std::uint32_t NextHandle();
@@ -83,13 +87,13 @@ class csDxf : public ifDraw {
   std::ostream& stream_;
   std::uint32_t lastHandle_ = 0;
   stPoint current_{0.0, 0.0, 0.0};
-  std::string layer_ = "0";
-  int colour_ = 256;
+  NameIndex layer_ = 0;  // layer "0"
+  std::uint16_t colour_ = 256;
   int alignment_ = 4;
-  std::string lineType_ = "BYLAYER";
+  std::uint8_t lineType_ = 0;  // BYLAYER
   double textHeight_ = 1.0;
   double rotation_ = 0.0;
-  std::string textStyle_ = "Standard";
+  std::vector<std::string> layerNames_{"0"};  // every layer an entity has been drawn on
   std::vector<std::string> layers_;
   std::vector<stLine> lines_;
   std::vector<stText> texts_;

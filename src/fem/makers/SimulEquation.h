@@ -16,6 +16,9 @@ struct System {
                                     //     reactions at supported ones
   znMatrix::Vector U;               // in: prescribed displacements at supported entries (the
                                     //     free entries are not read); out: the full displacements
+  // The order in which a zero row, an imbalance or a reaction that is not finite is searched
+  // for: every index once. Empty: index order.
+  std::vector<znMatrix::Index> searchOrder = {};
 };
 
 class ifSimulEquation {
@@ -37,8 +40,10 @@ class csSimulEquation : public ifSimulEquation {
  public:
   explicit csSimulEquation(double balanceTolerance);
 
-  // Throws one of the three records of ifSimulEquation. F and U are changed only on success,
-  // except that an unbalanced load is found after U already holds the solution.
+  // Throws one of the three records of ifSimulEquation, naming the first offending index in
+  // the search order. F and U are changed only on success, except that an unbalanced load is
+  // found after U already holds the solution. The reduced band is factored in place, so the
+  // stiffness is held twice at most.
   void Solve(System& system) override;
 
  private:

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "clock/PhaseClock.h"
 #include "fem/model/ConductorWords.h"
 #include "fem/model/LoggerBundle.h"
 #include "fem/model/SpringSupportMaker.h"
@@ -221,6 +222,7 @@ void csConductor::Run() {
 }
 
 void csConductor::Build() {
+  const znClock::csPhase phase(znClock::Phase::Build);
   CheckRecordLists();
   MakeNodes();
   MakeElements();

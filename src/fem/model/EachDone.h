@@ -111,16 +111,22 @@ class csEachDone : public ifEachDone {
   std::vector<MemberEvent> GetEvents() const override;
   bool IsStiffnessSingular() override;
 
-  // Number of degrees of freedom and half band width (diagonal included) of the global matrix.
+  // Number of degrees of freedom and half band width (diagonal included) of the global matrix;
+  // set by the first Do.
   std::uint32_t GetDegreeN() const { return n_; }
   std::uint32_t GetBandWidth() const { return w_; }
 
  private:
   // Global degree-of-freedom indices of a member's nodes, three per node in node order.
   using DofList = std::vector<znMatrix::Index>;
+  // Positions of a member's nodes in the node list.
+  using NodeList = std::vector<znMatrix::Index>;
 
   znMatrix::Index PositionOf(const ifNode* node) const;
-  DofList DofsOf(const std::vector<const ifNode*>& nodes);
+  NodeList PositionsOf(const std::vector<const ifNode*>& nodes) const;
+  void Number();
+  DofList DofsOf(const NodeList& positions) const;
+  znMatrix::Index FirstDof(znMatrix::Index position) const;
   znMatrix::csBandMatrix AssembleStiffness() const;
   znSimulEquation::System BuildSystem(const znMatrix::csBandMatrix& K) const;
   void AddEquivalentLoads(znMatrix::Vector& F) const;
@@ -137,6 +143,11 @@ class csEachDone : public ifEachDone {
   std::vector<ifElement*> elements_;
   std::vector<ifWallElement*> wallElements_;
   std::unordered_map<const ifNode*, znMatrix::Index> nodeIndex_;
+  std::vector<NodeList> elementNodes_;
+  std::vector<NodeList> wallNodes_;
+  bool numbered_ = false;
+  // The equation block of each node position; empty while the equations follow the node list.
+  std::vector<znMatrix::Index> slot_;
   std::vector<DofList> elementDofs_;  // six per frame element
   std::vector<DofList> wallDofs_;     // twelve per wall element: ia, ib, ja, jb
   csJointTies joints_;

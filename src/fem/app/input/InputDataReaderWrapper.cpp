@@ -2,9 +2,6 @@
 
 #include <iterator>
 
-#include "text/GetBlockLineMgr.h"
-#include "text/GetLineMgr.h"
-
 namespace znFEM::znTarvex {
 
 namespace {
@@ -157,8 +154,6 @@ csInputDataReaderWrapper::InputLine csInputDataReaderWrapper::Convert(
 void csInputDataReaderWrapper::ReportCurrentFailure() {
   using R = csInputDataReader;
   using M = ifErrorMessage;
-  using LineMgr = znGetString::znGetLineMgr::ifGetLineMgr<std::string>;
-  using BlockLineMgr = znGetString::znGetLineMgr::csGetBlockLineMgr<std::string>;
   try {
     throw;
   } catch (const R::exNecessaryBlockKeyHasnotBeenSet& e) {
@@ -191,11 +186,7 @@ void csInputDataReaderWrapper::ReportCurrentFailure() {
     ReportLineAndKey(&M::SpecifiedKeyIsDuplicated, e.LineNum, e.Key);
   } catch (const exSpecifiedTHLRStrIsWrong& e) {
     ReportLineAndKey(&M::SpecifiedTHLRStrIsWrong, e.LineNum, e.Key);
-  } catch (const LineMgr::exBad&) {
-    errorMessage_.UnExpectedErrorHasBeenThrown(kStreamFailure);
-  } catch (const LineMgr::exFail&) {
-    errorMessage_.UnExpectedErrorHasBeenThrown(kStreamFailure);
-  } catch (const BlockLineMgr::exAlreadyEof&) {
+  } catch (const R::exFailedToReadStream&) {
     errorMessage_.UnExpectedErrorHasBeenThrown(kStreamFailure);
   }
   throw exFailed{};

@@ -3,6 +3,7 @@
 #include <exception>
 #include <map>
 
+#include "clock/PhaseClock.h"
 #include "draw/structure/GeometryOnlyDraw.h"
 #include "draw/structure/StructureDrawing.h"
 
@@ -84,12 +85,15 @@ znTraceYield2DRahmen::LoggerBundle csLoggers::GetLoggerBundle() {
 }
 
 void csLoggers::WriteReport() {
+  const znClock::csPhase phase(znClock::Phase::Report);
   const bool results = analyzer_.IsEndedNormally();
   node_.SetResultsAvailable(results);
   element_.SetResultsAvailable(results);
   wallElement_.SetResultsAvailable(results);
   elementStress_.SetResultsAvailable(results);
   node_.MergeSpringSupports(springSupportNode_, springSupportElement_);
+  // Without a report file the tables are not built: the drawing needs none of them.
+  if (!writer_.IsWritten()) return;
 
   analyzer_.Write(writer_);
   imposedLoad_.Write(writer_);
@@ -103,6 +107,7 @@ void csLoggers::WriteReport() {
 
 // After a run without results the geometry is drawn alone: there are no forces to show.
 void csLoggers::DrawStructure() {
+  const znClock::csPhase phase(znClock::Phase::Drawing);
   znDraw::StructureRecords records;
   records.Nodes = node_.Records().GetPropList();
   records.Elements = element_.Records().GetPropList();

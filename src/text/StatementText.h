@@ -1,0 +1,45 @@
+// The statements of an input text held in memory: C-style block and line comments removed, the
+// rest cut at every ';', each statement with the line of its first non-white character.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace znString {
+
+// One statement: its characters (the terminator left out) and its line, counted from 1. A
+// statement without any non-white character is dated to the line of its terminator, or of the
+// end of the text.
+struct stStatement {
+  std::string_view text;
+  std::uint32_t line;
+};
+
+class csStatementText {
+ public:
+  // Comments do not nest. A double quote opens a string, in which comment markers are ordinary
+  // characters and a doubled double quote stands for one; the next single double quote closes
+  // it. The line breaks inside a comment count. The text after the last ';' is a last
+  // statement, so a text of n terminators holds n + 1 statements.
+  explicit csStatementText(std::string_view raw);
+  csStatementText(const csStatementText&) = delete;
+  csStatementText& operator=(const csStatementText&) = delete;
+
+  // The statements in text order; their characters belong to this object.
+  const std::vector<stStatement>& Statements() const { return statements_; }
+
+ private:
+  void Deliver(char c);
+  void EndStatement();
+
+  std::string clean_;  // the characters of every statement, one after the other
+  std::vector<std::size_t> ends_;
+  std::vector<stStatement> statements_;
+  std::uint32_t lines_ = 0;  // line breaks passed so far
+  std::uint32_t statementLine_ = 0;
+  bool leading_ = true;  // no non-white character of the current statement seen yet
+};
+
+}  // namespace znString
