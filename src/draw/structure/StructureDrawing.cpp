@@ -555,13 +555,13 @@ class csStructureDrawing {
                                    layout.ExtentMax()[1] - layout.ExtentMin()[1]);
       prop_.disp_ratio = RoundScale(kDisplacementFraction * size / largest);
     }
-    if (!prop_.IsGiven("height_str") && median > 0.0) {
-      const double height = kTextFraction * median;
-      const DxfProp defaults;
-      prop_.rad_hinge = defaults.rad_hinge / defaults.height_str * height;
-      prop_.value_ofs = defaults.value_ofs / defaults.height_str * height;
-      prop_.height_str = height;
-    }
+    if (!prop_.IsGiven("height_str") && median > 0.0) prop_.height_str = kTextFraction * median;
+    // The hinge marks and the value offset keep their proportion to the text, also when the
+    // text height was given in units other than the defaults' millimetres.
+    const DxfProp defaults;
+    const double textScale = prop_.height_str / defaults.height_str;
+    if (!prop_.IsGiven("rad_hinge")) prop_.rad_hinge = defaults.rad_hinge * textScale;
+    prop_.value_ofs = defaults.value_ofs * textScale;
   }
 
   double MedianMemberLength() const {
