@@ -243,6 +243,13 @@ def pushover(svg_path, *specs):
         text = min(numbers, key=lambda t: math.hypot(t[1] - mark[0], t[2] - mark[1]))
         if text[0] != n:
             fail('hinge at %s numbered %s' % (spec, text[0]))
+    # Each value stands beside its diagram, a text height or so away, whatever the units.
+    vertices = [p for name in ('StressLast', 'RotationLast', 'StretchLast')
+                for strip in strips(layers.get(name, [])) for p in strip]
+    for t in layers['Value']:
+        x, y, size = float(t.get('x')), -float(t.get('y')), float(t.get('font-size'))
+        if min(math.hypot(vx - x, vy - y) for vx, vy in vertices) > 3 * size:
+            fail('value %s far from its diagram' % t.text)
     axis = layers['CurveAxis']
     to_x, to_y = axis_map(axis, True), axis_map(axis, False)
     events = [(float(c.get('cx')), -float(c.get('cy'))) for c in layers['Curve']
