@@ -13,17 +13,9 @@
 namespace {
 
 using frame2d::testing::ReadExample;
+using frame2d::testing::RunCommand;
 using frame2d::testing::RunModel;
 using frame2d::testing::ScratchDirectory;
-
-std::pair<int, std::string> RunCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return {-1, "cannot start: " + command};
-  std::array<char, 512> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  return {pclose(pipe), output};
-}
 
 const char* const kAudit = R"(
 import sys, ezdxf

@@ -13,17 +13,9 @@
 namespace {
 
 using frame2d::testing::ReadExample;
+using frame2d::testing::RunCommand;
 using frame2d::testing::RunWithArgs;
 using frame2d::testing::ScratchDirectory;
-
-std::pair<int, std::string> RunCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return {-1, "cannot start: " + command};
-  std::array<char, 512> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-  return {pclose(pipe), output};
-}
 
 // Runs tests/e2e/pictures.py in the directory; it prints OK or the fault it found.
 std::string Check(const ScratchDirectory& dir, const std::string& args) {

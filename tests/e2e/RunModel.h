@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "app/ScratchDirectory.h"
 
@@ -42,6 +45,16 @@ inline stRunOutcome RunModel(const ScratchDirectory& dir, const std::string& mod
   const int exitCode = RunWithArgs(dir, model, "-i in.txt -o o.txt -c o.csv -p o.pipe -d o.dxf");
   return {exitCode,          dir.Read("stdout"), dir.Read("o.txt"),
           dir.Read("o.csv"), dir.Read("o.pipe"), dir.Read("o.dxf")};
+}
+
+// A shell command's exit status and everything it printed, standard error included.
+inline std::pair<int, std::string> RunCommand(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return {-1, "cannot start: " + command};
+  std::array<char, 512> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
+  return {pclose(pipe), output};
 }
 
 inline std::string ReadExample(const std::string& name) {

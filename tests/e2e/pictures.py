@@ -236,13 +236,13 @@ def pushover(svg_path, *specs):
              if c.tag == NS + 'circle']
     numbers = [(t.text, float(t.get('x')), -float(t.get('y'))) for t in layers['Hinge']
                if t.tag == NS + 'text']
-    for spec in hinges:
-        x, y, n = spec.split(',')
+    for given in hinges:
+        x, y, n = given.split(',')
         x, y = float(x), float(y)
         mark = min(marks, key=lambda m: math.hypot(m[0] - x, m[1] - y))
         text = min(numbers, key=lambda t: math.hypot(t[1] - mark[0], t[2] - mark[1]))
         if text[0] != n:
-            fail('hinge at %s numbered %s' % (spec, text[0]))
+            fail('hinge at %s numbered %s' % (given, text[0]))
     # Each value stands beside its diagram, a text height or so away, whatever the units.
     vertices = [p for name in ('StressLast', 'RotationLast', 'StretchLast')
                 for strip in strips(layers.get(name, [])) for p in strip]
@@ -256,12 +256,12 @@ def pushover(svg_path, *specs):
               if c.tag == NS + 'circle']
     if len(events) != len(points):
         fail('%d event marks' % len(events))
-    values = [tuple(float(v) for v in spec.split(',')) for spec in points]
+    values = [tuple(float(v) for v in given.split(',')) for given in points]
     tol = 1e-3 * abs(to_x(max(d for d, r in values)) - to_x(0))
-    for spec, (d, r) in zip(points, values):
+    for given, (d, r) in zip(points, values):
         x, y = to_x(d), to_y(r)
         if min(math.hypot(e[0] - x, e[1] - y) for e in events) > tol:
-            fail('no event mark at %s' % spec)
+            fail('no event mark at %s' % given)
     print('OK')
 
 
