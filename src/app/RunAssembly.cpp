@@ -26,8 +26,11 @@ namespace tarvex = znFEM::znTarvex;
 using znInOutData::znOutputDataWriter::csOutputDataWriterCompositor;
 using znInOutData::znOutputDataWriter::csOutputDataWriterHtml;
 
-void Analyze(const model::LoggerBundle& loggers, const tarvex::csReaders& readers,
-             const tarvex::stModelRecords& records) {
+// Returns the ElementStress definitions as checked against their members.
+std::vector<model::ElementStressProp> Analyze(
+    const model::LoggerBundle& loggers, const tarvex::csReaders& readers,
+    const tarvex::stModelRecords& records,
+    const std::vector<model::ElementStressProp>& elementStresses) {
   model::csConductor conductor(loggers, readers.GetBalanceZero());
   conductor.SetLimits(readers.GetAnalysisLimits());
   conductor.SetMonitor(readers.GetMonitor().NodeID, readers.GetMonitor().Direction);
@@ -38,7 +41,9 @@ void Analyze(const model::LoggerBundle& loggers, const tarvex::csReaders& reader
   conductor.SetImposedLoadRecords(records.imposedLoads);
   conductor.SetEdgeLoadRecords(records.directInputs, records.concentratedLoads,
                                records.distributedLoads);
+  conductor.SetElementStressRecords(elementStresses);
   conductor.Run();
+  return conductor.GetElementStressRecords();
 }
 
 // The objects of the run, built in order and destroyed in reverse on every path: destroying
@@ -61,10 +66,9 @@ void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, znDraw::csSvg
   }
   const znDraw::DxfProp dxfProp = readers.GetDxfProp();
 
-  loggers.SetElementStresses(elementStresses);
   loggers.SetDxfProp(dxfProp);
   loggers.SetTraced(readers.IsTraced(records), !readers.GetMonitor().NodeID.empty());
-  Analyze(loggers.GetLoggerBundle(), readers, records);
+  loggers.SetElementStresses(Analyze(loggers.GetLoggerBundle(), readers, records, elementStresses));
 }
 
 void ThrowIfReportFailed(const std::string& reportFailure) {

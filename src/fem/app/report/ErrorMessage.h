@@ -114,11 +114,25 @@ class ifErrorMessage {
   virtual void UnExpectedBlockKeyHasBeenSet(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedSpringSupportIsDuplicated(const std::string& node) = 0;
   virtual void SpecifiedElementOfElementStressIsnotExist(const std::string& element) = 0;
+  // position: the index of the position in its statement; value: the position itself.
   virtual void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element,
-                                                             unsigned position) = 0;
+                                                             unsigned position, double value,
+                                                             double length) = 0;
   virtual void SpecifiedElementOfElementStressIsDuplicated(const std::string& element) = 0;
   virtual void PositionsOfElementStressArenotPiledUp(const std::string& element,
                                                      unsigned position) = 0;
+  // Quantities made from finite input that overflow, by the record they come from. component:
+  // 0 to 2 the load fx, fy, fm; 3 to 5 the displacement dx, dy, dm.
+  virtual void LengthOfElementOverflows(const std::string& element) = 0;
+  virtual void StiffnessOfElementIsNotFinite(const std::string& element) = 0;
+  virtual void EquivalentLoadOfElementIsNotFinite(const std::string& element,
+                                                  unsigned loadNumber) = 0;
+  virtual void StiffnessOfWallElementIsNotFinite(const std::string& wallElement) = 0;
+  virtual void EdgeLoadIsNotFinite(const RecordKey& key, const std::string& element,
+                                   unsigned loadNumber) = 0;
+  virtual void ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& node,
+                                             unsigned loadAndDispNumber, unsigned component) = 0;
+  virtual void ResultIsNotFinite(const std::string& node, unsigned direction, unsigned step) = 0;
 
  protected:
   ifErrorMessage() = default;
@@ -211,11 +225,20 @@ class csErrorMessage : public ifErrorMessage {
   void UnExpectedBlockKeyHasBeenSet(unsigned line, const std::string& key) override;
   void SpecifiedSpringSupportIsDuplicated(const std::string& node) override;
   void SpecifiedElementOfElementStressIsnotExist(const std::string& element) override;
-  void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element,
-                                                     unsigned position) override;
+  void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element, unsigned position,
+                                                     double value, double length) override;
   void SpecifiedElementOfElementStressIsDuplicated(const std::string& element) override;
   void PositionsOfElementStressArenotPiledUp(const std::string& element,
                                              unsigned position) override;
+  void LengthOfElementOverflows(const std::string& element) override;
+  void StiffnessOfElementIsNotFinite(const std::string& element) override;
+  void EquivalentLoadOfElementIsNotFinite(const std::string& element, unsigned loadNumber) override;
+  void StiffnessOfWallElementIsNotFinite(const std::string& wallElement) override;
+  void EdgeLoadIsNotFinite(const RecordKey& key, const std::string& element,
+                           unsigned loadNumber) override;
+  void ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& node,
+                                     unsigned loadAndDispNumber, unsigned component) override;
+  void ResultIsNotFinite(const std::string& node, unsigned direction, unsigned step) override;
 
  private:
   // Field names with their already formatted values, in the order they are written.
