@@ -34,7 +34,8 @@ const char* const kUsage = R"(Usage: frame2d [options]
 Analyses a plane frame by the stiffness method and writes its report and drawing.
 
 Options (each takes one value, may be given once; the value may follow a short option directly):
-  -i, --inptxt FILE    input file (asked for as InputFileName when absent)
+  -i, --inptxt FILE    input file (asked for as InputFileName when absent; '-' reads the
+                       standard input, and then -d must be given)
   -o, --outtxt FILE    text report
   -c, --outcsv FILE    CSV report
   -p, --outpipe FILE   pipe stream for other programs
@@ -43,6 +44,9 @@ Options (each takes one value, may be given once; the value may follow a short o
   -w, --outhtml FILE   one self-contained HTML page: summary, drawing and report
   -h, --help           print this help and exit
   -V, --version        print the version and exit
+
+An output that is a regular file is written beside it and renamed into place at the end of the
+run: it is wholly old or wholly new.
 
 Exit codes:
   0  the analysis has been succeeded; the reports and the drawings are written
