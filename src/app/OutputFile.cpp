@@ -59,6 +59,11 @@ void csOutputFile::Open(const std::string& name) {
     name_ = name;
     return;
   }
+  // A file that may not be written is not replaced either. Opened for appending, it is left
+  // as it is.
+  if (fs::exists(status) && !std::ofstream(name, std::ios::app).is_open()) {
+    throw FileMessage(kCannotOpen, name);
+  }
   // A link is followed, so that the file it names is replaced and the link stays.
   target_ = fs::is_symlink(fs::symlink_status(name, error)) ? fs::weakly_canonical(name, error)
                                                             : fs::path(name);
