@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 
 #include "clock/PhaseClock.h"
@@ -29,6 +31,8 @@ const std::vector<stLineTypeRecord>& LineTypeRecords() {
 // Significant digits of every real in the file: enough for coordinates in millimetres over a
 // structure of kilometres, few enough to hide binary rounding noise (12.7 + 6.35 prints 19.05).
 constexpr int kRealDigits = 12;
+// Whole numbers below this have at most kRealDigits digits and are written in full.
+constexpr double kWholeLimit = 1e12;
 
 // Line type names by the index an entity keeps: the pen's initial type, then the codes of
 // SetLineType.
@@ -255,12 +259,20 @@ class csDxf::csFileWriter {
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
   // Shortest of fixed and scientific notation at kRealDigits significant digits, as %.12g.
+  // Most values of a drawing are whole numbers of fewer digits (zero z, node coordinates,
+  // angles, text heights); %.12g writes those as the integer, which is quicker to format.
   void Group(int code, double value) {
     Code(code);
     char digits[64];
-    const char* end = std::to_chars(digits, digits + sizeof digits, value,
-                                    std::chars_format::general, kRealDigits)
-                          .ptr;
+    const char* end = nullptr;
+    if (value > -kWholeLimit && value < kWholeLimit && value == std::trunc(value) &&
+        !(value == 0.0 && std::signbit(value))) {
+      end = std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(value)).ptr;
+    } else {
+      end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general,
+                          kRealDigits)
+                .ptr;
+    }
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
   void HandleGroup(std::uint32_t handle) {
@@ -287,6 +299,7 @@ void csDxf::AddLayer(const std::string& name) {
 }
 
 void csDxf::SetLayer(const std::string& name) {
+  if (layerNames_[layer_] == name) return;
   const auto found = std::find(layerNames_.begin(), layerNames_.end(), name);
   layer_ = static_cast<NameIndex>(found - layerNames_.begin());
   if (found == layerNames_.end()) layerNames_.push_back(name);
@@ -321,11 +334,16 @@ void csDxf::MoveTo(double x, double y, double z) {
 
 void csDxf::LineTo(double x, double y, double z) {
   const stPoint end{x, y, z};
+  Check(current_);
+  Check(end);
   lines_.push_back({NextHandle(), layer_, colour_, lineType_, current_, end});
   current_ = end;
 }
 
 void csDxf::Text(const std::string& text) {
+  Check(current_);
+  Check(textHeight_);
+  Check(rotation_);
   texts_.push_back({NextHandle(), layer_, colour_,
                     static_cast<std::uint8_t>(HorizontalJustification(alignment_)),
                     static_cast<std::uint8_t>(VerticalJustification(alignment_)), current_,
@@ -333,7 +351,10 @@ void csDxf::Text(const std::string& text) {
 }
 
 void csDxf::Circle(double radius) {
-  circles_.push_back({NextHandle(), layer_, colour_, AnchoredCentre(radius, radius), radius});
+  const stPoint centre = AnchoredCentre(radius, radius);
+  Check(centre);
+  Check(radius);
+  circles_.push_back({NextHandle(), layer_, colour_, centre, radius});
 }
 
 void csDxf::Cross(double width, double height) {

@@ -2,7 +2,9 @@
 // writes them as one ASCII DXF file (header, line type and layer tables, entities).
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <deque>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -34,6 +36,10 @@ class csDxf : public ifDraw {
   // at the pen's z, so the depth has no effect.
   void RectangleByCorners(double width, double height, double depth) override;
   void Rectangle(double width, double height) override;
+
+  // Whether every coordinate, size and angle drawn so far is finite: a file written from a
+  // drawing that is not would hold nan or inf.
+  bool IsFinite() const { return finite_; }
 
   // Writes the whole file; nothing is written when the stream is already in a failed state.
   // Table handles follow the entity handles; writing does not change the drawing, so a
@@ -79,6 +85,12 @@ class csDxf : public ifDraw {
   };
 
   std::uint32_t NextHandle();
+  void Check(const stPoint& p) {
+    Check(p.x);
+    Check(p.y);
+    Check(p.z);
+  }
+  void Check(double value) { finite_ = finite_ && std::isfinite(value); }
   stPoint AnchoredCentre(double halfWidth, double halfHeight) const;
   void DrawClosedPath(const std::vector<stPoint>& corners);
 
@@ -93,11 +105,13 @@ class csDxf : public ifDraw {
   std::uint8_t lineType_ = 0;  // BYLAYER
   double textHeight_ = 1.0;
   double rotation_ = 0.0;
+  bool finite_ = true;
   std::vector<std::string> layerNames_{"0"};  // every layer an entity has been drawn on
   std::vector<std::string> layers_;
-  std::vector<stLine> lines_;
-  std::vector<stText> texts_;
-  std::vector<stCircle> circles_;
+  // Kept in blocks: a drawing of millions of entities grows without moving them.
+  std::deque<stLine> lines_;
+  std::deque<stText> texts_;
+  std::deque<stCircle> circles_;
 };
 
 }  // namespace znDraw

@@ -5,12 +5,14 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <ostream>
 #include <sstream>
 
 #include "draw/structure/CapacityCurve.h"
 #include "draw/structure/DeformedShape.h"
 #include "draw/structure/ForceDiagram.h"
 #include "draw/structure/PanelLayout.h"
+#include "draw/svg/Svg.h"
 #include "fem/model/ElementStress.h"
 #include "fem/model/ElementStressPropMaker.h"
 
@@ -730,6 +732,60 @@ void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& re
   DrawOptions options;
   options.withStepLabels = withStepLabels;
   DrawStructure(draw, prop, records, states, options);
+}
+
+namespace {
+
+template <class Target>
+bool IsDrawnFinite(Target& target, const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, const DrawOptions& options) {
+  DrawStructure(target, prop, records, states, options);
+  return target.IsFinite();
+}
+
+bool IsDrawnFinite(const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, const DrawOptions& options) {
+  if (options.picture) {
+    csSvg svg;
+    return IsDrawnFinite(svg, prop, records, states, options);
+  }
+  std::ostream none(nullptr);
+  csDxf dxf(none);
+  return IsDrawnFinite(dxf, prop, records, states, options);
+}
+
+// The settings of the DxfProp statement in its order.
+struct SettingField {
+  const char* key;
+  double DxfProp::*real;
+  int DxfProp::*integer;
+};
+const SettingField kSettingFields[] = {{"height_str", &DxfProp::height_str, nullptr},
+                                       {"rad_hinge", &DxfProp::rad_hinge, nullptr},
+                                       {"margin_ratio_x", &DxfProp::margin_ratio_x, nullptr},
+                                       {"margin_ratio_y", &DxfProp::margin_ratio_y, nullptr},
+                                       {"distsep", nullptr, &DxfProp::distsep},
+                                       {"axial_ratio", &DxfProp::axial_ratio, nullptr},
+                                       {"shear_ratio", &DxfProp::shear_ratio, nullptr},
+                                       {"moment_ratio", &DxfProp::moment_ratio, nullptr},
+                                       {"disp_ratio", &DxfProp::disp_ratio, nullptr},
+                                       {"welem_ofs", &DxfProp::welem_ofs, nullptr},
+                                       {"row_n", nullptr, &DxfProp::row_n}};
+
+}  // namespace
+
+std::string NonFiniteKey(const DxfProp& prop, const StructureRecords& records,
+                         const std::vector<StructureState>& states, const DrawOptions& options) {
+  const DxfProp defaults;
+  DxfProp reset = prop;
+  for (const SettingField& field : kSettingFields) {
+    if (!reset.IsGiven(field.key)) continue;
+    if (field.real != nullptr) reset.*field.real = defaults.*field.real;
+    if (field.integer != nullptr) reset.*field.integer = defaults.*field.integer;
+    reset.given.erase(field.key);
+    if (IsDrawnFinite(reset, records, states, options)) return field.key;
+  }
+  return "";
 }
 
 void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,

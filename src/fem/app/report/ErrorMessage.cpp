@@ -388,4 +388,14 @@ void csErrorMessage::PositionsOfElementStressArenotPiledUp(const std::string& el
          {{"Element", element}, {"Position", FormatCount(position)}});
 }
 
+void csErrorMessage::SpecifiedValueIsOverTheLimit(unsigned line, const std::string& key,
+                                                  unsigned maxValue) {
+  Report("SpecifiedValueIsOverTheLimit", 8,
+         {{"Line", FormatCount(line)}, {"Key", key}, {"MaxValue", FormatCount(maxValue)}});
+}
+
+void csErrorMessage::DrawingCoordinateIsnotFinite(const std::string& key) {
+  Report("DrawingCoordinateIsnotFinite", 3, {{"Key", key.empty() ? "----" : key}});
+}
+
 }  // namespace znFEM::znTarvex
