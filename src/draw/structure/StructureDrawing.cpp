@@ -2,11 +2,11 @@
 #include "draw/structure/StructureDrawing.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <memory>
 #include <numbers>
 #include <ostream>
-#include <sstream>
 
 #include "draw/structure/CapacityCurve.h"
 #include "draw/structure/DeformedShape.h"
@@ -86,10 +86,16 @@ double RoundScale(double value) {
   return std::round(value / unit) * unit;
 }
 
+// Significant digits as %g writes them.
+std::string FormatDigits(double value, int digits) {
+  char text[64];
+  const char* end =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits).ptr;
+  return std::string(static_cast<const char*>(text), end);
+}
+
 std::string FormatScale(double value) {
-  std::ostringstream text;
-  text << value;
-  return text.str();
+  return FormatDigits(value, 6);
 }
 
 Point2 Add(const Point2& a, const Point2& b) {
@@ -102,10 +108,7 @@ bool IsYielded(std::int32_t state) {
 
 // Four significant digits: short enough to stand beside a diagram.
 std::string FormatValue(double value) {
-  std::ostringstream text;
-  text.precision(4);
-  text << value;
-  return text.str();
+  return FormatDigits(value, 4);
 }
 
 template <class Result>
