@@ -8,6 +8,7 @@
 #include "clock/PhaseClock.h"
 #include "draw/structure/DxfProp.h"
 #include "draw/structure/StructurePicture.h"
+#include "fem/app/input/Failed.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
 #include "fem/app/input/Readers.h"
 #include "fem/app/report/ErrorMessage.h"
@@ -49,11 +50,12 @@ std::vector<model::ElementStressProp> Analyze(
 // The objects of the run, built in order and destroyed in reverse on every path: destroying
 // the loggers writes the report and the drawings. The records read stay with the caller.
 void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, znDraw::csSvgPicture* picture,
-         tarvex::stModelRecords& records, std::string& reportFailure) {
+         tarvex::stModelRecords& records, std::string& reportFailure, bool& drawingFailed) {
   tarvex::csErrorMessage errorMessage(writers);
   tarvex::csInputDataReaderWrapper wrapper(files.InputStream(), errorMessage);
   tarvex::csLoggers loggers(writers, errorMessage, files.DxfStream());
   loggers.SetFailureSink(reportFailure);
+  loggers.SetDrawingFailedFlag(drawingFailed);
   if (picture != nullptr) loggers.AddPicture(*picture);
   tarvex::csReaders readers(errorMessage);
 
@@ -115,8 +117,9 @@ void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers) {
   const bool pictureWanted = files.IsSvgWanted() || files.IsHtmlWanted();
   tarvex::stModelRecords records;
   std::string reportFailure;
+  bool drawingFailed = false;
   try {
-    Run(files, chain, pictureWanted ? &picture : nullptr, records, reportFailure);
+    Run(files, chain, pictureWanted ? &picture : nullptr, records, reportFailure, drawingFailed);
   } catch (...) {
     WritePictures(files, picture, records, html);
     ThrowIfReportFailed(reportFailure);
@@ -124,6 +127,8 @@ void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers) {
   }
   WritePictures(files, picture, records, html);
   ThrowIfReportFailed(reportFailure);
+  // The analysis went through, but its drawing could not be laid out: the report says why.
+  if (drawingFailed) throw tarvex::exFailed{};
 }
 
 }  // namespace frame2d

@@ -2,7 +2,12 @@
 #include "draw/dxf/Dxf.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <stdexcept>
 #include <string_view>
 
 #include "clock/PhaseClock.h"
@@ -29,6 +34,8 @@ const std::vector<stLineTypeRecord>& LineTypeRecords() {
 // Significant digits of every real in the file: enough for coordinates in millimetres over a
 // structure of kilometres, few enough to hide binary rounding noise (12.7 + 6.35 prints 19.05).
 constexpr int kRealDigits = 12;
+// Whole numbers below this have at most kRealDigits digits and are written in full.
+constexpr double kWholeLimit = 1e12;
 
 // Line type names by the index an entity keeps: the pen's initial type, then the codes of
 // SetLineType.
@@ -68,9 +75,31 @@ int VerticalJustification(int code) {
 }
 
 // A value line must stay one line: a line break inside a name or text would shift every
-// following group code of the file.
+// following group code of the file, so each becomes a blank.
 bool HoldsLineBreak(std::string_view text) {
   return text.find_first_of("\n\r") != std::string_view::npos;
+}
+std::string OneLine(std::string_view text) {
+  std::string oneLine(text);
+  std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+  std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
+  return oneLine;
+}
+
+// The lines of the group codes below kCodeCount, each as %3d and its line feed.
+constexpr int kCodeCount = 128;
+const std::array<std::array<char, 4>, kCodeCount>& CodeLines() {
+  static const auto lines = [] {
+    std::array<std::array<char, 4>, kCodeCount> made{};
+    for (int code = 0; code < kCodeCount; ++code) {
+      made[static_cast<std::size_t>(code)] = {
+          code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
+          code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
+          static_cast<char>('0' + code % 10), '\n'};
+    }
+    return made;
+  }();
+  return lines;
 }
 
 // The file text is gathered in a buffer and handed to the stream in large pieces.
@@ -85,6 +114,7 @@ class csDxf::csFileWriter {
   csFileWriter(const csDxf& dxf, std::ostream& stream)
       : dxf_(dxf), os_(stream), handle_(dxf.lastHandle_) {
     buffer_.reserve(kBufferBytes + 512);
+    for (const std::string& name : dxf_.layerNames_) layerLines_.push_back(OneLine(name));
   }
 
   void WriteFile() {
@@ -175,44 +205,53 @@ class csDxf::csFileWriter {
   void WriteEntities() {
     Group(0, "SECTION");
     Group(2, "ENTITIES");
-    for (const stLine& line : dxf_.lines_) WriteLine(line);
-    for (const stText& text : dxf_.texts_) WriteText(text);
+    auto lineZ = dxf_.lineZs_.begin();
+    for (const stLine& line : dxf_.lines_) {
+      WriteLine(line, (line.style.colour & kHasZ) != 0 ? *lineZ++ : stZ{0.0, 0.0});
+    }
+    auto textZ = dxf_.textZs_.begin();
+    for (const stText& text : dxf_.texts_) {
+      WriteText(text, (text.style.colour & kHasZ) != 0 ? *textZ++ : stZ{0.0, 0.0});
+    }
     for (const stCircle& circle : dxf_.circles_) WriteCircle(circle);
     Group(0, "ENDSEC");
   }
 
-  void WriteEntityHead(const char* kind, std::uint32_t handle, NameIndex layer, int colour) {
+  void WriteEntityHead(const char* kind, std::uint32_t handle, const stStyle& style) {
     Group(0, kind);
     HandleGroup(handle);
     Group(100, "AcDbEntity");
-    Group(8, dxf_.layerNames_[layer]);
-    Group(62, colour);
+    Code(8);
+    Value(layerLines_[style.layer]);
+    const int colour = style.colour & ~kHasZ;
+    Group(62, colour == 0 ? 256 : colour);
   }
 
-  void WriteLine(const stLine& line) {
-    WriteEntityHead("LINE", line.handle, line.layer, line.colour);
-    Group(6, kLineTypeNames[line.lineType]);
+  void WriteLine(const stLine& line, const stZ& z) {
+    WriteEntityHead("LINE", line.handle, line.style);
+    Group(6, kLineTypeNames[line.style.lineType]);
     Group(100, "AcDbLine");
-    PointGroups(10, line.start);
-    PointGroups(11, line.end);
+    PointGroups(10, {line.x0, line.y0, z.first});
+    PointGroups(11, {line.x1, line.y1, z.second});
   }
 
-  void WriteText(const stText& text) {
-    WriteEntityHead("TEXT", text.handle, text.layer, text.colour);
+  void WriteText(const stText& text, const stZ& z) {
+    WriteEntityHead("TEXT", text.handle, text.style);
     Group(100, "AcDbText");
-    PointGroups(10, text.insertion);
+    const stPoint insertion{text.x, text.y, z.first};
+    PointGroups(10, insertion);
     Group(40, text.height);
     Group(50, text.rotation);
-    Group(1, text.text);
+    Group(1, std::string_view(dxf_.textPool_).substr(text.offset, text.length));
     Group(7, kTextStyle);
-    Group(72, text.horizontal);
-    PointGroups(11, text.insertion);
+    Group(72, text.style.lineType / 4);
+    PointGroups(11, insertion);
     Group(100, "AcDbText");
-    Group(73, text.vertical);
+    Group(73, text.style.lineType % 4);
   }
 
   void WriteCircle(const stCircle& circle) {
-    WriteEntityHead("CIRCLE", circle.handle, circle.layer, circle.colour);
+    WriteEntityHead("CIRCLE", circle.handle, circle.style);
     Group(100, "AcDbCircle");
     PointGroups(10, circle.centre);
     Group(40, circle.radius);
@@ -226,6 +265,10 @@ class csDxf::csFileWriter {
 
   // The group code right-aligned in three columns, as %3d writes it.
   void Code(int code) {
+    if (code >= 0 && code < kCodeCount) {
+      buffer_.append(CodeLines()[static_cast<std::size_t>(code)].data(), 4);
+      return;
+    }
     char digits[16];
     const char* end = std::to_chars(digits, digits + sizeof digits, code).ptr;
     const auto length = static_cast<std::size_t>(end - digits);
@@ -238,15 +281,17 @@ class csDxf::csFileWriter {
     buffer_ += '\n';
     if (buffer_.size() >= kBufferBytes) Flush();
   }
+  // The writer's own words hold no line break.
+  void Group(int code, const char* value) {
+    Code(code);
+    Value(value);
+  }
+  // Names and texts of the drawing, kept on one line.
   void Group(int code, std::string_view value) {
     Code(code);
-    if (!HoldsLineBreak(value)) return Value(value);
-    std::string oneLine(value);
-    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
-    std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
-    Value(oneLine);
+    if (HoldsLineBreak(value)) return Value(OneLine(value));
+    Value(value);
   }
-  void Group(int code, const char* value) { Group(code, std::string_view(value)); }
   void Group(int code, const std::string& value) { Group(code, std::string_view(value)); }
   void Group(int code, int value) {
     Code(code);
@@ -255,12 +300,20 @@ class csDxf::csFileWriter {
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
   // Shortest of fixed and scientific notation at kRealDigits significant digits, as %.12g.
+  // Most values of a drawing are whole numbers of fewer digits (zero z, node coordinates,
+  // angles, text heights); %.12g writes those as the integer, which is quicker to format.
   void Group(int code, double value) {
     Code(code);
     char digits[64];
-    const char* end = std::to_chars(digits, digits + sizeof digits, value,
-                                    std::chars_format::general, kRealDigits)
-                          .ptr;
+    const char* end = nullptr;
+    if (value > -kWholeLimit && value < kWholeLimit && value == std::trunc(value) &&
+        !(value == 0.0 && std::signbit(value))) {
+      end = std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(value)).ptr;
+    } else {
+      end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general,
+                          kRealDigits)
+                .ptr;
+    }
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
   void HandleGroup(std::uint32_t handle) {
@@ -278,6 +331,7 @@ class csDxf::csFileWriter {
   std::ostream& os_;
   std::uint32_t handle_;
   std::string buffer_;
+  std::vector<std::string> layerLines_;  // the entity layer names, each on one line
 };
 
 csDxf::csDxf(std::ostream& stream) : stream_(stream) {}
@@ -287,13 +341,19 @@ void csDxf::AddLayer(const std::string& name) {
 }
 
 void csDxf::SetLayer(const std::string& name) {
-  const auto found = std::find(layerNames_.begin(), layerNames_.end(), name);
-  layer_ = static_cast<NameIndex>(found - layerNames_.begin());
-  if (found == layerNames_.end()) layerNames_.push_back(name);
+  if (layerNames_[layer_] == name) return;
+  const auto index = std::find(layerNames_.begin(), layerNames_.end(), name) - layerNames_.begin();
+  if (static_cast<std::size_t>(index) == layerNames_.size()) {
+    if (layerNames_.size() > std::numeric_limits<NameIndex>::max()) {
+      throw std::length_error("too many layers in the drawing");
+    }
+    layerNames_.push_back(name);
+  }
+  layer_ = static_cast<NameIndex>(index);
 }
 
 void csDxf::SetColor(int code) {
-  colour_ = static_cast<std::uint16_t>((code >= 0 && code <= 5) ? code + 1 : 7);
+  colour_ = static_cast<std::uint8_t>((code >= 0 && code <= 5) ? code + 1 : 7);
 }
 
 void csDxf::SetAlign(int code) {
@@ -321,19 +381,33 @@ void csDxf::MoveTo(double x, double y, double z) {
 
 void csDxf::LineTo(double x, double y, double z) {
   const stPoint end{x, y, z};
-  lines_.push_back({NextHandle(), layer_, colour_, lineType_, current_, end});
+  Check(current_);
+  Check(end);
+  const bool hasZ = current_.z != 0.0 || end.z != 0.0;
+  if (hasZ) lineZs_.push_back({current_.z, end.z});
+  lines_.push_back({NextHandle(), Style(lineType_, hasZ), current_.x, current_.y, end.x, end.y});
   current_ = end;
 }
 
 void csDxf::Text(const std::string& text) {
-  texts_.push_back({NextHandle(), layer_, colour_,
-                    static_cast<std::uint8_t>(HorizontalJustification(alignment_)),
-                    static_cast<std::uint8_t>(VerticalJustification(alignment_)), current_,
-                    textHeight_, rotation_, text});
+  Check(current_);
+  Check(textHeight_);
+  Check(rotation_);
+  const bool hasZ = current_.z != 0.0;
+  if (hasZ) textZs_.push_back({current_.z, current_.z});
+  const auto justification = static_cast<std::uint8_t>(HorizontalJustification(alignment_) * 4 +
+                                                       VerticalJustification(alignment_));
+  texts_.push_back({NextHandle(), Style(justification, hasZ), current_.x, current_.y, textHeight_,
+                    rotation_, static_cast<std::uint32_t>(textPool_.size()),
+                    static_cast<std::uint32_t>(text.size())});
+  textPool_ += text;
 }
 
 void csDxf::Circle(double radius) {
-  circles_.push_back({NextHandle(), layer_, colour_, AnchoredCentre(radius, radius), radius});
+  const stPoint centre = AnchoredCentre(radius, radius);
+  Check(centre);
+  Check(radius);
+  circles_.push_back({NextHandle(), Style(0, false), centre, radius});
 }
 
 void csDxf::Cross(double width, double height) {
@@ -373,6 +447,10 @@ void csDxf::Write() const {
   if (!stream_) return;
   const znClock::csPhase phase(znClock::Phase::Dxf);
   csFileWriter(*this, stream_).WriteFile();
+}
+
+csDxf::stStyle csDxf::Style(std::uint8_t lineType, bool hasZ) const {
+  return {layer_, static_cast<std::uint8_t>(colour_ | (hasZ ? kHasZ : 0)), lineType};
 }
 
 std::uint32_t csDxf::NextHandle() {

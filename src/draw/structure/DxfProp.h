@@ -8,6 +8,10 @@
 namespace znDraw {
 
 struct DxfProp {
+  // The most divisions distsep may ask for: each division adds a line to every diagram stretch
+  // under a distributed load, so the drawing grows with it.
+  static constexpr int kMaxDistsep = 100;
+
   double height_str = 150.0;    // text height of identifiers and values
   double rad_hinge = 40.0;      // size of hinge and yield marks
   double margin_ratio_x = 0.5;  // panel margin as a fraction of the structure's width

@@ -2,15 +2,17 @@
 #include "draw/structure/StructureDrawing.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <memory>
 #include <numbers>
-#include <sstream>
+#include <ostream>
 
 #include "draw/structure/CapacityCurve.h"
 #include "draw/structure/DeformedShape.h"
 #include "draw/structure/ForceDiagram.h"
 #include "draw/structure/PanelLayout.h"
+#include "draw/svg/Svg.h"
 #include "fem/model/ElementStress.h"
 #include "fem/model/ElementStressPropMaker.h"
 
@@ -84,10 +86,16 @@ double RoundScale(double value) {
   return std::round(value / unit) * unit;
 }
 
+// Significant digits as %g writes them.
+std::string FormatDigits(double value, int digits) {
+  char text[64];
+  const char* end =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits).ptr;
+  return std::string(static_cast<const char*>(text), end);
+}
+
 std::string FormatScale(double value) {
-  std::ostringstream text;
-  text << value;
-  return text.str();
+  return FormatDigits(value, 6);
 }
 
 Point2 Add(const Point2& a, const Point2& b) {
@@ -100,10 +108,7 @@ bool IsYielded(std::int32_t state) {
 
 // Four significant digits: short enough to stand beside a diagram.
 std::string FormatValue(double value) {
-  std::ostringstream text;
-  text.precision(4);
-  text << value;
-  return text.str();
+  return FormatDigits(value, 4);
 }
 
 template <class Result>
@@ -730,6 +735,60 @@ void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& re
   DrawOptions options;
   options.withStepLabels = withStepLabels;
   DrawStructure(draw, prop, records, states, options);
+}
+
+namespace {
+
+template <class Target>
+bool IsDrawnFinite(Target& target, const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, const DrawOptions& options) {
+  DrawStructure(target, prop, records, states, options);
+  return target.IsFinite();
+}
+
+bool IsDrawnFinite(const DxfProp& prop, const StructureRecords& records,
+                   const std::vector<StructureState>& states, const DrawOptions& options) {
+  if (options.picture) {
+    csSvg svg;
+    return IsDrawnFinite(svg, prop, records, states, options);
+  }
+  std::ostream none(nullptr);
+  csDxf dxf(none);
+  return IsDrawnFinite(dxf, prop, records, states, options);
+}
+
+// The settings of the DxfProp statement in its order.
+struct SettingField {
+  const char* key;
+  double DxfProp::*real;
+  int DxfProp::*integer;
+};
+const SettingField kSettingFields[] = {{"height_str", &DxfProp::height_str, nullptr},
+                                       {"rad_hinge", &DxfProp::rad_hinge, nullptr},
+                                       {"margin_ratio_x", &DxfProp::margin_ratio_x, nullptr},
+                                       {"margin_ratio_y", &DxfProp::margin_ratio_y, nullptr},
+                                       {"distsep", nullptr, &DxfProp::distsep},
+                                       {"axial_ratio", &DxfProp::axial_ratio, nullptr},
+                                       {"shear_ratio", &DxfProp::shear_ratio, nullptr},
+                                       {"moment_ratio", &DxfProp::moment_ratio, nullptr},
+                                       {"disp_ratio", &DxfProp::disp_ratio, nullptr},
+                                       {"welem_ofs", &DxfProp::welem_ofs, nullptr},
+                                       {"row_n", nullptr, &DxfProp::row_n}};
+
+}  // namespace
+
+std::string NonFiniteKey(const DxfProp& prop, const StructureRecords& records,
+                         const std::vector<StructureState>& states, const DrawOptions& options) {
+  const DxfProp defaults;
+  DxfProp reset = prop;
+  for (const SettingField& field : kSettingFields) {
+    if (!reset.IsGiven(field.key)) continue;
+    if (field.real != nullptr) reset.*field.real = defaults.*field.real;
+    if (field.integer != nullptr) reset.*field.integer = defaults.*field.integer;
+    reset.given.erase(field.key);
+    if (IsDrawnFinite(reset, records, states, options)) return field.key;
+  }
+  return "";
 }
 
 void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,

@@ -106,6 +106,13 @@ void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& re
 void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
                    const std::vector<StructureState>& states, bool withStepLabels = false);
 
+// The DxfProp key that drives the drawing beyond the finite numbers: the keys the statement
+// gave are set back, one after another in the statement's order, to their values without a
+// DxfProp block, until the drawing (a picture's with options.picture, a DXF file's otherwise)
+// is finite; the key set back last is named. Empty when the drawing is not finite even then.
+std::string NonFiniteKey(const DxfProp& prop, const StructureRecords& records,
+                         const std::vector<StructureState>& states, const DrawOptions& options);
+
 // DrawStructure, then writes the DXF file.
 void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,
                            const std::vector<StructureState>& states, bool withStepLabels = false);

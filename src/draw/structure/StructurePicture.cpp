@@ -5,7 +5,7 @@
 
 namespace znDraw {
 
-void csSvgPicture::Draw(const DxfProp& prop, const StructureRecords& records,
+bool csSvgPicture::Draw(const DxfProp& prop, const StructureRecords& records,
                         const std::vector<StructureState>& states, bool resultsAvailable,
                         const PushoverHistory* pushover) {
   csSvg svg;
@@ -18,7 +18,10 @@ void csSvgPicture::Draw(const DxfProp& prop, const StructureRecords& records,
     znFEM::znTarvex::csGeometryOnlyDraw geometry(svg);
     DrawStructure(geometry, prop, records, states, options);
   }
+  element_.clear();
+  if (!svg.IsFinite()) return false;
   element_ = svg.Element();
+  return true;
 }
 
 std::string csSvgPicture::File() const {

@@ -14,8 +14,9 @@ class ifStructurePicture {
  public:
   virtual ~ifStructurePicture() = default;
   // Without results the run ended early: the geometry is drawn alone, as in the DXF file. A
-  // pushover run hands its history (null otherwise).
-  virtual void Draw(const DxfProp& prop, const StructureRecords& records,
+  // pushover run hands its history (null otherwise). Returns whether every coordinate drawn is
+  // finite; a picture that is not keeps nothing.
+  virtual bool Draw(const DxfProp& prop, const StructureRecords& records,
                     const std::vector<StructureState>& states, bool resultsAvailable,
                     const PushoverHistory* pushover) = 0;
 
@@ -29,7 +30,7 @@ class ifStructurePicture {
 // Displacement panel; for a pushover run, its hinges numbered and its capacity curve.
 class csSvgPicture : public ifStructurePicture {
  public:
-  void Draw(const DxfProp& prop, const StructureRecords& records,
+  bool Draw(const DxfProp& prop, const StructureRecords& records,
             const std::vector<StructureState>& states, bool resultsAvailable,
             const PushoverHistory* pushover) override;
   // The <svg> element; empty until drawn.

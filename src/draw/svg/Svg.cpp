@@ -124,6 +124,8 @@ void csSvg::MoveTo(double x, double y, double) {
 // type, extends that strip.
 void csSvg::LineTo(double x, double y, double) {
   const Point end{x, y};
+  Check(pen_);
+  Check(end);
   std::vector<stEntity>& entities = CurrentLayer().entities;
   if (!entities.empty()) {
     stEntity& last = entities.back();
@@ -140,11 +142,16 @@ void csSvg::LineTo(double x, double y, double) {
 }
 
 void csSvg::Text(const std::string& text) {
+  Check(pen_);
+  Check(textHeight_);
+  Check(rotation_);
   CurrentLayer().entities.push_back(
       {stEntity::Kind::kText, {pen_}, colour_, 0, text, textHeight_, rotation_, alignment_});
 }
 
 void csSvg::Circle(double radius) {
+  Check(AnchoredCentre(radius, radius));
+  Check(radius);
   CurrentLayer().entities.push_back({stEntity::Kind::kCircle,
                                      {AnchoredCentre(radius, radius)},
                                      colour_,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -35,6 +36,9 @@ class csSvg : public ifDraw {
   void RectangleByCorners(double width, double height, double depth) override;
   void Rectangle(double width, double height) override;
 
+  // Whether every coordinate, size and angle drawn so far is finite.
+  bool IsFinite() const { return finite_; }
+
   // The <svg> element alone, for embedding in another document.
   std::string Element() const;
   // The whole file: the XML declaration and the element.
@@ -66,6 +70,11 @@ class csSvg : public ifDraw {
   };
 
   stLayer& CurrentLayer();
+  void Check(const Point& p) {
+    Check(p[0]);
+    Check(p[1]);
+  }
+  void Check(double value) { finite_ = finite_ && std::isfinite(value); }
   Point AnchoredCentre(double halfWidth, double halfHeight) const;
   void ClosedPath(const std::vector<Point>& corners);
   stBox Extent() const;
@@ -81,6 +90,7 @@ class csSvg : public ifDraw {
   int lineType_ = 0;
   double textHeight_ = 1.0;
   double rotation_ = 0.0;
+  bool finite_ = true;
 };
 
 }  // namespace znDraw

@@ -178,6 +178,11 @@ void csReaders::ReadDxfProp(W& wrapper) {
   d.margin_ratio_x = W::GetReal(line, "margin_ratio_x", 0.5);
   d.margin_ratio_y = W::GetReal(line, "margin_ratio_y", 0.5);
   d.distsep = W::GetInteger(line, "distsep", 10);
+  if (d.distsep > znDraw::DxfProp::kMaxDistsep) {
+    errorMessage_.SpecifiedValueIsOverTheLimit(static_cast<unsigned>(line.LineNum), "distsep",
+                                               znDraw::DxfProp::kMaxDistsep);
+    throw exFailed{};
+  }
   d.axial_ratio = W::GetReal(line, "axial_ratio", d.axial_ratio);
   d.shear_ratio = W::GetReal(line, "shear_ratio", d.shear_ratio);
   d.moment_ratio = W::GetReal(line, "moment_ratio", d.moment_ratio);

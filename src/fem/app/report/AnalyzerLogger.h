@@ -33,6 +33,8 @@ class csAnalyzerLogger : public znTraceYield2DRahmen::csAnalyzer::ifLogger {
                        const std::string& memberID) override;
   void MechanismFormed() override { end_ = EndReason::Mechanism; }
   void AnalysisEnded() override { endedNormally_ = true; }
+  // The run failed after the analysis (its drawing): the report shows no results.
+  void ResultsWithdrawn() { endedNormally_ = false; }
 
   // A traced analysis (one whose input asks for capacities, load cases, limits or a monitor)
   // keeps every step and reports why it ended, its steps, its events and, with a monitored

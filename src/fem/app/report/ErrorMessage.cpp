@@ -436,4 +436,14 @@ void csErrorMessage::ResultIsNotFinite(const std::string& node, unsigned directi
          {{"Node", node}, {"XYM", DirectionName(direction)}, {"Step", FormatCount(step)}});
 }
 
+void csErrorMessage::SpecifiedValueIsOverTheLimit(unsigned line, const std::string& key,
+                                                  unsigned maxValue) {
+  Report("SpecifiedValueIsOverTheLimit", 8,
+         {{"Line", FormatCount(line)}, {"Key", key}, {"MaxValue", FormatCount(maxValue)}});
+}
+
+void csErrorMessage::DrawingCoordinateIsnotFinite(const std::string& key) {
+  Report("DrawingCoordinateIsnotFinite", 3, {{"Key", key.empty() ? "----" : key}});
+}
+
 }  // namespace znFEM::znTarvex

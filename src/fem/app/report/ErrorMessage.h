@@ -138,6 +138,12 @@ class ifErrorMessage {
   virtual void ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& node,
                                              unsigned loadAndDispNumber, unsigned component) = 0;
   virtual void ResultIsNotFinite(const std::string& node, unsigned direction, unsigned step) = 0;
+  // A value above the largest one its key allows.
+  virtual void SpecifiedValueIsOverTheLimit(unsigned line, const std::string& key,
+                                            unsigned maxValue) = 0;
+  // The drawing, laid out from the results, holds a coordinate or size that is not finite; the
+  // key is the DxfProp setting that drives it out of range ("" when none does).
+  virtual void DrawingCoordinateIsnotFinite(const std::string& key) = 0;
 
  protected:
   ifErrorMessage() = default;
@@ -235,6 +241,9 @@ class csErrorMessage : public ifErrorMessage {
   void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element, unsigned position,
                                                      double value, double length) override;
   void SpecifiedElementOfElementStressIsDuplicated(const std::string& element) override;
+  void SpecifiedValueIsOverTheLimit(unsigned line, const std::string& key,
+                                    unsigned maxValue) override;
+  void DrawingCoordinateIsnotFinite(const std::string& key) override;
   void PositionsOfElementStressArenotPiledUp(const std::string& element,
                                              unsigned position) override;
   void LengthOfElementOverflows(const std::string& element) override;

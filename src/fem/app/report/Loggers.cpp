@@ -71,12 +71,16 @@ std::optional<znDraw::PushoverHistory> History(const csAnalyzerLogger& analyzer)
 
 csLoggers::csLoggers(znInOutData::ifOutputDataWriter& writer, ifErrorMessage& errorMessage,
                      std::ostream& dxfStream)
-    : writer_(writer), conductor_(errorMessage), dxf_(std::make_unique<znDraw::csDxf>(dxfStream)) {}
+    : writer_(writer),
+      errorMessage_(errorMessage),
+      conductor_(errorMessage),
+      dxf_(std::make_unique<znDraw::csDxf>(dxfStream)) {}
 
 csLoggers::~csLoggers() {
   try {
+    LayOutDrawing();
     WriteReport();
-    DrawStructure();
+    WriteDrawing();
   } catch (const std::string& text) {
     Fail(text);
   } catch (const std::exception& e) {
@@ -133,8 +137,11 @@ void csLoggers::WriteReport() {
   writer_.End();
 }
 
-// After a run without results the geometry is drawn alone: there are no forces to show.
-void csLoggers::DrawStructure() {
+// The drawing is laid out before the report is written. After a run without results the
+// geometry is drawn alone: there are no forces to show. A drawing that holds a coordinate that
+// is not finite is left out (its files stay empty); after a run with results it ends the run as
+// a drawing error naming the DxfProp key that drives it there, and the report shows no results.
+void csLoggers::LayOutDrawing() {
   const znClock::csPhase phase(znClock::Phase::Drawing);
   znDraw::StructureRecords records;
   records.Nodes = node_.Records().GetPropList();
@@ -152,11 +159,25 @@ void csLoggers::DrawStructure() {
     csGeometryOnlyDraw geometry(*dxf_);
     znDraw::DrawStructure(geometry, dxfProp_, records, states);
   }
-  dxf_->Write();
   const std::optional<znDraw::PushoverHistory> history = History(analyzer_);
+  const znDraw::PushoverHistory* pushover = history ? &*history : nullptr;
+  znDraw::DrawOptions failed;  // the options of the drawing found not finite
+  drawingLaidOut_ = dxf_->IsFinite();
   for (znDraw::ifStructurePicture* picture : pictures_) {
-    picture->Draw(dxfProp_, records, states, results, history ? &*history : nullptr);
+    if (!drawingLaidOut_) break;
+    drawingLaidOut_ = picture->Draw(dxfProp_, records, states, results, pushover);
+    failed.picture = true;
+    failed.pushover = pushover;
   }
+  if (drawingLaidOut_ || !results) return;
+  errorMessage_.DrawingCoordinateIsnotFinite(
+      znDraw::NonFiniteKey(dxfProp_, records, states, failed));
+  analyzer_.ResultsWithdrawn();
+  if (drawingFailed_ != nullptr) *drawingFailed_ = true;
+}
+
+void csLoggers::WriteDrawing() {
+  if (drawingLaidOut_) dxf_->Write();
 }
 
 void csLoggers::Fail(const std::string& text) noexcept {

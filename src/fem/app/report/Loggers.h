@@ -1,5 +1,6 @@
 // The loggers of one run, with the element stress collector, the drawing settings and the DXF
-// writer; destroying them writes the report through the writer chain and draws the structure.
+// writer; destroying them lays out the drawing, then writes the report through the writer chain
+// and the DXF file.
 #pragma once
 
 #include <memory>
@@ -34,9 +35,9 @@ class csLoggers {
             std::ostream& dxfStream);
   csLoggers(const csLoggers&) = delete;
   csLoggers& operator=(const csLoggers&) = delete;
-  // Writes the report (Analyze, ImposedLoadAndDisp, EdgeLoadFixCase, Node, Element,
-  // WallElement, ElementStress, then the end mark) and the drawing. Nothing leaves it: a
-  // failure — the text "bad case!!!" or any other — stops the writing, and its text goes to
+  // Lays out the drawing, then writes the report (Analyze, ImposedLoadAndDisp, EdgeLoadFixCase,
+  // Node, Element, WallElement, ElementStress, then the end mark) and the DXF file. Nothing leaves
+  // it: a failure — the text "bad case!!!" or any other — stops the writing, and its text goes to
   // the failure sink when one is set.
   virtual ~csLoggers();
 
@@ -48,6 +49,9 @@ class csLoggers {
   void SetTraced(bool traced, bool monitored);
   // A picture drawn after the DXF file from the same model and states; not owned.
   void AddPicture(znDraw::ifStructurePicture& picture) { pictures_.push_back(&picture); }
+  // Set when the drawing of the results cannot be laid out in finite numbers: the run has
+  // failed, its cause is in the report. The flag must outlive the loggers.
+  void SetDrawingFailedFlag(bool& failed) { drawingFailed_ = &failed; }
   // Receives the text of a failure met while writing; it must outlive the loggers.
   void SetFailureSink(std::string& text) { failureSink_ = &text; }
 
@@ -59,10 +63,12 @@ class csLoggers {
 
  private:
   void WriteReport();
-  void DrawStructure();
+  void LayOutDrawing();
+  void WriteDrawing();
   void Fail(const std::string& text) noexcept;
 
   znInOutData::ifOutputDataWriter& writer_;
+  ifErrorMessage& errorMessage_;
   csConductorLogger conductor_;
   csAnalyzerLogger analyzer_;
   csNodeLogger node_;
@@ -77,6 +83,8 @@ class csLoggers {
   znDraw::DxfProp dxfProp_;
   std::vector<znDraw::ifStructurePicture*> pictures_;
   std::string* failureSink_ = nullptr;
+  bool* drawingFailed_ = nullptr;
+  bool drawingLaidOut_ = false;
 };
 
 }  // namespace znFEM::znTarvex
