@@ -24,6 +24,18 @@ Index BandEnd(Index i, Index w, Index n) {
   return static_cast<Index>(std::min<std::uint64_t>(n, std::uint64_t{i} + w));
 }
 
+// row[c] -= f·source[c] for c < count.
+void SubtractScaled(double* row, const double* source, double f, Index count) {
+  for (Index c = 0; c < count; ++c) row[c] -= f * source[c];
+}
+
+// The updates of two pivots in one pass over a row: row[c] -= f·a[c], then row[c] -= g·b[c],
+// rounded in that order, as two passes would.
+void SubtractScaledTwice(double* row, const double* a, double f, const double* b, double g,
+                         Index count) {
+  for (Index c = 0; c < count; ++c) row[c] = (row[c] - f * a[c]) - g * b[c];
+}
+
 std::uint64_t Distance(std::uint64_t i, std::uint64_t j) {
   return i < j ? j - i : i - j;
 }
@@ -255,7 +267,8 @@ void csBandMatrix::SolveInPlace(Vector& x, const Vector& b, const ZeroTest& zero
   Eliminate(x, b, zero);
 }
 
-// docs/theory.md "Band solver: relative zero tests" (the pivot test).
+// docs/theory.md "Band solver and its proportional-rows test" (two pivots per pass) and
+// "Band solver: relative zero tests" (the pivot test).
 void csBandMatrix::Eliminate(Vector& x, const Vector& b, const ZeroTest& zero) {
   std::vector<double>& s = band_;
   Vector work = b;
@@ -263,23 +276,50 @@ void csBandMatrix::Eliminate(Vector& x, const Vector& b, const ZeroTest& zero) {
   // The elimination overwrites the diagonals; the pivot test compares with them as they were.
   std::vector<double> diagonal(n_);
   for (Index i = 0; i < n_; ++i) diagonal[i] = s[i * w];
-  for (Index k = 0; k < n_; ++k) {
-    const double* rowK = &s[k * w];
-    const double p = rowK[0];
+  const auto pivot = [&](Index k) {
+    const double p = s[k * w];
     if (zero.IsZero(k, k, p) || (std::isfinite(p) && p <= kSingularPivot * diagonal[k])) {
       throw exZeroPivot{};
     }
-    const Index tEnd = BandEnd(k, w_, n_) - k;
-    for (Index t = 1; t < tEnd; ++t) {
-      const double f = rowK[t] / p;
-      if (f == 0.0) continue;  // nothing to eliminate below a zero coupling
+    return p;
+  };
+  Index k = 0;
+  for (; k + 1 < n_; k += 2) {
+    const double* rowK = &s[k * w];
+    double* rowL = &s[(k + 1) * w];
+    const double p = pivot(k);
+    const Index kEnd = BandEnd(k, w_, n_) - k;  // row k holds columns k .. k + kEnd - 1
+    if (kEnd > 1) {
+      const double f = rowK[1] / p;
+      if (f != 0.0) {  // nothing to eliminate below a zero coupling
+        SubtractScaled(rowL, rowK + 1, f, kEnd - 1);
+        work[k + 1] -= f * work[k];
+      }
+    }
+    const double q = pivot(k + 1);
+    const Index lEnd = BandEnd(k + 1, w_, n_) - (k + 1);  // lEnd >= kEnd - 1
+    for (Index t = 2; t <= lEnd; ++t) {
+      const Index kCount = t < kEnd ? kEnd - t : 0;
+      const Index lCount = lEnd - (t - 1);
+      const double f = kCount > 0 ? rowK[t] / p : 0.0;
+      const double g = rowL[t - 1] / q;
       double* rowI = &s[(k + t) * w];
-      for (Index c = 0; c < tEnd - t; ++c) rowI[c] -= f * rowK[t + c];
-      work[k + t] -= f * work[k];
+      if (f != 0.0 && g != 0.0) {
+        SubtractScaledTwice(rowI, rowK + t, f, rowL + t - 1, g, kCount);
+        SubtractScaled(rowI + kCount, rowL + t - 1 + kCount, g, lCount - kCount);
+        work[k + t] = (work[k + t] - f * work[k]) - g * work[k + 1];
+      } else if (f != 0.0) {
+        SubtractScaled(rowI, rowK + t, f, kCount);
+        work[k + t] -= f * work[k];
+      } else if (g != 0.0) {
+        SubtractScaled(rowI, rowL + t - 1, g, lCount);
+        work[k + t] -= g * work[k + 1];
+      }
     }
   }
+  if (k < n_) pivot(k);  // the last row: nothing below it to eliminate
   Vector result(n_);
-  for (Index k = n_; k-- > 0;) {
+  for (k = n_; k-- > 0;) {
     const double* rowK = &s[k * w];
     double value = work[k];
     for (Index t = 1; t < BandEnd(k, w_, n_) - k; ++t) value -= rowK[t] * result[k + t];
