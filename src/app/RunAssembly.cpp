@@ -71,21 +71,6 @@ void ThrowIfReportFailed(const std::string& reportFailure) {
   if (!reportFailure.empty()) throw reportFailure;
 }
 
-// Everything written must have reached its file before the run may count as succeeded.
-void CheckOutput(std::ostream& stream, const std::string& name) {
-  stream.flush();
-  if (!stream) throw "The output file can't be written.\nFileName : " + name;
-}
-
-void CheckOutputs(csFiles& files) {
-  if (files.IsTextWanted()) CheckOutput(files.TextStream(), files.TextName());
-  if (files.IsCsvWanted()) CheckOutput(files.CsvStream(), files.CsvName());
-  if (files.IsPipeWanted()) CheckOutput(files.PipeStream(), files.PipeName());
-  CheckOutput(files.DxfStream(), files.DxfName());
-  if (files.IsSvgWanted()) CheckOutput(files.SvgStream(), files.SvgName());
-  if (files.IsHtmlWanted()) CheckOutput(files.HtmlStream(), files.HtmlName());
-}
-
 // The head of the page: what the model holds, as far as it was read, and how the run ended.
 csOutputDataWriterHtml::Summary PageSummary(const csFiles& files,
                                             const tarvex::stModelRecords& records,
@@ -135,7 +120,6 @@ void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers) {
   }
   WritePictures(files, picture, records, html);
   ThrowIfReportFailed(reportFailure);
-  CheckOutputs(files);
 }
 
 }  // namespace frame2d

@@ -128,6 +128,14 @@ void csErrorMessage::SpecifiedTHLRStrIsWrong(unsigned line, const std::string& k
   ReportLineAndKey("SpecifiedTHLRStrIsWrong", line, key);
 }
 
+void csErrorMessage::ControlCharacterIsInText(unsigned line, const std::string& code) {
+  Report("ControlCharacterIsInText", 4, {{"Line", FormatCount(line)}, {"Code", code}});
+}
+
+void csErrorMessage::CommentIsnotClosed(unsigned line) {
+  Report("CommentIsnotClosed", 4, {{"Line", FormatCount(line)}});
+}
+
 void csErrorMessage::SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) {
   ReportLineAndKey("SpecifiedDirectionStrIsWrong", line, key);
 }

@@ -36,6 +36,11 @@ class ifErrorMessage {
   virtual void SpecifiedStringIsnotBool(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedKeyIsDuplicated(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedTHLRStrIsWrong(unsigned line, const std::string& key) = 0;
+  // A control character other than tab, line feed, vertical tab, form feed and carriage
+  // return; code is its byte written "0x" and two hexadecimal digits.
+  virtual void ControlCharacterIsInText(unsigned line, const std::string& code) = 0;
+  // A block comment never closed, by the line where it opens.
+  virtual void CommentIsnotClosed(unsigned line) = 0;
   // A direction other than x, y or m.
   virtual void SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) = 0;
   // A load record's case beyond the cases of the LoadCase block.
@@ -144,6 +149,8 @@ class csErrorMessage : public ifErrorMessage {
   void SpecifiedStringIsnotBool(unsigned line, const std::string& key) override;
   void SpecifiedKeyIsDuplicated(unsigned line, const std::string& key) override;
   void SpecifiedTHLRStrIsWrong(unsigned line, const std::string& key) override;
+  void ControlCharacterIsInText(unsigned line, const std::string& code) override;
+  void CommentIsnotClosed(unsigned line) override;
   void SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) override;
   void SpecifiedLoadCaseIsnotExist(unsigned line, const std::string& key) override;
   void PlasticMomentIsSetAtPinnedEnd(unsigned line, const std::string& key) override;
