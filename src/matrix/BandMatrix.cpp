@@ -24,6 +24,18 @@ Index BandEnd(Index i, Index w, Index n) {
   return static_cast<Index>(std::min<std::uint64_t>(n, std::uint64_t{i} + w));
 }
 
+// row[c] -= f·source[c] for c < count.
+void SubtractScaled(double* row, const double* source, double f, Index count) {
+  for (Index c = 0; c < count; ++c) row[c] -= f * source[c];
+}
+
+// The updates of two pivots in one pass over a row: row[c] -= f·a[c], then row[c] -= g·b[c],
+// rounded in that order, as two passes would.
+void SubtractScaledTwice(double* row, const double* a, double f, const double* b, double g,
+                         Index count) {
+  for (Index c = 0; c < count; ++c) row[c] = (row[c] - f * a[c]) - g * b[c];
+}
+
 std::uint64_t Distance(std::uint64_t i, std::uint64_t j) {
   return i < j ? j - i : i - j;
 }
@@ -175,56 +187,64 @@ void csBandMatrix::Multiply(double factor) {
 void csBandMatrix::Transpose() {}
 
 Vector csBandMatrix::MultiplyVector(const Vector& x) const {
+  return RowSums(x, [](double a, double xj) { return a * xj; });
+}
+
+Vector csBandMatrix::MultiplyVectorMagnitude(const Vector& x) const {
+  return RowSums(x, [](double a, double xj) { return std::fabs(a * xj); });
+}
+
+template <class Term>
+Vector csBandMatrix::RowSums(const Vector& x, Term term) const {
   if (x.size() != n_) throw exColNIsnotEqual{};
   Vector y(n_);
   for (Index i = 0; i < n_; ++i) {
     const Index first = i + 1 >= w_ ? i + 1 - w_ : 0;
     double sum = 0.0;
-    for (Index j = first; j < BandEnd(i, w_, n_); ++j) sum += At(i, j) * x[j];
+    for (Index j = first; j < BandEnd(i, w_, n_); ++j) sum += term(At(i, j), x[j]);
     y[i] = sum;
   }
   return y;
 }
 
 // docs/theory.md "Band solver and its proportional-rows test" (zero rows of the reduced matrix).
-std::optional<Index> csBandMatrix::FirstZeroRow() const {
+std::vector<bool> csBandMatrix::ZeroRows(const ZeroTest& zero) const {
   // Row i and column i hold the same elements, so each stored non-zero marks both its row
   // and its column; every element outside the band is zero.
-  std::vector<char> hasNonZero(n_, 0);
+  std::vector<bool> isZero(n_, true);
   for (Index i = 0; i < n_; ++i) {
     for (Index j = i; j < BandEnd(i, w_, n_); ++j) {
-      if (!IsZero(At(i, j))) {
-        hasNonZero[i] = 1;
-        hasNonZero[j] = 1;
+      if (!zero.IsZero(i, j, At(i, j))) {
+        isZero[i] = false;
+        isZero[j] = false;
       }
     }
   }
-  for (Index i = 0; i < n_; ++i) {
-    if (!hasNonZero[i]) return i;
-  }
-  return std::nullopt;
+  return isZero;
 }
 
-bool csBandMatrix::RowsAreProportional(Index p, Index q) const {
+bool csBandMatrix::RowsAreProportional(Index p, Index q, const ZeroTest& zero) const {
   // Column q: a zero in row p would meet the non-zero diagonal of row q.
   const double pq = At(p, q);
-  if (IsZero(pq)) return false;
+  if (zero.IsZero(p, q, pq)) return false;
   // Columns p and q both give a ratio, and (q, p) is the stored (p, q); they must agree.
   if (!(At(p, p) / pq == pq / At(q, q))) return false;
   const auto element = [this](Index i, Index j) { return InBand(i, j) ? At(i, j) : 0.0; };
   const Index first = p + 1 >= w_ ? p + 1 - w_ : 0;
   return RowsAreSameVector(
       first, BandEnd(q, w_, n_), [&](Index j) { return element(p, j); },
-      [&](Index j) { return element(q, j); });
+      [&](Index j) { return element(q, j); },
+      [&](Index j, double a) { return zero.IsZero(p, j, a); },
+      [&](Index j, double b) { return zero.IsZero(q, j, b); });
 }
 
 // docs/theory.md "Band solver and its proportional-rows test".
-bool csBandMatrix::HasTwoProportionalRows() const {
+bool csBandMatrix::HasTwoProportionalRows(const ZeroTest& zero) const {
   // Same verdict as comparing every pair of whole rows, given non-zero diagonals: rows w or
   // more apart differ at the farther row's diagonal, which meets a zero outside the band.
   for (Index p = 0; p < n_; ++p) {
     for (Index q = p + 1; q < BandEnd(p, w_, n_); ++q) {
-      if (RowsAreProportional(p, q)) return true;
+      if (RowsAreProportional(p, q, zero)) return true;
     }
   }
   return false;
@@ -237,37 +257,69 @@ void csBandMatrix::Solve(Vector& x, const Vector& b) const {
   factor.SolveInPlace(x, b);
 }
 
-void csBandMatrix::SolveInPlace(Vector& x, const Vector& b) {
+void csBandMatrix::SolveInPlace(Vector& x, const Vector& b, const ZeroTest& zero) {
   if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
   for (Index i = 0; i < n_; ++i) {
-    if (w_ == 0 || IsZero(At(i, i))) throw exDiagonalElementIsZero{{}, i};
+    if (w_ == 0 || zero.IsZero(i, i, At(i, i))) throw exDiagonalElementIsZero{{}, i};
   }
-  if (HasTwoProportionalRows()) throw exTwoRowsAreSameVector{};
+  if (HasTwoProportionalRows(zero)) throw exTwoRowsAreSameVector{};
+  Eliminate(x, b, zero);
+}
 
+// docs/theory.md "Band solver and its proportional-rows test" (two pivots per pass) and
+// "Band solver: relative zero tests" (the pivot test).
+void csBandMatrix::Eliminate(Vector& x, const Vector& b, const ZeroTest& zero) {
   std::vector<double>& s = band_;
   Vector work = b;
   const std::size_t w = w_;
   // The elimination overwrites the diagonals; the pivot test compares with them as they were.
   std::vector<double> diagonal(n_);
   for (Index i = 0; i < n_; ++i) diagonal[i] = s[i * w];
-  for (Index k = 0; k < n_; ++k) {
-    const double* rowK = &s[k * w];
-    const double p = rowK[0];
-    if (IsZero(p) || (std::isfinite(p) && p <= kSingularPivot * diagonal[k])) {
+  const auto pivot = [&](Index k) {
+    const double p = s[k * w];
+    if (zero.IsZero(k, k, p) || (std::isfinite(p) && p <= kSingularPivot * diagonal[k])) {
       throw exZeroPivot{};
     }
-    const Index tEnd = BandEnd(k, w_, n_) - k;
-    for (Index t = 1; t < tEnd; ++t) {
-      const double f = rowK[t] / p;
-      if (f == 0.0) continue;  // nothing to eliminate below a zero coupling
+    return p;
+  };
+  Index k = 0;
+  for (; k + 1 < n_; k += 2) {
+    const double* rowK = &s[k * w];
+    double* rowL = &s[(k + 1) * w];
+    const double p = pivot(k);
+    const Index kEnd = BandEnd(k, w_, n_) - k;  // row k holds columns k .. k + kEnd - 1
+    if (kEnd > 1) {
+      const double f = rowK[1] / p;
+      if (f != 0.0) {  // nothing to eliminate below a zero coupling
+        SubtractScaled(rowL, rowK + 1, f, kEnd - 1);
+        work[k + 1] -= f * work[k];
+      }
+    }
+    const double q = pivot(k + 1);
+    const Index lEnd = BandEnd(k + 1, w_, n_) - (k + 1);  // lEnd >= kEnd - 1
+    for (Index t = 2; t <= lEnd; ++t) {
+      const Index kCount = t < kEnd ? kEnd - t : 0;
+      const Index lCount = lEnd - (t - 1);
+      const double f = kCount > 0 ? rowK[t] / p : 0.0;
+      const double g = rowL[t - 1] / q;
       double* rowI = &s[(k + t) * w];
-      for (Index c = 0; c < tEnd - t; ++c) rowI[c] -= f * rowK[t + c];
-      work[k + t] -= f * work[k];
+      if (f != 0.0 && g != 0.0) {
+        SubtractScaledTwice(rowI, rowK + t, f, rowL + t - 1, g, kCount);
+        SubtractScaled(rowI + kCount, rowL + t - 1 + kCount, g, lCount - kCount);
+        work[k + t] = (work[k + t] - f * work[k]) - g * work[k + 1];
+      } else if (f != 0.0) {
+        SubtractScaled(rowI, rowK + t, f, kCount);
+        work[k + t] -= f * work[k];
+      } else if (g != 0.0) {
+        SubtractScaled(rowI, rowL + t - 1, g, lCount);
+        work[k + t] -= g * work[k + 1];
+      }
     }
   }
+  if (k < n_) pivot(k);  // the last row: nothing below it to eliminate
   Vector result(n_);
-  for (Index k = n_; k-- > 0;) {
+  for (k = n_; k-- > 0;) {
     const double* rowK = &s[k * w];
     double value = work[k];
     for (Index t = 1; t < BandEnd(k, w_, n_) - k; ++t) value -= rowK[t] * result[k + t];

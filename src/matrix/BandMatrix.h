@@ -1,11 +1,23 @@
 // Symmetric band matrix storing the upper half band; holds and solves the global stiffness.
 #pragma once
 
-#include <optional>
+#include <cmath>
 
 #include "matrix/Matrix.h"
 
 namespace znMatrix {
+
+// Which elements the checks of the band solver count as zero. Element (i, j) is zero when
+// |a(i, j)| <= tolerance·scale[i]·scale[j]; without scales when |a(i, j)| <= tolerance. The
+// default is the absolute test of IsZero. docs/theory.md "Band solver: relative zero tests".
+struct ZeroTest {
+  double tolerance = kZeroTolerance;
+  Vector scale;  // one per row, or empty
+
+  bool IsZero(Index i, Index j, double value) const {
+    return std::fabs(value) <= (scale.empty() ? tolerance : tolerance * scale[i] * scale[j]);
+  }
+};
 
 class csBandMatrix : public ifMatrix {
  public:
@@ -42,14 +54,16 @@ class csBandMatrix : public ifMatrix {
   void Transpose() override;
   void Solve(Vector& x, const Vector& b) const override;
   // Solve without a working copy: the band is overwritten by its factor, also when the solve
-  // fails part way.
-  void SolveInPlace(Vector& x, const Vector& b);
+  // fails part way. Zero diagonals, zero pivots and proportional rows are judged by `zero`.
+  void SolveInPlace(Vector& x, const Vector& b, const ZeroTest& zero = {});
 
   // this·x read from the stored band only, O(n·w); x must have n entries.
   Vector MultiplyVector(const Vector& x) const;
-  // The first row whose every element is zero by IsZero, read from the stored band only
-  // (O(n·w)); empty when there is none.
-  std::optional<Index> FirstZeroRow() const;
+  // Row i of the result is the sum of |a(i, j)·x(j)|: the size of the terms of this·x.
+  Vector MultiplyVectorMagnitude(const Vector& x) const;
+  // Flags the rows whose every element is zero by `zero`, read from the stored band only
+  // (O(n·w)).
+  std::vector<bool> ZeroRows(const ZeroTest& zero) const;
 
  private:
   // Element (i, j) of the band, no range check; callers keep |i - j| < w_.
@@ -64,8 +78,13 @@ class csBandMatrix : public ifMatrix {
     return band == nullptr ? m.Get(i, j) : band->InBand(i, j) ? band->At(i, j) : 0.0;
   }
   Index CheckBandOf(const ifMatrix& m) const;
-  bool HasTwoProportionalRows() const;
-  bool RowsAreProportional(Index p, Index q) const;
+  // Row i of the result is the sum over the band of term(a(i, j), x(j)).
+  template <class Term>
+  Vector RowSums(const Vector& x, Term term) const;
+  bool HasTwoProportionalRows(const ZeroTest& zero) const;
+  bool RowsAreProportional(Index p, Index q, const ZeroTest& zero) const;
+  // Elimination and back substitution; the checks before it have passed.
+  void Eliminate(Vector& x, const Vector& b, const ZeroTest& zero);
 
   Index n_;
   Index w_;

@@ -7,19 +7,20 @@
 namespace znMatrix {
 
 // Compares rows u and v over the columns [begin, end). For each column, with a = u(j) and
-// b = v(j): a non-zero a (by IsZero) contributes the ratio a / b; a zero a facing a non-zero b
-// makes the rows differ; two zeros are skipped. The rows are the same vector when at least one
-// ratio was taken and every ratio equals the first exactly. Columns outside the range must be
-// zero in both rows. Stops at the first column that settles the verdict.
-template <class RowU, class RowV>
-bool RowsAreSameVector(Index begin, Index end, RowU u, RowV v) {
+// b = v(j): a non-zero a (by zeroU(j, a)) contributes the ratio a / b; a zero a facing a
+// non-zero b (by zeroV(j, b)) makes the rows differ; two zeros are skipped. The rows are the
+// same vector when at least one ratio was taken and every ratio equals the first exactly.
+// Columns outside the range must be zero in both rows. Stops at the first column that settles
+// the verdict.
+template <class RowU, class RowV, class ZeroU, class ZeroV>
+bool RowsAreSameVector(Index begin, Index end, RowU u, RowV v, ZeroU zeroU, ZeroV zeroV) {
   bool hasRatio = false;
   double firstRatio = 0.0;
   for (Index j = begin; j < end; ++j) {
     const double a = u(j);
     const double b = v(j);
-    if (IsZero(a)) {
-      if (!IsZero(b)) return false;
+    if (zeroU(j, a)) {
+      if (!zeroV(j, b)) return false;
       continue;
     }
     const double ratio = a / b;
@@ -31,6 +32,13 @@ bool RowsAreSameVector(Index begin, Index end, RowU u, RowV v) {
     }
   }
   return hasRatio;
+}
+
+// The same with every zero decided by IsZero.
+template <class RowU, class RowV>
+bool RowsAreSameVector(Index begin, Index end, RowU u, RowV v) {
+  const auto zero = [](Index, double x) { return IsZero(x); };
+  return RowsAreSameVector(begin, end, u, v, zero, zero);
 }
 
 // Every pair of rows p < q of an n × n matrix, element (i, j) read as at(i, j). O(n³).

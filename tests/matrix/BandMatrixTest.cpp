@@ -153,9 +153,25 @@ bool SolveFindsProportionalRows(const B& band) {
   return testing::Caught<B::exTwoRowsAreSameVector>([&] { band.Solve(x, x); }).has_value();
 }
 
+// The same band with row and column i scaled by a power of two s_i (exactly, so every ratio
+// scales exactly too), judged by the zero test scaled alike: the verdict must not change.
+bool ScaledSolveFindsProportionalRows(const B& band, std::mt19937& rng) {
+  const Index n = band.GetRowN();
+  ZeroTest zero{kZeroTolerance, Vector(n)};
+  for (double& s : zero.scale) s = std::ldexp(1.0, rng() % 2 == 0 ? -20 : 20);
+  B scaled(band);
+  for (Index i = 0; i < n; ++i)
+    for (Index j = i; j < n && j - i < band.GetBandN(); ++j)
+      scaled.Set(i, j, band.Get(i, j) * zero.scale[i] * zero.scale[j]);
+  Vector x(n, 1.0);
+  return testing::Caught<B::exTwoRowsAreSameVector>(
+             [&] { scaled.SolveInPlace(x, Vector(n, 1.0), zero); })
+      .has_value();
+}
+
 // The solver compares only rows that can be proportional; its verdict must be the literal one,
 // on crafted pairs and on random matrices of few distinct values (near-zeros among them) so that
-// proportional pairs actually occur.
+// proportional pairs actually occur; with rows scaled and the zero test scaled alike as well.
 TEST(BandMatrix, ProportionalRowsGetTheLiteralVerdict) {
   const std::tuple<B, bool> crafted[] = {
       {Band({{3, 0, 0, 0}, {0, 1, 2, 0}, {0, 2, 4, 0}, {0, 0, 0, 5}}), true},  // inside the band
@@ -183,6 +199,7 @@ TEST(BandMatrix, ProportionalRowsGetTheLiteralVerdict) {
     const bool literal = LiteralTwoRowsAreSameVector(band);
     proportional += literal ? 1 : 0;
     ASSERT_EQ(SolveFindsProportionalRows(band), literal) << "trial " << trial;
+    ASSERT_EQ(ScaledSolveFindsProportionalRows(band, rng), literal) << "trial " << trial;
   }
   EXPECT_GT(proportional, 50);  // the sample exercises both verdicts
 }

@@ -13,6 +13,10 @@ using znMatrix::Vector;
 
 namespace {
 
+// docs/theory.md "Band solver: relative zero tests".
+constexpr double kRelativeZero = 1e-12;
+constexpr double kRelativeBalance = 1e-8;
+
 // Matrix and vectors that do not all have the system's n entries cannot be analysed.
 void CheckShape(const System& system) {
   const std::size_t n = system.F.size();
@@ -50,34 +54,38 @@ std::vector<Index> SearchOrder(const System& system) {
   return order;
 }
 
-bool RowIsZero(const csBandMatrix& K, Index row) {
-  const Index w = K.GetBandN();
-  const Index first = row + 1 >= w ? row + 1 - w : 0;
-  for (Index j = first; j < K.GetRowN() && j < row + w; ++j) {
-    if (!znMatrix::IsZero(K.Get(row, j))) return false;
+// The first free index in the search order whose row of the reduced stiffness is zero, if any.
+std::optional<Index> FirstZeroRow(const csBandMatrix& reduced, const znMatrix::ZeroTest& zero,
+                                  const std::vector<Index>& free, const std::vector<Index>& order) {
+  const std::vector<bool> zeroRow = reduced.ZeroRows(zero);
+  std::vector<bool> isZero(order.size(), false);
+  for (Index r = 0; r < free.size(); ++r) isZero[free[r]] = zeroRow[r];
+  for (const Index i : order) {
+    if (isZero[i]) return i;
   }
-  return true;
+  return std::nullopt;
 }
 
-// The first free index in the search order whose row of the reduced stiffness is zero, given
-// that there is one.
-Index FirstZeroRow(const csBandMatrix& reduced, const std::vector<Index>& free,
-                   const std::vector<Index>& order) {
-  std::vector<Index> reducedIndex(order.size(), 0);
-  std::vector<bool> isFree(order.size(), false);
-  for (Index r = 0; r < free.size(); ++r) {
-    reducedIndex[free[r]] = r;
-    isFree[free[r]] = true;
+// The zero test of the reduced stiffness: an element is zero when it is at most kRelativeZero
+// of the geometric mean of the largest diagonals of its row's and its column's kinds, read from
+// the whole stiffness. Diagonals that are not finite are left to the balance check.
+// docs/theory.md "Band solver: relative zero tests".
+znMatrix::ZeroTest KindZeroTest(const System& system, const std::vector<Index>& free) {
+  const auto kindOf = [&](Index i) { return system.kind.empty() ? 0 : system.kind[i]; };
+  std::vector<double> largest(256, 0.0);
+  for (Index i = 0; i < system.F.size(); ++i) {
+    const double d = std::fabs(system.K.Get(i, i));
+    if (std::isfinite(d)) largest[kindOf(i)] = std::max(largest[kindOf(i)], d);
   }
-  for (const Index i : order) {
-    if (isFree[i] && RowIsZero(reduced, reducedIndex[i])) return i;
-  }
-  return free.front();
+  znMatrix::ZeroTest zero{kRelativeZero, Vector(free.size())};
+  for (Index r = 0; r < free.size(); ++r) zero.scale[r] = std::sqrt(largest[kindOf(free[r])]);
+  return zero;
 }
 
 }  // namespace
 
-csSimulEquation::csSimulEquation(double balanceTolerance) : balanceTolerance_(balanceTolerance) {}
+csSimulEquation::csSimulEquation(std::optional<double> balanceTolerance)
+    : balanceTolerance_(balanceTolerance) {}
 
 void csSimulEquation::Solve(System& system) {
   CheckShape(system);
@@ -102,12 +110,13 @@ void csSimulEquation::Solve(System& system) {
   const Index firstFree =
       *std::find_if(order.begin(), order.end(), [&](Index i) { return !system.supported[i]; });
   csBandMatrix reduced = ReducedStiffness(system.K, system.supported, firstFree);
-  if (reduced.FirstZeroRow()) throw exThereIsZeroRow{FirstZeroRow(reduced, free, order)};
+  const znMatrix::ZeroTest zero = KindZeroTest(system, free);
+  if (const auto row = FirstZeroRow(reduced, zero, free, order)) throw exThereIsZeroRow{*row};
   Vector b(free.size());
   for (std::size_t r = 0; r < free.size(); ++r) b[r] = effectiveLoad[free[r]];
   Vector x(free.size());
   try {
-    reduced.SolveInPlace(x, b);
+    reduced.SolveInPlace(x, b, zero);
   } catch (const znMatrix::exMatrixException&) {
     throw exFailedToAnalyzeMatrix{};
   }
@@ -115,13 +124,20 @@ void csSimulEquation::Solve(System& system) {
   system.U = std::move(u);
 
   Vector p = system.K.MultiplyVector(system.U);
+  // Without a tolerance a row balances when its imbalance is at most kRelativeBalance of the
+  // size of its terms. docs/theory.md "Band solver: relative zero tests".
+  const Vector size = balanceTolerance_ ? Vector{} : system.K.MultiplyVectorMagnitude(system.U);
+  const auto tolerance = [&](Index i) {
+    return balanceTolerance_ ? *balanceTolerance_
+                             : kRelativeBalance * (std::fabs(system.F[i]) + size[i]);
+  };
   // A solution that is not finite (a stiffness that overflowed) balances nothing: it fails at
   // its first free entry instead of passing the comparison as a NaN would.
   // docs/theory.md "Step: non-finite solutions".
   for (Index i : order) {
     if (system.supported[i]) continue;
     const double imbalance = std::fabs(p[i] - system.F[i]);
-    if (imbalance > balanceTolerance_ || !std::isfinite(imbalance) || !std::isfinite(system.U[i])) {
+    if (imbalance > tolerance(i) || !std::isfinite(imbalance) || !std::isfinite(system.U[i])) {
       throw exUnBalancedLoad{i, imbalance};
     }
   }

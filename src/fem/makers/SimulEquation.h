@@ -2,6 +2,8 @@
 // the supported rows, solves the reduced band system, checks the balance, returns the reactions.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "matrix/BandMatrix.h"
@@ -19,6 +21,10 @@ struct System {
   // The order in which a zero row, an imbalance or a reaction that is not finite is searched
   // for: every index once. Empty: index order.
   std::vector<znMatrix::Index> searchOrder = {};
+  // The kind of each index (for example 0 for a translation, 1 for a rotation): stiffness terms
+  // of one kind share a unit, so a zero is judged against the largest diagonal of the kinds of
+  // its row and column. Empty: every index of one kind.
+  std::vector<std::uint8_t> kind = {};
 };
 
 class ifSimulEquation {
@@ -38,7 +44,9 @@ class ifSimulEquation {
 
 class csSimulEquation : public ifSimulEquation {
  public:
-  explicit csSimulEquation(double balanceTolerance);
+  // A balance tolerance is an absolute force; without one the balance of each row is judged
+  // relative to the size of its terms.
+  explicit csSimulEquation(std::optional<double> balanceTolerance);
 
   // Throws one of the three records of ifSimulEquation, naming the first offending index in
   // the search order. F and U are changed only on success, except that an unbalanced load is
@@ -47,7 +55,7 @@ class csSimulEquation : public ifSimulEquation {
   void Solve(System& system) override;
 
  private:
-  double balanceTolerance_;
+  std::optional<double> balanceTolerance_;
 };
 
 }  // namespace znFEM::znSimulEquation

@@ -163,7 +163,7 @@ class fnNodeMaker {
 
 }  // namespace
 
-csConductor::csConductor(const LoggerBundle& loggers, double balanceTolerance)
+csConductor::csConductor(const LoggerBundle& loggers, std::optional<double> balanceTolerance)
     : logger_(loggers.Conductor),
       simulEquation_(balanceTolerance),
       eachDone_(simulEquation_),

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -141,8 +142,9 @@ class csConductor {
   // The failure has been reported through the logger; nothing is carried.
   struct exFailed {};
 
-  // The conductor uses the first nine entries of the bundle; every entry may be null.
-  csConductor(const LoggerBundle& loggers, double balanceTolerance);
+  // The conductor uses the first nine entries of the bundle; every entry may be null. Without a
+  // balance tolerance the balance is judged relative to the size of each row's terms.
+  csConductor(const LoggerBundle& loggers, std::optional<double> balanceTolerance);
   csConductor(const csConductor&) = delete;
   csConductor& operator=(const csConductor&) = delete;
   ~csConductor();

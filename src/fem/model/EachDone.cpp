@@ -247,11 +247,13 @@ csBandMatrix csEachDone::AssembleStiffness() const {
 
 System csEachDone::BuildSystem(const csBandMatrix& K) const {
   System system{K, std::vector<bool>(n_), Vector(n_, 0.0), Vector(n_, 0.0)};
+  system.kind.resize(n_);  // translations 0, rotations 1
   for (Index p = 0; p < nodes_.size(); ++p) {
     const std::array<bool, 3> supported = nodes_[p]->GetIsSupported();
     for (Index d = 0; d < kDirections; ++d) system.supported[FirstDof(p) + d] = supported[d];
     PutTriple(system.F, FirstDof(p), nodes_[p]->GetImposedLoad());
     PutTriple(system.U, FirstDof(p), nodes_[p]->GetImposedDisp());
+    for (Index d = 0; d < kDirections; ++d) system.kind[FirstDof(p) + d] = d == 2 ? 1 : 0;
     if (!slot_.empty()) {
       for (Index d = 0; d < kDirections; ++d) system.searchOrder.push_back(FirstDof(p) + d);
     }

@@ -66,7 +66,7 @@ bool csReaders::IsTraced(const stModelRecords& records) const {
   return tracedByKeys_;
 }
 
-double csReaders::GetBalanceZero() const {
+std::optional<double> csReaders::GetBalanceZero() const {
   return balanceZero_;
 }
 
@@ -126,7 +126,7 @@ void csReaders::ReadMainProp(W& wrapper) {
   }
   if (block.empty()) return;
   const W::InputLine& line = block[0];
-  balanceZero_ = W::GetReal(line, "balance_zero", 1.0);
+  if (W::HasKey(line, "balance_zero")) balanceZero_ = W::GetReal(line, "balance_zero", 0.0);
   limits_.MaxDisp = W::GetReal(line, "max_disp", model::kInfinite);
   limits_.MaxRotAngle = W::GetReal(line, "max_rot_angle", model::kInfinite);
   limits_.MaxAddDisp = W::GetReal(line, "max_add_disp", model::kInfinite);

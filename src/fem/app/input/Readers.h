@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,8 @@ class csReaders {
 
   // Checks the block headers of the whole file, then reads MainProp, LoadCase and DxfProp.
   void Read(csInputDataReaderWrapper& wrapper);
-  double GetBalanceZero() const;
+  // The balance tolerance of MainProp; empty when not given.
+  std::optional<double> GetBalanceZero() const;
   const znDraw::DxfProp& GetDxfProp() const;
   // The displacement limits of MainProp and the limits of each load case.
   const znTraceYield2DRahmen::AnalysisLimits& GetAnalysisLimits() const { return limits_; }
@@ -103,7 +105,7 @@ class csReaders {
   csEdgeLoadFixCaseReader edgeLoadFixCaseReader_;
   csElementStressReader elementStressReader_;
   csLoadCaseReader loadCaseReader_;
-  double balanceZero_ = 1.0;
+  std::optional<double> balanceZero_;
   znTraceYield2DRahmen::AnalysisLimits limits_;
   stMonitor monitor_;
   bool tracedByKeys_ = false;

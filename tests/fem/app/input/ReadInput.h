@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/Failed.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
 #include "fem/app/input/Readers.h"
+#include "fem/app/report/ErrorMessage.h"
 #include "inout/InputSamples.h"
 #include "inout/OutputDataWriterText.h"
 
@@ -21,8 +21,8 @@ using inputtest::kCompleteFile;
 
 struct stInput : znFEM::znTarvex::stModelRecords {
   bool failed = false;
-  std::string report;  // what the text report shows; empty when nothing was reported
-  double balanceZero = 0.0;
+  std::string report;                 // what the text report shows; empty when nothing was reported
+  std::optional<double> balanceZero;  // empty when not given
   znDraw::DxfProp dxf;
   std::vector<model::ElementStressProp> stresses;
 };

@@ -33,8 +33,8 @@ bool IsValidID(const std::string& id) {
 // The rules of the format that accepted records must obey; "" when they do.
 std::string RecordProblem(const stInput& in) {
   const auto& d = in.dxf;
-  if (!(in.balanceZero >= 0.0 && d.height_str > 0 && d.rad_hinge > 0 && d.welem_ofs > 0 &&
-        d.axial_ratio > 0 && d.distsep > 0 && d.row_n > 0))
+  if (!(in.balanceZero.value_or(0.0) >= 0.0 && d.height_str > 0 && d.rad_hinge > 0 &&
+        d.welem_ofs > 0 && d.axial_ratio > 0 && d.distsep > 0 && d.row_n > 0))
     return "settings";
   std::set<std::string> ids;  // unique within each block
   for (const auto& n : in.nodes)
