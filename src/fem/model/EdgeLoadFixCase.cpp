@@ -11,7 +11,7 @@ namespace znFEM::znTraceYield2DRahmen {
 namespace {
 
 using znEdgeLoadFixCase::csEdgeLoadFixCase2DRahmen;
-using ElementMap = std::map<std::string, ElementProp*>;
+using ElementMap = std::unordered_map<std::string_view, ElementProp*>;
 using Maker = csEdgeLoadFixCase2DRahmen;
 using Self = csEdgeLoadFixCase;
 
@@ -201,6 +201,7 @@ csEdgeLoadFixCase::csEdgeLoadFixCase(ifLogger* logger) : logger_(logger) {}
 
 void csEdgeLoadFixCase::SetElements(std::vector<ElementProp>& elements) {
   elements_.clear();
+  elements_.reserve(elements.size());
   for (ElementProp& element : elements) elements_[element.ID] = &element;
 }
 

@@ -4,8 +4,9 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -113,7 +114,7 @@ class csEdgeLoadFixCase {
 
  private:
   ifLogger* logger_;
-  std::map<std::string, ElementProp*> elements_;
+  std::unordered_map<std::string_view, ElementProp*> elements_;  // viewing the records' IDs
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

@@ -13,7 +13,7 @@ ifElement* csElementMgr::MakeElement(const ElementProp& prop) {
   owned_.push_back(std::move(element));
   ifElement* made = owned_.back().get();
   elements_.push_back(made);
-  byID_.emplace(prop.ID, made);
+  byID_.emplace(made->GetProp().ID, made);
   return made;
 }
 

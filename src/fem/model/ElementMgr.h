@@ -2,9 +2,10 @@
 // by ID.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "fem/model/Element.h"
@@ -36,7 +37,7 @@ class csElementMgr {
   csElement::ifLogger* logger_;
   std::vector<std::unique_ptr<csElement>> owned_;
   std::vector<ifElement*> elements_;
-  std::map<std::string, ifElement*> byID_;
+  std::unordered_map<std::string_view, ifElement*> byID_;  // viewing the IDs of the owned records
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

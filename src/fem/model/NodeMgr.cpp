@@ -9,8 +9,8 @@ ifNode* csNodeMgr::MakeNode(const NodeProp& prop) {
   owned_.push_back(std::make_unique<csNode>(logger_));
   csNode* node = owned_.back().get();
   nodes_.push_back(node);
-  byID_.emplace(prop.ID, node);
   node->SetProp(prop);
+  byID_.emplace(node->GetProp().ID, node);
   return node;
 }
 

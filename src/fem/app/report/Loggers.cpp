@@ -23,20 +23,22 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
-  for (const auto& [id, result] : nodes.Records().GetResults()) {
+  nodes.Records().ForEachResult([&](const std::string& id, const csNodeLogger::stResult& result) {
     state.Nodes[id].PanelState = result.PanelState;
     state.Nodes[id].Disp = result.Disp;
-  }
-  for (const auto& [id, result] : elements.Records().GetResults()) {
-    znDraw::ElementResult& drawn = state.Elements[id];
-    drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
-                        result.TotalFaceForce.at(2)};
-    drawn.AxialState = result.AxialState;
-    drawn.HingeState = result.HingeState;
-  }
-  for (const auto& [id, result] : walls.Records().GetResults()) {
-    state.WallElements[id].EdgeForce = result.EndForce;
-  }
+  });
+  elements.Records().ForEachResult(
+      [&](const std::string& id, const csElementLogger::stResult& result) {
+        znDraw::ElementResult& drawn = state.Elements[id];
+        drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
+                            result.TotalFaceForce.at(2)};
+        drawn.AxialState = result.AxialState;
+        drawn.HingeState = result.HingeState;
+      });
+  walls.Records().ForEachResult(
+      [&](const std::string& id, const csWallElementLogger::stResult& result) {
+        state.WallElements[id].EdgeForce = result.EndForce;
+      });
   return state;
 }
 
@@ -139,16 +141,17 @@ void csLoggers::WriteReport() {
 // After a run without results the geometry is drawn alone: there are no forces to show.
 void csLoggers::DrawStructure() {
   const znClock::csPhase phase(znClock::Phase::Drawing);
-  znDraw::StructureRecords records;
-  records.Nodes = node_.Records().GetPropList();
-  records.Elements = element_.Records().GetPropList();
-  records.WallElements = wallElement_.Records().GetPropList();
-  records.ElementStresses = elementStress_.GetDefinitions();
-  records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
-  records.DistributedLoads = edgeLoad_.GetDistributedRecords();
   const bool results = analyzer_.IsEndedNormally();
   const std::vector<znDraw::StructureState> states{
       results ? FinalState(analyzer_, node_, element_, wallElement_) : znDraw::StructureState{}};
+  // The report is written: the drawing is the last to read the records, so they move.
+  znDraw::StructureRecords records;
+  records.Nodes = node_.TakeProps();
+  records.Elements = element_.TakeProps();
+  records.WallElements = wallElement_.TakeProps();
+  records.ElementStresses = elementStress_.GetDefinitions();
+  records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
+  records.DistributedLoads = edgeLoad_.GetDistributedRecords();
   if (results) {
     znDraw::DrawStructure(*dxf_, dxfProp_, records, states);
   } else {

@@ -72,6 +72,8 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
   const csRecordLog<NodeProp, stResult>& Records() const { return records_; }
+  // Hands the records over to the drawing, their last reader.
+  std::vector<NodeProp> TakeProps() { return records_.TakeProps(); }
   const std::map<std::string, stSpringSupport>& GetSpringSupports() const { return springs_; }
 
  private:

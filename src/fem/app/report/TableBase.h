@@ -76,4 +76,12 @@ void WriteTable(znInOutData::ifOutputDataWriter& writer, const std::string& name
   functor.Write(writer, name);
 }
 
+// The same over the IDs of the records of a logger, in input order.
+template <class Prop, class Result, class Functor>
+void WriteTable(znInOutData::ifOutputDataWriter& writer, const std::string& name,
+                const csRecordLog<Prop, Result>& records, Functor functor) {
+  for (const Prop& prop : records.GetProps()) functor(prop.ID);
+  functor.Write(writer, name);
+}
+
 }  // namespace znFEM::znTarvex
