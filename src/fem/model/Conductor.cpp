@@ -290,6 +290,7 @@ void csConductor::MakeNodes() {
   imposedLoad_.SetNodes(nodeRecords_);
   imposedLoad_.SetSpringSupports(springSupportRecords_);
   imposedLoad_.Apply(imposedLoadRecords_);
+  nodeMgr_.Reserve(nodeRecords_.size());
   std::for_each(nodeRecords_.begin(), nodeRecords_.end(),
                 fnNodeMaker(elementRecords_, nodeRecords_, nodeMgr_));
 }
@@ -309,6 +310,7 @@ void csConductor::MakeElements() {
   CheckEveryNodeIsUsed(used);
   edgeLoad_.SetElements(elementRecords_);
   edgeLoad_.Apply(directInputRecords_, concentratedRecords_, distributedRecords_);
+  elementMgr_.Reserve(elementRecords_.size());
   for (const ElementProp& record : elementRecords_) elementMgr_.MakeElement(record);
   for (const WallElementProp& record : wallElementRecords_) {
     wallElementMgr_.MakeWallElement(record);

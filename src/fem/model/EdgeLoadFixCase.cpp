@@ -208,6 +208,7 @@ void csEdgeLoadFixCase::SetElements(std::vector<ElementProp>& elements) {
 void csEdgeLoadFixCase::Apply(const std::vector<EdgeLoadDirectInputProp>& directInput,
                               const std::vector<EdgeLoadConcentratedProp>& concentrated,
                               const std::vector<EdgeLoadDistributedProp>& distributed) {
+  if (logger_) logger_->Reserve(directInput.size(), concentrated.size(), distributed.size());
   ApplyAll(fnSetDirectInput(logger_, elements_), directInput);
   ApplyAll(fnSetConcentratedLoad(logger_, elements_), concentrated);
   ApplyAll(fnSetDistributedLoad(logger_, elements_), distributed);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -53,6 +54,11 @@ class csEdgeLoadFixCase {
   class ifLogger {
    public:
     virtual ~ifLogger() = default;
+    // Room for the records about to be applied, per kind.
+    virtual void Reserve(std::size_t directInputs, std::size_t concentrated,
+                         std::size_t distributed) {
+      (void)directInputs, (void)concentrated, (void)distributed;
+    }
     virtual void DirectInput(const EdgeLoadDirectInputProp& prop) = 0;
     virtual void ConcentratedLoad(const SegmentForces& forces,
                                   const EdgeLoadConcentratedProp& prop) = 0;

@@ -23,6 +23,13 @@ ifElement* csElementMgr::GetElement(const std::string& id) const {
   return it->second;
 }
 
+void csElementMgr::Reserve(std::size_t count) {
+  owned_.reserve(owned_.size() + count);
+  elements_.reserve(elements_.size() + count);
+  byID_.reserve(byID_.size() + count);
+  if (logger_) logger_->Reserve(count);
+}
+
 const std::vector<ifElement*>& csElementMgr::GetElements() const {
   return elements_;
 }

@@ -29,6 +29,8 @@ class csElementMgr {
   // The record's nodes must be set. An element whose record is rejected is not kept.
   ifElement* MakeElement(const ElementProp& prop);
   ifElement* GetElement(const std::string& id) const;
+  // Makes room for count more elements, here and in the logger.
+  void Reserve(std::size_t count);
   // In creation order.
   const std::vector<ifElement*>& GetElements() const;
 

@@ -20,6 +20,13 @@ ifNode* csNodeMgr::GetNode(const std::string& id) const {
   return it->second;
 }
 
+void csNodeMgr::Reserve(std::size_t count) {
+  owned_.reserve(owned_.size() + count);
+  nodes_.reserve(nodes_.size() + count);
+  byID_.reserve(byID_.size() + count);
+  if (logger_) logger_->Reserve(count);
+}
+
 const std::vector<ifNode*>& csNodeMgr::GetNodes() const {
   return nodes_;
 }

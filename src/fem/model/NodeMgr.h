@@ -27,6 +27,8 @@ class csNodeMgr {
 
   ifNode* MakeNode(const NodeProp& prop);
   ifNode* GetNode(const std::string& id) const;
+  // Makes room for count more nodes, here and in the logger.
+  void Reserve(std::size_t count);
   // In creation order: the step solver numbers the degrees of freedom by this position.
   const std::vector<ifNode*>& GetNodes() const;
 

@@ -178,7 +178,8 @@ void csElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   WriteTable(writer, "EquivalentEdgeLoad", records_, fnEquivalentEdgeLoad(formats_, *this));
   if (!resultsAvailable_) return;
   WriteTable(writer, "FaceLoad(Each)", records_, fnFaceLoadEachTable(formats_, *this));
-  WriteTable(writer, "FaceLoad", records_, fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
+  WriteTable(writer, "FaceLoad", records_,
+             fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
   WriteTable(writer, "EdgeDisp", records_, fnFaceLoadTable(formats_, *this, &stResult::EdgeDisp));
 }
 

@@ -38,6 +38,7 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
     PerEnd<std::int32_t> HingeState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
   };
 
+  void Reserve(std::size_t count) override { records_.Reserve(count); }
   void Prop(const ElementProp& prop) override;
   void FixCase(const ElementProp& prop, const Vector& equivalentLoad,
                const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,

@@ -79,8 +79,8 @@ void csElementStressLogger::Write(znInOutData::ifOutputDataWriter& writer,
   if (!resultsAvailable_ || definitions_.empty() || elements.Records().Size() == 0) return;
   writer.Title(1, "ElementStress");
   const model::csElementStressPropMaker maker(
-      nodes.Records().GetProps(), elements.Records().GetProps(),
-      edgeLoads.GetConcentratedRecords(), edgeLoads.GetDistributedRecords());
+      nodes.Records().GetProps(), elements.Records().GetProps(), edgeLoads.GetConcentratedRecords(),
+      edgeLoads.GetDistributedRecords());
   fnElementStressTable table(formats_);
   for (const ElementStressProp& definition : definitions_) {
     try {

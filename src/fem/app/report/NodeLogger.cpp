@@ -197,7 +197,8 @@ void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   } else {
     WriteTable(writer, "ImposedLoadAndDisp", records_, fnImposedLoadDispTable(formats_, *this));
   }
-  WriteTable(writer, "SpringSupportImposedDisp", records_, fnSsImposedDispTable(formats_, springs_));
+  WriteTable(writer, "SpringSupportImposedDisp", records_,
+             fnSsImposedDispTable(formats_, springs_));
   if (!resultsAvailable_) return;
   using R = stResult;
   WriteTable(writer, "NodeLoad", records_, fnLoadDispTable(formats_, *this, &R::Force, false));

@@ -37,6 +37,7 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
     Triple SpringCoef{0.0, 0.0, 0.0};
   };
 
+  void Reserve(std::size_t count) override { records_.Reserve(count); }
   void Prop(const NodeProp& prop) override;
   void PanelForce(const NodeProp&, const std::string&, const Triple&) override {}
   void ForceIncrement(const NodeProp&, const Triple&) override {}

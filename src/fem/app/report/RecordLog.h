@@ -28,6 +28,11 @@ class csRecordLog {
     }
     return props_[found->second];
   }
+  void Reserve(std::size_t count) {
+    props_.reserve(props_.size() + count);
+    results_.reserve(results_.size() + count);
+    index_.reserve(index_.size() + count);
+  }
   // The result of a record never kept goes nowhere.
   Result& ResultOf(const std::string& id) {
     const auto found = index_.find(id);
