@@ -113,7 +113,9 @@ TEST(InputDataReader, WordsSplitAtWhiteSpaceAndTheFirstSeparator) {
     ASSERT_EQ(block.size(), 1u) << statement;
     EXPECT_EQ(block[0].Value.count("a") ? block[0].Value.at("a").Str : "?", value) << statement;
   }
-  std::istringstream in("&&B;\xEF\xBB\xBFa=1");
+  std::istringstream in(
+      "&&B;\xEF\xBB\xBF"
+      "a=1");
   R reader(in, "=");
   reader.SetBlockName("B");
   reader.SetKey("a", false, R::kText);

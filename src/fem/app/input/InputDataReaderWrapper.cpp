@@ -142,7 +142,7 @@ csInputDataReaderWrapper::InputLine csInputDataReaderWrapper::Convert(
     static_cast<znInOutData::znInputDataReader::InputValue&>(converted) = std::move(value);
     const auto kind = kinds_.find(key);
     if (kind != kinds_.end() && kind->second == kTHLR) {
-      converted.THLR = THLRCode(value.Str);
+      converted.THLR = THLRCode(converted.Str);
       if (converted.THLR == model::kTHLR_Undef) {
         throw exSpecifiedTHLRStrIsWrong{line.LineNum, key};
       }
