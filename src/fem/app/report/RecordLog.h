@@ -44,7 +44,6 @@ class csRecordLog {
   }
 
   std::size_t Size() const { return props_.size(); }
-  bool Has(const std::string& id) const { return index_.count(id) != 0; }
   // std::out_of_range for an ID never kept.
   const Prop& PropOf(const std::string& id) const { return props_[index_.at(id)]; }
   const Result& ResultOf(const std::string& id) const { return results_[index_.at(id)]; }
