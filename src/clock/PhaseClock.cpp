@@ -1,21 +1,26 @@
 #include "clock/PhaseClock.h"
 
 #include <array>
+#include <ctime>
 
 namespace znClock {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// The processor time of the process: on a machine shared with other work it measures the
+// run itself, where the wall clock would charge the waits for the processor too.
+std::clock_t Now() {
+  return std::clock();
+}
 
 struct stPhaseClock {
   Phase current = Phase::Other;
-  Clock::time_point since = Clock::now();
-  std::array<Clock::duration, static_cast<int>(Phase::Count)> charged{};
+  std::clock_t since = Now();
+  std::array<std::clock_t, static_cast<int>(Phase::Count)> charged{};
 
   // Charges the time since the last switch to the current phase and makes phase current.
   void SwitchTo(Phase phase) {
-    const Clock::time_point now = Clock::now();
+    const std::clock_t now = Now();
     charged[static_cast<int>(current)] += now - since;
     since = now;
     current = phase;
@@ -40,7 +45,7 @@ csPhase::~csPhase() {
 double PhaseSeconds(Phase phase) {
   stPhaseClock& clock = TheClock();
   clock.SwitchTo(clock.current);
-  return std::chrono::duration<double>(clock.charged[static_cast<int>(phase)]).count();
+  return static_cast<double>(clock.charged[static_cast<int>(phase)]) / CLOCKS_PER_SEC;
 }
 
 const char* PhaseName(Phase phase) {

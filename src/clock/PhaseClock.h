@@ -2,8 +2,6 @@
 // csPhase of it is alive and no later csPhase is, so nested phases are counted once.
 #pragma once
 
-#include <chrono>
-
 namespace znClock {
 
 enum class Phase : int {
@@ -35,7 +33,7 @@ class csPhase {
   Phase previous_;
 };
 
-// Seconds (wall clock) charged to the phase since the program started.
+// Seconds of processor time charged to the phase since the program started.
 double PhaseSeconds(Phase phase);
 const char* PhaseName(Phase phase);
 

@@ -1,5 +1,7 @@
 #include "inout/InputDataReader.h"
 
+#include <algorithm>
+
 #include "text/AtoValue.h"
 #include "text/Space.h"
 
@@ -9,7 +11,6 @@ namespace {
 
 using znString::IsSpace;
 namespace av = znString::znAtoValue;
-using PairReader = znString::znPairReader::csPairReader;
 
 // The range rules of the signed value types: 0 none, 1 > 0, 2 >= 0, 3 < 0, 4 <= 0.
 int SignRule(int type) {
@@ -47,10 +48,7 @@ std::string ByteCode(unsigned char byte) {
 }  // namespace
 
 csInputDataReader::csInputDataReader(std::istream& stream, const std::string& separator)
-    : stream_(stream),
-      bySpace_('\0'),
-      pairSpliter_(separator),
-      pairReader_(bySpace_, pairSpliter_) {}
+    : stream_(stream), separator_(separator) {}
 
 // The name is everything between "&&" and the statement's last non-white character, so a
 // header with anything after its name, or white space between "&&" and the name, names a
@@ -95,14 +93,27 @@ void csInputDataReader::SetBlockName(const std::string& name) {
 }
 
 void csInputDataReader::ClearKeys() {
-  pairReader_.ClearKeys();
-  types_.clear();
+  keys_.clear();
 }
 
+// A key declared again takes the new rule.
 void csInputDataReader::SetKey(const std::string& key, bool necessary, int type) {
   if (type < kText || type > kNoValue) type = kNoValue;
-  pairReader_.SetKey(key, necessary, type != kNoValue);
-  types_[key] = type;
+  const auto at =
+      std::lower_bound(keys_.begin(), keys_.end(), key,
+                       [](const stKey& k, const std::string& name) { return k.name < name; });
+  if (at != keys_.end() && at->name == key) {
+    *at = {key, necessary, type};
+  } else {
+    keys_.insert(at, {key, necessary, type});
+  }
+}
+
+const csInputDataReader::stKey* csInputDataReader::FindKey(std::string_view name) const {
+  const auto at = std::lower_bound(
+      keys_.begin(), keys_.end(), name,
+      [](const stKey& k, std::string_view wanted) { return std::string_view(k.name) < wanted; });
+  return at != keys_.end() && at->name == name ? &*at : nullptr;
 }
 
 // The statements from each header of the block to the next header of any block.
@@ -110,12 +121,14 @@ csInputDataReader::Block csInputDataReader::ReadBlock() {
   Load();
   const std::vector<znString::stStatement>& statements = text_->Statements();
   Block block;
+  std::vector<stWord> words;
   for (std::size_t h = 0; h < headers_.size(); ++h) {
     if (headers_[h].name != blockName_) continue;
     const std::size_t end = h + 1 < headers_.size() ? headers_[h + 1].statement : statements.size();
+    block.reserve(block.size() + (end - headers_[h].statement - 1));
     for (std::size_t s = headers_[h].statement + 1; s < end; ++s) {
       const znString::stStatement& statement = statements[s];
-      block.push_back(ReadStatement(std::string(statement.text), static_cast<int>(statement.line)));
+      block.push_back(ReadStatement(statement.text, static_cast<int>(statement.line), words));
     }
   }
   return block;
@@ -144,52 +157,102 @@ void csInputDataReader::Load() {
   }
 }
 
-// The pair reader's checks over all keys come first; then, key by key in key order, the
-// repetition check and the conversion.
-InputLine csInputDataReader::ReadStatement(const std::string& statement, int lineNum) const {
+// Words are separated by runs of white space; a word is split at its first separator, and a
+// word without one is a key without value.
+void csInputDataReader::SplitWords(std::string_view statement, std::vector<stWord>& words) const {
+  words.clear();
+  std::size_t pos = 0;
+  while (true) {
+    pos = SkipSpace(statement, pos);
+    if (pos == statement.size()) break;
+    std::size_t end = pos;
+    while (end < statement.size() && !IsSpace(statement[end])) ++end;
+    const std::string_view word = statement.substr(pos, end - pos);
+    const std::size_t split = word.find(separator_);
+    if (split == std::string_view::npos) {
+      words.push_back({word, {}});
+    } else {
+      words.push_back({word.substr(0, split), word.substr(split + separator_.size())});
+    }
+    pos = end;
+  }
+}
+
+// The checks run in this order, each over the keys in key order, and the first offender is
+// thrown: unknown keys, missing necessary keys, values given or missing against the rule
+// ('key' and 'key=' both give no value). Then, key by key, the repetition check and the
+// conversion.
+InputLine csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
+                                           std::vector<stWord>& words) const {
+  SplitWords(statement, words);
+  // Grouped by key in key order; the values of a key keep their order.
+  std::stable_sort(words.begin(), words.end(),
+                   [](const stWord& a, const stWord& b) { return a.key < b.key; });
+  const auto groupEnd = [&](std::size_t first) {
+    std::size_t last = first + 1;
+    while (last < words.size() && words[last].key == words[first].key) ++last;
+    return last;
+  };
+  const auto hasValue = [&](std::size_t first, std::size_t last) {
+    for (std::size_t w = first; w < last; ++w) {
+      if (!words[w].value.empty()) return true;
+    }
+    return false;
+  };
+  for (const stWord& word : words) {
+    if (FindKey(word.key) == nullptr) throw exUnExpectedKey{{lineNum, std::string(word.key)}};
+  }
+  for (const stKey& key : keys_) {
+    if (!key.necessary) continue;
+    const auto found = std::lower_bound(
+        words.begin(), words.end(), key.name,
+        [](const stWord& w, const std::string& name) { return w.key < std::string_view(name); });
+    if (found == words.end() || found->key != key.name) {
+      throw exNecessaryKeyHasnotBeenSet{{lineNum, key.name}};
+    }
+  }
+  for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
+    const stKey& key = *FindKey(words[first].key);
+    const bool given = hasValue(first, groupEnd(first));
+    if (key.type == kNoValue && given) throw exUnRequiredValueHasBeenSet{{lineNum, key.name}};
+    if (key.type != kNoValue && !given) throw exRequiredValueHasnotBeenSet{{lineNum, key.name}};
+  }
   InputLine line;
   line.LineNum = lineNum;
-  for (const auto& [key, values] : ReadPairs(statement, lineNum)) {
-    line.Value.emplace(key, Convert(key, values, lineNum));
+  for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
+    const stKey& key = *FindKey(words[first].key);
+    line.Value.emplace_hint(line.Value.end(), key.name,
+                            Convert(key, words, first, groupEnd(first), lineNum));
   }
   return line;
 }
 
-PairReader::KeyValues csInputDataReader::ReadPairs(const std::string& statement,
-                                                   int lineNum) const {
-  try {
-    return pairReader_.Read(statement);
-  } catch (const PairReader::exUnExpectedKey& e) {
-    throw exUnExpectedKey{{lineNum, e.Key}};
-  } catch (const PairReader::exNecessaryKeyHasnotBeenSet& e) {
-    throw exNecessaryKeyHasnotBeenSet{{lineNum, e.Key}};
-  } catch (const PairReader::exUnRequiredValueHasBeenSet& e) {
-    throw exUnRequiredValueHasBeenSet{{lineNum, e.Key}};
-  } catch (const PairReader::exRequiredValueHasnotBeenSet& e) {
-    throw exRequiredValueHasnotBeenSet{{lineNum, e.Key}};
+InputValue csInputDataReader::Convert(const stKey& key, const std::vector<stWord>& words,
+                                      std::size_t first, std::size_t last, int lineNum) const {
+  std::string_view text;
+  std::size_t values = 0;
+  for (std::size_t w = first; w < last; ++w) {
+    if (words[w].value.empty()) continue;
+    if (++values == 1) text = words[w].value;
   }
-}
-
-InputValue csInputDataReader::Convert(const std::string& key, const Values& values,
-                                      int lineNum) const {
-  if (values.size() >= 2) throw exSpecifiedKeyIsDuplicated{{lineNum, key}};
-  const int type = types_.at(key);
+  if (values >= 2) throw exSpecifiedKeyIsDuplicated{{lineNum, key.name}};
+  const int type = key.type;
   InputValue value;
   try {
-    ConvertByType(type, values.empty() ? std::string() : values.front(), value);
+    ConvertByType(type, std::string(text), value);
   } catch (const av::exSpecifiedStringIsnotNumeric&) {
-    throw exSpecifiedStringIsnotNumeric{{lineNum, key}};
+    throw exSpecifiedStringIsnotNumeric{{lineNum, key.name}};
   } catch (const av::exSpecifiedStringIsnotInteger&) {
-    throw exSpecifiedStringIsnotInteger{{lineNum, key}};
+    throw exSpecifiedStringIsnotInteger{{lineNum, key.name}};
   } catch (const av::exSpecifiedValueIsNegative&) {
-    throw exSpecifiedValueIsNegative{{lineNum, key}};
+    throw exSpecifiedValueIsNegative{{lineNum, key.name}};
   } catch (const av::exSpecifiedStringIsnotBool&) {
-    throw exSpecifiedStringIsnotBool{{lineNum, key}};
+    throw exSpecifiedStringIsnotBool{{lineNum, key.name}};
   }
   if (type <= kIntegerNotPositive) {
-    CheckSign(SignRule(type), value.Int, lineNum, key);
+    CheckSign(SignRule(type), value.Int, lineNum, key.name);
   } else {
-    CheckSign(SignRule(type), value.Dbl, lineNum, key);
+    CheckSign(SignRule(type), value.Dbl, lineNum, key.name);
   }
   return value;
 }

@@ -11,9 +11,6 @@
 #include <vector>
 
 #include "inout/InputValue.h"
-#include "text/BySpace.h"
-#include "text/PairReader.h"
-#include "text/PairSpliter.h"
 #include "text/StatementText.h"
 
 namespace znInOutData::znInputDataReader {
@@ -91,29 +88,40 @@ class csInputDataReader {
   static bool GetHeaderName(std::string_view statement, std::string& name);
 
  private:
-  using Values = znString::znPairReader::csPairReader::Values;
-
   // One header: the block name and the place of its statement.
   struct stHeader {
     std::string name;
     std::size_t statement;
   };
+  // A declared key and its rule.
+  struct stKey {
+    std::string name;
+    bool necessary;
+    int type;
+  };
+  // One word of a statement: the key, and the value after the first separator (empty for
+  // none). Both view the statement's characters.
+  struct stWord {
+    std::string_view key;
+    std::string_view value;
+  };
 
   void Load();
-  InputLine ReadStatement(const std::string& statement, int lineNum) const;
-  znString::znPairReader::csPairReader::KeyValues ReadPairs(const std::string& statement,
-                                                            int lineNum) const;
-  InputValue Convert(const std::string& key, const Values& values, int lineNum) const;
+  // words is room for the statement's words, kept between statements.
+  InputLine ReadStatement(std::string_view statement, int lineNum,
+                          std::vector<stWord>& words) const;
+  const stKey* FindKey(std::string_view name) const;
+  void SplitWords(std::string_view statement, std::vector<stWord>& words) const;
+  InputValue Convert(const stKey& key, const std::vector<stWord>& words, std::size_t first,
+                     std::size_t last, int lineNum) const;
   static void ConvertByType(int type, const std::string& text, InputValue& value);
 
   std::istream& stream_;
   std::unique_ptr<znString::csStatementText> text_;  // set by Load
   std::vector<stHeader> headers_;                    // in file order
   std::string blockName_;
-  znString::znDivider::csBySpace bySpace_;
-  znString::znFilter::csPairSpliter pairSpliter_;
-  znString::znPairReader::csPairReader pairReader_;
-  std::map<std::string, int> types_;
+  std::string separator_;
+  std::vector<stKey> keys_;  // in key order
 };
 
 }  // namespace znInOutData::znInputDataReader

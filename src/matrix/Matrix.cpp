@@ -153,7 +153,9 @@ bool operator==(const ifMatrix& a, const ifMatrix& b) {
 // ---- csMatrix ----
 
 csMatrix::csMatrix(Index rows, Index cols, double init)
-    : rows_(rows, std::vector<double>(cols, init)) {}
+    : rowN_(rows),
+      colN_(rows == 0 ? 0 : cols),
+      values_(static_cast<std::size_t>(rowN_) * colN_, init) {}
 
 csMatrix& csMatrix::operator=(const ifMatrix& m) {
   Assign(m);
@@ -166,35 +168,38 @@ csMatrix& csMatrix::operator=(const csMatrix& m) {
 }
 
 void csMatrix::Fill(double value) {
-  for (auto& row : rows_) row.assign(row.size(), value);
+  values_.assign(values_.size(), value);
 }
 
 Index csMatrix::GetRowN() const {
-  return static_cast<Index>(rows_.size());
+  return rowN_;
 }
 
 Index csMatrix::GetColN() const {
-  return rows_.empty() ? 0 : static_cast<Index>(rows_.front().size());
+  return colN_;
 }
 
 double csMatrix::Get(Index i, Index j) const {
   CheckRange(i, j);
-  return rows_[i][j];
+  return At(i, j);
 }
 
 void csMatrix::Set(Index i, Index j, double value) {
   CheckRange(i, j);
-  rows_[i][j] = value;
+  At(i, j) = value;
 }
 
+// A matrix without columns keeps no rows either.
 void csMatrix::Transpose() {
-  const Index rows = GetRowN();
-  const Index cols = GetColN();
-  std::vector<std::vector<double>> t(cols, std::vector<double>(rows));
+  const Index rows = rowN_;
+  const Index cols = colN_;
+  std::vector<double> t(values_.size());
   for (Index i = 0; i < rows; ++i) {
-    for (Index j = 0; j < cols; ++j) t[j][i] = rows_[i][j];
+    for (Index j = 0; j < cols; ++j) t[static_cast<std::size_t>(j) * rows + i] = At(i, j);
   }
-  rows_.swap(t);
+  values_.swap(t);
+  rowN_ = cols;
+  colN_ = cols == 0 ? 0 : rows;
 }
 
 namespace {
@@ -263,15 +268,16 @@ void csMatrix::Solve(Vector& x, const Vector& b) const {
   if (n != GetColN()) throw exThisIsnotSquareMatrix{};
   if (x.size() != n) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n) throw exRightVectorIsnotEqualToMatrixInSize{};
-  if (HasZeroRow(rows_)) throw exThereIsZeroRow{};
-  if (HasZeroCol(rows_, n)) throw exThereIsZeroCol{};
-  if (AnyTwoRowsAreSameVector(n, [&](Index i, Index j) { return rows_[i][j]; })) {
+  Rows a(n);
+  for (Index i = 0; i < n; ++i) a[i].assign(values_.begin() + i * n, values_.begin() + (i + 1) * n);
+  if (HasZeroRow(a)) throw exThereIsZeroRow{};
+  if (HasZeroCol(a, n)) throw exThereIsZeroCol{};
+  if (AnyTwoRowsAreSameVector(n, [&](Index i, Index j) { return At(i, j); })) {
     throw exTwoRowsAreSameVector{};
   }
-  if (AnyTwoRowsAreSameVector(n, [&](Index i, Index j) { return rows_[j][i]; })) {
+  if (AnyTwoRowsAreSameVector(n, [&](Index i, Index j) { return At(j, i); })) {
     throw exTwoColsAreSameVector{};
   }
-  Rows a = rows_;
   Vector work = b;
   Vector result(n);
   EliminateWithPivoting(a, work, result);
@@ -288,16 +294,16 @@ void MultiplyMatrix(ifMatrix& C, const ifMatrix& A, const ifMatrix& B, double fa
   const Index rows = A.GetRowN();
   const Index cols = B.GetColN();
   const Index inner = A.GetColN();
-  Rows product(rows, std::vector<double>(cols, 0.0));
+  std::vector<double> product(static_cast<std::size_t>(rows) * cols, 0.0);
   for (Index i = 0; i < rows; ++i) {
     for (Index j = 0; j < cols; ++j) {
       double sum = 0.0;
       for (Index k = 0; k < inner; ++k) sum += factor * A.Get(i, k) * B.Get(k, j);
-      product[i][j] = sum;
+      product[static_cast<std::size_t>(i) * cols + j] = sum;
     }
   }
   for (Index i = 0; i < rows; ++i) {
-    for (Index j = 0; j < cols; ++j) C.Set(i, j, product[i][j]);
+    for (Index j = 0; j < cols; ++j) C.Set(i, j, product[static_cast<std::size_t>(i) * cols + j]);
   }
 }
 

@@ -86,7 +86,12 @@ class csMatrix : public ifMatrix {
   void Solve(Vector& x, const Vector& b) const override;
 
  private:
-  std::vector<std::vector<double>> rows_;
+  double& At(Index i, Index j) { return values_[static_cast<std::size_t>(i) * colN_ + j]; }
+  double At(Index i, Index j) const { return values_[static_cast<std::size_t>(i) * colN_ + j]; }
+
+  Index rowN_;
+  Index colN_;
+  std::vector<double> values_;  // row after row, in one block
 };
 
 // C = f·A·B, written with Set.

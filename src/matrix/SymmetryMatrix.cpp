@@ -23,22 +23,20 @@ bool IsExactlySymmetric(const ifMatrix& m) {
   return true;
 }
 
-std::vector<std::vector<double>> Triangle(Index n, double init) {
-  std::vector<std::vector<double>> rows(n);
-  for (Index i = 0; i < n; ++i) rows[i].assign(n - i, init);
-  return rows;
+std::vector<double> Triangle(Index n, double init) {
+  return std::vector<double>(static_cast<std::size_t>(n) * (n + 1) / 2, init);
 }
 
 }  // namespace
 
-csSymmetryMatrix::csSymmetryMatrix(Index n, double init) : n_(n), rows_(Triangle(n, init)) {}
+csSymmetryMatrix::csSymmetryMatrix(Index n, double init) : n_(n), values_(Triangle(n, init)) {}
 
 csSymmetryMatrix::csSymmetryMatrix(const ifMatrix& m) : n_(0) {
   if (!IsExactlySymmetric(m)) throw exItIsnotSymmetryMatrix{};
   n_ = m.GetRowN();
-  rows_ = Triangle(n_, 0.0);
+  values_ = Triangle(n_, 0.0);
   for (Index i = 0; i < n_; ++i) {
-    for (Index j = i; j < n_; ++j) rows_[i][j - i] = m.Get(i, j);
+    for (Index j = i; j < n_; ++j) values_[Pos(i, j)] = m.Get(i, j);
   }
 }
 
@@ -53,7 +51,7 @@ csSymmetryMatrix& csSymmetryMatrix::operator=(const csSymmetryMatrix& m) {
 }
 
 void csSymmetryMatrix::Fill(double value) {
-  for (auto& row : rows_) row.assign(row.size(), value);
+  values_.assign(values_.size(), value);
 }
 
 Index csSymmetryMatrix::GetRowN() const {
@@ -67,13 +65,13 @@ Index csSymmetryMatrix::GetColN() const {
 double csSymmetryMatrix::Get(Index i, Index j) const {
   CheckRange(i, j);
   if (j < i) std::swap(i, j);
-  return rows_[i][j - i];
+  return values_[Pos(i, j)];
 }
 
 void csSymmetryMatrix::Set(Index i, Index j, double value) {
   CheckRange(i, j);
   if (j < i) std::swap(i, j);
-  rows_[i][j - i] = value;
+  values_[Pos(i, j)] = value;
 }
 
 void csSymmetryMatrix::AddPartial(Index row0, Index col0, const ifMatrix& m, double factor) {
@@ -85,9 +83,7 @@ void csSymmetryMatrix::AddMatrix(const ifMatrix& m, double factor) {
 }
 
 void csSymmetryMatrix::Multiply(double factor) {
-  for (auto& row : rows_) {
-    for (double& value : row) value *= factor;
-  }
+  for (double& value : values_) value *= factor;
 }
 
 void csSymmetryMatrix::Transpose() {}
@@ -96,11 +92,11 @@ void csSymmetryMatrix::AddMatrix(const ifMatrix& m, double factor, bool check) {
   if (check && !IsExactlySymmetric(m)) throw exItIsnotSymmetryMatrix{};
   if (m.GetRowN() != n_) throw exRowNIsnotEqual{};
   if (m.GetColN() != n_) throw exColNIsnotEqual{};
-  auto sum = rows_;
+  auto sum = values_;
   for (Index i = 0; i < n_; ++i) {
-    for (Index j = i; j < n_; ++j) sum[i][j - i] += factor * m.Get(i, j);
+    for (Index j = i; j < n_; ++j) sum[Pos(i, j)] += factor * m.Get(i, j);
   }
-  rows_.swap(sum);
+  values_.swap(sum);
 }
 
 void csSymmetryMatrix::AddPartial(Index row0, Index col0, const ifMatrix& m, double factor,
@@ -126,9 +122,9 @@ void csSymmetryMatrix::AddPartial(Index row0, Index col0, const ifMatrix& m, dou
     for (Index j = row0 == col0 ? i : 0; j < cols; ++j) {
       const double add = factor * m.Get(i, j);
       if (row0 <= col0) {
-        rows_[row0 + i][col0 + j - (row0 + i)] += add;
+        values_[Pos(row0 + i, col0 + j)] += add;
       } else {  // below the diagonal: the transpose goes in above it
-        rows_[col0 + j][row0 + i - (col0 + j)] += add;
+        values_[Pos(col0 + j, row0 + i)] += add;
       }
     }
   }
@@ -138,27 +134,27 @@ void csSymmetryMatrix::Solve(Vector& x, const Vector& b) const {
   if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
   for (Index i = 0; i < n_; ++i) {
-    if (IsZero(rows_[i][0])) throw exDiagonalElementIsZero{};
+    if (IsZero(values_[Pos(i, i)])) throw exDiagonalElementIsZero{};
   }
-  const auto at = [&](Index i, Index j) { return j < i ? rows_[j][i - j] : rows_[i][j - i]; };
+  const auto at = [&](Index i, Index j) { return j < i ? values_[Pos(j, i)] : values_[Pos(i, j)]; };
   if (AnyTwoRowsAreSameVector(n_, at)) throw exTwoRowsAreSameVector{};
 
-  auto s = rows_;
+  auto s = values_;
   Vector work = b;
   for (Index k = 0; k < n_; ++k) {
-    const double p = s[k][0];
+    const double p = s[Pos(k, k)];
     if (IsZero(p)) throw exZeroPivot{};
     for (Index i = k + 1; i < n_; ++i) {
-      const double f = s[k][i - k] / p;
-      for (Index j = i; j < n_; ++j) s[i][j - i] -= f * s[k][j - k];
+      const double f = s[Pos(k, i)] / p;
+      for (Index j = i; j < n_; ++j) s[Pos(i, j)] -= f * s[Pos(k, j)];
       work[i] -= f * work[k];
     }
   }
   Vector result(n_);
   for (Index k = n_; k-- > 0;) {
     double sum = work[k];
-    for (Index j = k + 1; j < n_; ++j) sum -= s[k][j - k] * result[j];
-    result[k] = sum / s[k][0];
+    for (Index j = k + 1; j < n_; ++j) sum -= s[Pos(k, j)] * result[j];
+    result[k] = sum / s[Pos(k, k)];
   }
   x = std::move(result);
 }
@@ -176,10 +172,10 @@ void MultiplySymmetric(csSymmetryMatrix& C, const ifMatrix& A, const ifMatrix& B
     for (Index j = i; j < n; ++j) {
       double sum = 0.0;
       for (Index k = 0; k < inner; ++k) sum += factor * A.Get(i, k) * B.Get(k, j);
-      product[i][j - i] = sum;
+      product[C.Pos(i, j)] = sum;
     }
   }
-  C.rows_.swap(product);
+  C.values_.swap(product);
 }
 
 }  // namespace znMatrix

@@ -43,8 +43,13 @@ class csSymmetryMatrix : public ifMatrix {
                                 double factor);
 
  private:
+  // The place of (i, j), i <= j, in the packed triangle.
+  std::size_t Pos(Index i, Index j) const {
+    return static_cast<std::size_t>(i) * (2 * static_cast<std::size_t>(n_) - i + 1) / 2 + (j - i);
+  }
+
   Index n_;
-  std::vector<std::vector<double>> rows_;  // row i holds (i, i..n-1)
+  std::vector<double> values_;  // the upper triangle row after row: (i, i..n-1) for each i
 };
 
 void MultiplySymmetric(csSymmetryMatrix& C, const ifMatrix& A, const ifMatrix& B, double factor);

@@ -95,6 +95,32 @@ TEST(InputDataReader, ValuesOfPresentKeysOnly) {
   EXPECT_EQ(block[2].LineNum, 2);
 }
 
+// Words are split at runs of white space and at their first separator only; every other
+// byte, a NUL or one of a byte-order mark, belongs to the word.
+TEST(InputDataReader, WordsSplitAtWhiteSpaceAndTheFirstSeparator) {
+  const std::tuple<std::string, const char*, std::string> cases[] = {
+      {"  a=N1\tb\n \r", "=", "N1"}, {"a=b=c", "=", "b=c"}, {"a::v:w", "::", "v:w"}};
+  for (const auto& [statement, separator, value] : cases) {
+    std::istringstream in("&&B;" + statement);
+    R reader(in, separator);
+    reader.SetBlockName("B");
+    reader.SetKey("a", true, R::kText);
+    reader.SetKey("b", false, R::kNoValue);
+    const R::Block block = reader.ReadBlock();
+    ASSERT_EQ(block.size(), 1u) << statement;
+    EXPECT_EQ(block[0].Value.count("a") ? block[0].Value.at("a").Str : "?", value) << statement;
+  }
+  std::istringstream in(
+      "&&B;\xEF\xBB\xBF"
+      "a=1");
+  R reader(in, "=");
+  reader.SetBlockName("B");
+  reader.SetKey("a", false, R::kText);
+  EXPECT_EQ(Catch([&] { reader.ReadBlock(); }),
+            "UnExpectedKey@1:\xEF\xBB\xBF"
+            "a");
+}
+
 // The types the application wrapper does not use; its test checks the others with the reports
 // they give.
 TEST(InputDataReader, EachValueTypeConvertsAndChecksItsRule) {

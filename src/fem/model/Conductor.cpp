@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 
 #include "clock/PhaseClock.h"
 #include "fem/model/ConductorWords.h"
@@ -15,8 +14,8 @@ namespace znFEM::znTraceYield2DRahmen {
 
 namespace {
 
-// IDs of the nodes that a frame or wall element reaches.
-using UsedNodeIDs = std::set<std::string>;
+// The nodes that a frame or wall element reaches.
+using UsedNodes = csConductor::UsedNodes;
 
 // The node of that ID, or nullptr when the manager has none.
 ifNode* FindNode(const csNodeMgr& nodes, const std::string& id) {
@@ -40,7 +39,7 @@ class fnSetNodePtrToElemProp {
     std::string ID;
   };
 
-  fnSetNodePtrToElemProp(const csNodeMgr& nodes, UsedNodeIDs& used) : nodes_(nodes), used_(used) {}
+  fnSetNodePtrToElemProp(const csNodeMgr& nodes, UsedNodes& used) : nodes_(nodes), used_(used) {}
 
   void operator()(ElementProp& prop) const {
     for (std::uint32_t end = 0; end < 2; ++end) {
@@ -51,13 +50,13 @@ class fnSetNodePtrToElemProp {
     const auto j = prop.Node[1]->GetCoordinate();
     const double length = std::hypot(j[0] - i[0], j[1] - i[1]);
     if (!std::isfinite(length * length * length)) throw exLengthOverflows{prop.ID};
-    used_.insert(prop.NodeID[0]);
-    used_.insert(prop.NodeID[1]);
+    used_.insert(prop.Node[0]);
+    used_.insert(prop.Node[1]);
   }
 
  private:
   const csNodeMgr& nodes_;
-  UsedNodeIDs& used_;
+  UsedNodes& used_;
 };
 
 // Links a wall element record to its four nodes: side I nodes a and b, then side J.
@@ -70,15 +69,15 @@ class fnSetNodePtrToWElemProp {
     std::uint32_t Node;  // 0 a, 1 b
   };
 
-  fnSetNodePtrToWElemProp(const csNodeMgr& nodes, UsedNodeIDs& used) : nodes_(nodes), used_(used) {}
+  fnSetNodePtrToWElemProp(const csNodeMgr& nodes, UsedNodes& used) : nodes_(nodes), used_(used) {}
 
   void operator()(WallElementProp& prop) const {
     Link(prop, prop.Node.first.first, prop.NodeID.first.first, 0, 0);
     Link(prop, prop.Node.first.second, prop.NodeID.first.second, 0, 1);
     Link(prop, prop.Node.second.first, prop.NodeID.second.first, 1, 0);
     Link(prop, prop.Node.second.second, prop.NodeID.second.second, 1, 1);
-    used_.insert({prop.NodeID.first.first, prop.NodeID.first.second, prop.NodeID.second.first,
-                  prop.NodeID.second.second});
+    used_.insert({prop.Node.first.first, prop.Node.first.second, prop.Node.second.first,
+                  prop.Node.second.second});
   }
 
  private:
@@ -89,7 +88,7 @@ class fnSetNodePtrToWElemProp {
   }
 
   const csNodeMgr& nodes_;
-  UsedNodeIDs& used_;
+  UsedNodes& used_;
 };
 
 // Resolves the panel entries of a node record against the frame element records and has the
@@ -115,7 +114,13 @@ class fnNodeMaker {
     int THLR;
   };
 
-  fnNodeMaker(const std::vector<ElementProp>& elements, csNodeMgr& nodes) : nodes_(nodes) {
+  // The element index is built only when some node has a panel.
+  fnNodeMaker(const std::vector<ElementProp>& elements, const std::vector<NodeProp>& nodeRecords,
+              csNodeMgr& nodes)
+      : nodes_(nodes) {
+    const bool panels = std::any_of(nodeRecords.begin(), nodeRecords.end(),
+                                    [](const NodeProp& p) { return !p.ElementProps.empty(); });
+    if (!panels) return;
     for (std::size_t i = 0; i < elements.size(); ++i) {
       byID_.emplace(elements[i].ID, &elements[i]);
       for (const std::string& nodeID : elements[i].NodeID) atNode_[nodeID].push_back(&elements[i]);
@@ -189,36 +194,36 @@ void csConductor::SetMonitor(const std::string& nodeID, std::uint32_t direction)
   monitorDirection_ = direction;
 }
 
-void csConductor::SetNodeRecords(const std::vector<NodeProp>& records) {
-  nodeRecords_ = records;
+void csConductor::SetNodeRecords(std::vector<NodeProp> records) {
+  nodeRecords_ = std::move(records);
 }
 
-void csConductor::SetElementRecords(const std::vector<ElementProp>& records) {
-  elementRecords_ = records;
+void csConductor::SetElementRecords(std::vector<ElementProp> records) {
+  elementRecords_ = std::move(records);
 }
 
-void csConductor::SetWallElementRecords(const std::vector<WallElementProp>& records) {
-  wallElementRecords_ = records;
+void csConductor::SetWallElementRecords(std::vector<WallElementProp> records) {
+  wallElementRecords_ = std::move(records);
 }
 
-void csConductor::SetSpringSupportRecords(const std::vector<SpringSupportProp>& records) {
-  springSupportRecords_ = records;
+void csConductor::SetSpringSupportRecords(std::vector<SpringSupportProp> records) {
+  springSupportRecords_ = std::move(records);
 }
 
-void csConductor::SetImposedLoadRecords(const std::vector<ImposedLoadAndDispProp>& records) {
-  imposedLoadRecords_ = records;
+void csConductor::SetImposedLoadRecords(std::vector<ImposedLoadAndDispProp> records) {
+  imposedLoadRecords_ = std::move(records);
 }
 
-void csConductor::SetEdgeLoadRecords(const std::vector<EdgeLoadDirectInputProp>& directInput,
-                                     const std::vector<EdgeLoadConcentratedProp>& concentrated,
-                                     const std::vector<EdgeLoadDistributedProp>& distributed) {
-  directInputRecords_ = directInput;
-  concentratedRecords_ = concentrated;
-  distributedRecords_ = distributed;
+void csConductor::SetEdgeLoadRecords(std::vector<EdgeLoadDirectInputProp> directInput,
+                                     std::vector<EdgeLoadConcentratedProp> concentrated,
+                                     std::vector<EdgeLoadDistributedProp> distributed) {
+  directInputRecords_ = std::move(directInput);
+  concentratedRecords_ = std::move(concentrated);
+  distributedRecords_ = std::move(distributed);
 }
 
-void csConductor::SetElementStressRecords(const std::vector<ElementStressProp>& records) {
-  elementStressRecords_ = records;
+void csConductor::SetElementStressRecords(std::vector<ElementStressProp> records) {
+  elementStressRecords_ = std::move(records);
 }
 
 void csConductor::Run() {
@@ -243,6 +248,26 @@ void csConductor::Build() {
   CheckElementStresses();
   MakeSpringSupports();
   SetUpAnalyzer();
+  ReleaseRecords();
+}
+
+// Every node, member and support keeps what it needs of its record: the lists are dropped
+// before the analysis, and with them the indexes that viewed them.
+void csConductor::ReleaseRecords() {
+  std::vector<ElementProp> noElements;
+  edgeLoad_.SetElements(noElements);
+  std::vector<NodeProp> noNodes;
+  imposedLoad_.SetNodes(noNodes);
+  std::vector<SpringSupportProp> noSprings;
+  imposedLoad_.SetSpringSupports(noSprings);
+  nodeRecords_ = {};
+  elementRecords_ = {};
+  wallElementRecords_ = {};
+  springSupportRecords_ = {};
+  imposedLoadRecords_ = {};
+  directInputRecords_ = {};
+  concentratedRecords_ = {};
+  distributedRecords_ = {};
 }
 
 void csConductor::Fail(const std::string& message) {
@@ -280,7 +305,9 @@ void csConductor::MakeNodes() {
   imposedLoad_.SetNodes(nodeRecords_);
   imposedLoad_.SetSpringSupports(springSupportRecords_);
   imposedLoad_.Apply(imposedLoadRecords_);
-  std::for_each(nodeRecords_.begin(), nodeRecords_.end(), fnNodeMaker(elementRecords_, nodeMgr_));
+  nodeMgr_.Reserve(nodeRecords_.size());
+  std::for_each(nodeRecords_.begin(), nodeRecords_.end(),
+                fnNodeMaker(elementRecords_, nodeRecords_, nodeMgr_));
 }
 
 void csConductor::MakeElements() {
@@ -289,7 +316,8 @@ void csConductor::MakeElements() {
     throw exFailed{};
   }
   for (ElementProp& record : elementRecords_) record.FixCases.assign(LoadCaseCount(), {});
-  UsedNodeIDs used;
+  UsedNodes used;
+  used.reserve(nodeRecords_.size());
   std::for_each(elementRecords_.begin(), elementRecords_.end(),
                 fnSetNodePtrToElemProp(nodeMgr_, used));
   std::for_each(wallElementRecords_.begin(), wallElementRecords_.end(),
@@ -297,6 +325,7 @@ void csConductor::MakeElements() {
   CheckEveryNodeIsUsed(used);
   edgeLoad_.SetElements(elementRecords_);
   edgeLoad_.Apply(directInputRecords_, concentratedRecords_, distributedRecords_);
+  elementMgr_.Reserve(elementRecords_.size());
   for (const ElementProp& record : elementRecords_) elementMgr_.MakeElement(record);
   for (const WallElementProp& record : wallElementRecords_) {
     wallElementMgr_.MakeWallElement(record);
@@ -310,9 +339,9 @@ void csConductor::CheckElementStresses() {
 }
 
 // A node held only by a spring support is still unconnected: nothing frames into it.
-void csConductor::CheckEveryNodeIsUsed(const std::set<std::string>& usedNodeIDs) {
+void csConductor::CheckEveryNodeIsUsed(const UsedNodes& usedNodes) {
   for (const ifNode* node : nodeMgr_.GetNodes()) {
-    if (usedNodeIDs.count(node->GetProp().ID) == 0) {
+    if (usedNodes.count(node) == 0) {
       if (logger_) logger_->TheNodeIsnotConnected(node->GetProp().ID);
       throw exFailed{};
     }

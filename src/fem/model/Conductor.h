@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <exception>
 #include <optional>
-#include <set>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -139,6 +139,9 @@ class csConductor {
     virtual void UnExpectedErrorHasBeenThrown(const std::string& message) = 0;
   };
 
+  // The nodes that some frame or wall element reaches.
+  using UsedNodes = std::unordered_set<const ifNode*>;
+
   // The failure has been reported through the logger; nothing is carried.
   struct exFailed {};
 
@@ -149,22 +152,23 @@ class csConductor {
   csConductor& operator=(const csConductor&) = delete;
   ~csConductor();
 
-  // Each stores a copy; the driver calls them in this order before Run.
+  // Each keeps the list given (the driver moves its lists in); the driver calls them in this
+  // order before Run.
   void SetLimits(const AnalysisLimits& limits);
   // The node (by ID; none when empty) and direction (0 x, 1 y, 2 rotation) each step record
   // carries the displacement of; the node must exist when the model is built.
   void SetMonitor(const std::string& nodeID, std::uint32_t direction);
-  void SetNodeRecords(const std::vector<NodeProp>& records);
-  void SetElementRecords(const std::vector<ElementProp>& records);
-  void SetWallElementRecords(const std::vector<WallElementProp>& records);
-  void SetSpringSupportRecords(const std::vector<SpringSupportProp>& records);
-  void SetImposedLoadRecords(const std::vector<ImposedLoadAndDispProp>& records);
-  void SetEdgeLoadRecords(const std::vector<EdgeLoadDirectInputProp>& directInput,
-                          const std::vector<EdgeLoadConcentratedProp>& concentrated,
-                          const std::vector<EdgeLoadDistributedProp>& distributed);
+  void SetNodeRecords(std::vector<NodeProp> records);
+  void SetElementRecords(std::vector<ElementProp> records);
+  void SetWallElementRecords(std::vector<WallElementProp> records);
+  void SetSpringSupportRecords(std::vector<SpringSupportProp> records);
+  void SetImposedLoadRecords(std::vector<ImposedLoadAndDispProp> records);
+  void SetEdgeLoadRecords(std::vector<EdgeLoadDirectInputProp> directInput,
+                          std::vector<EdgeLoadConcentratedProp> concentrated,
+                          std::vector<EdgeLoadDistributedProp> distributed);
   // The ElementStress definitions (member ID and positions), checked against their members
   // when the model is built.
-  void SetElementStressRecords(const std::vector<ElementStressProp>& records);
+  void SetElementStressRecords(std::vector<ElementStressProp> records);
 
   // Builds the model and runs the analysis once. Returns normally whichever way the analysis
   // ended; throws exFailed after reporting any model or analysis failure. A text thrown by
@@ -183,10 +187,11 @@ class csConductor {
   void MakeNodes();
   void MakeElements();
   void CheckElementStresses();
-  void CheckEveryNodeIsUsed(const std::set<std::string>& usedNodeIDs);
+  void CheckEveryNodeIsUsed(const UsedNodes& usedNodes);
   void MakeSpringSupports();
   void SetUpAnalyzer();
   void SetUpMonitor();
+  void ReleaseRecords();
   std::uint32_t LoadCaseCount() const;
   [[noreturn]] void Fail(const std::string& message);
   // Reports a caught failure through the logger, which must be present.

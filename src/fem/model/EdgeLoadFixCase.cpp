@@ -12,7 +12,7 @@ namespace znFEM::znTraceYield2DRahmen {
 namespace {
 
 using znEdgeLoadFixCase::csEdgeLoadFixCase2DRahmen;
-using ElementMap = std::map<std::string, ElementProp*>;
+using ElementMap = std::unordered_map<std::string_view, ElementProp*>;
 using Maker = csEdgeLoadFixCase2DRahmen;
 using Self = csEdgeLoadFixCase;
 
@@ -207,12 +207,14 @@ csEdgeLoadFixCase::csEdgeLoadFixCase(ifLogger* logger) : logger_(logger) {}
 
 void csEdgeLoadFixCase::SetElements(std::vector<ElementProp>& elements) {
   elements_.clear();
+  elements_.reserve(elements.size());
   for (ElementProp& element : elements) elements_[element.ID] = &element;
 }
 
 void csEdgeLoadFixCase::Apply(const std::vector<EdgeLoadDirectInputProp>& directInput,
                               const std::vector<EdgeLoadConcentratedProp>& concentrated,
                               const std::vector<EdgeLoadDistributedProp>& distributed) {
+  if (logger_) logger_->Reserve(directInput.size(), concentrated.size(), distributed.size());
   ApplyAll(fnSetDirectInput(logger_, elements_), directInput);
   ApplyAll(fnSetConcentratedLoad(logger_, elements_), concentrated);
   ApplyAll(fnSetDistributedLoad(logger_, elements_), distributed);

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -52,6 +54,11 @@ class csEdgeLoadFixCase {
   class ifLogger {
    public:
     virtual ~ifLogger() = default;
+    // Room for the records about to be applied, per kind.
+    virtual void Reserve(std::size_t directInputs, std::size_t concentrated,
+                         std::size_t distributed) {
+      (void)directInputs, (void)concentrated, (void)distributed;
+    }
     virtual void DirectInput(const EdgeLoadDirectInputProp& prop) = 0;
     virtual void ConcentratedLoad(const SegmentForces& forces,
                                   const EdgeLoadConcentratedProp& prop) = 0;
@@ -120,7 +127,7 @@ class csEdgeLoadFixCase {
 
  private:
   ifLogger* logger_;
-  std::map<std::string, ElementProp*> elements_;
+  std::unordered_map<std::string_view, ElementProp*> elements_;  // viewing the records' IDs
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

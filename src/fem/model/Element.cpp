@@ -63,6 +63,18 @@ Vector Sum(const Vector& a, const Vector& b) {
   return s;
 }
 
+// Aᵀ·x, summed as MultiplyVector sums A·x: the global-to-local rotation is the transpose of
+// the local-to-global one, so the member keeps only the latter.
+Vector MultiplyTransposed(const znMatrix::csMatrix& A, const Vector& x) {
+  Vector y(A.GetColN());
+  for (znMatrix::Index i = 0; i < A.GetColN(); ++i) {
+    double sum = 0.0;
+    for (znMatrix::Index j = 0; j < A.GetRowN(); ++j) sum += A.Get(j, i) * x[j];
+    y[i] = sum;
+  }
+  return y;
+}
+
 double Dot(const Vector& a, const Vector& b) {
   double s = 0.0;
   for (std::size_t k = 0; k < a.size(); ++k) s += a[k] * b[k];
@@ -91,7 +103,6 @@ csElement::csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger
       logger_(logger),
       K_(6),
       T_(6, 6),
-      Tt_(6, 6),
       springVector_{Vector(6, 0.0), Vector(6, 0.0)},
       equivalentLoad_(6, 0.0),
       disp_(6, 0.0),
@@ -113,7 +124,6 @@ void csElement::SetProp(const ElementProp& prop) {
   response_.FaceForce = Join(prop_.PreFaceLoad[0], prop_.PreFaceLoad[1]);
   angle_ = std::atan2(dy, dx);
   T_ = maker_.MakeLocalToGlobal(angle_);
-  Tt_ = maker_.MakeGlobalToLocal(angle_);
   arms_ = znMatrixMaker::csRigidArms(prop_.Lij[0], prop_.Lij[1]);
   const Vector v = znMatrix::MultiplyVector(T_, response_.FaceForce);
   for (int end = 0; end < 2; ++end) prop_.Node[end]->SetPanelForce(prop_.ID, EndTriple(v, end));
@@ -234,8 +244,8 @@ const Vector& csElement::GetEquivalentLoad() const {
 }
 
 void csElement::SetDispIncrement(const Vector& disp) {
-  dispIncrement_ = znMatrix::MultiplyVector(Tt_, disp);
-  const Vector f = znMatrix::MultiplyVector(Tt_, znMatrix::MultiplyVector(K_, disp));
+  dispIncrement_ = MultiplyTransposed(T_, disp);
+  const Vector f = MultiplyTransposed(T_, znMatrix::MultiplyVector(K_, disp));
   responseIncrement_.FaceForce =
       Join(arms_.ToFace(0, EndTriple(f, 0)), arms_.ToFace(1, EndTriple(f, 1)));
   for (int end = 0; end < 2; ++end) {

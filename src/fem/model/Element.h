@@ -2,6 +2,7 @@
 // yield axially, form a hinge or yield through its node's joint panel, and it fails in shear.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -90,6 +91,8 @@ class csElement : public ifElement {
    public:
     using Vector = znMatrix::Vector;
     virtual ~ifLogger() = default;
+    // Room for the records of count elements to come.
+    virtual void Reserve(std::size_t count) { (void)count; }
     virtual void Prop(const ElementProp& prop) = 0;
     // equivalentLoad is global; the rest are the fixed-end results of the current case.
     virtual void FixCase(const ElementProp& prop, const Vector& equivalentLoad,
@@ -238,8 +241,7 @@ class csElement : public ifElement {
   double angle_ = 0.0;
   std::uint32_t caseIndex_ = 0;
   znMatrix::csSymmetryMatrix K_;
-  znMatrix::csMatrix T_;
-  znMatrix::csMatrix Tt_;
+  znMatrix::csMatrix T_;  // local to global; its transpose takes global to local
   znMatrixMaker::csRigidArms arms_{0.0, 0.0};
   PerEnd<znMatrix::Vector> springVector_;
   znMatrix::Vector equivalentLoad_;

@@ -13,7 +13,7 @@ ifElement* csElementMgr::MakeElement(const ElementProp& prop) {
   owned_.push_back(std::move(element));
   ifElement* made = owned_.back().get();
   elements_.push_back(made);
-  byID_.emplace(prop.ID, made);
+  byID_.emplace(made->GetProp().ID, made);
   return made;
 }
 
@@ -21,6 +21,13 @@ ifElement* csElementMgr::GetElement(const std::string& id) const {
   const auto it = byID_.find(id);
   if (it == byID_.end()) throw exSpecifiedElementIsnotExist{id};
   return it->second;
+}
+
+void csElementMgr::Reserve(std::size_t count) {
+  owned_.reserve(owned_.size() + count);
+  elements_.reserve(elements_.size() + count);
+  byID_.reserve(byID_.size() + count);
+  if (logger_) logger_->Reserve(count);
 }
 
 const std::vector<ifElement*>& csElementMgr::GetElements() const {

@@ -2,9 +2,10 @@
 // by ID.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "fem/model/Element.h"
@@ -28,6 +29,8 @@ class csElementMgr {
   // The record's nodes must be set. An element whose record is rejected is not kept.
   ifElement* MakeElement(const ElementProp& prop);
   ifElement* GetElement(const std::string& id) const;
+  // Makes room for count more elements, here and in the logger.
+  void Reserve(std::size_t count);
   // In creation order.
   const std::vector<ifElement*>& GetElements() const;
 
@@ -36,7 +39,7 @@ class csElementMgr {
   csElement::ifLogger* logger_;
   std::vector<std::unique_ptr<csElement>> owned_;
   std::vector<ifElement*> elements_;
-  std::map<std::string, ifElement*> byID_;
+  std::unordered_map<std::string_view, ifElement*> byID_;  // viewing the IDs of the owned records
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

@@ -22,6 +22,7 @@ csImposedLoadAndDisp::csImposedLoadAndDisp(ifLogger* logger) : logger_(logger) {
 
 void csImposedLoadAndDisp::SetNodes(std::vector<NodeProp>& nodes) {
   nodes_.clear();
+  nodes_.reserve(nodes.size());
   for (NodeProp& node : nodes) nodes_[node.ID] = &node;
 }
 

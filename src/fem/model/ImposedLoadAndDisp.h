@@ -3,8 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -82,8 +83,9 @@ class csImposedLoadAndDisp {
   void ApplyOne(const ImposedLoadAndDispProp& record, std::uint32_t ordinal);
 
   ifLogger* logger_;
-  std::map<std::string, NodeProp*> nodes_;
-  std::map<std::string, SpringSupportProp*> springSupports_;
+  // Viewing the records' IDs.
+  std::unordered_map<std::string_view, NodeProp*> nodes_;
+  std::unordered_map<std::string_view, SpringSupportProp*> springSupports_;
   std::uint32_t appliedCount_ = 0;
 };
 

@@ -3,6 +3,7 @@
 // yields under the moment of its framing members.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -46,6 +47,8 @@ class csNode : public ifNode {
   class ifLogger {
    public:
     virtual ~ifLogger() = default;
+    // Room for the records of count nodes to come.
+    virtual void Reserve(std::size_t count) { (void)count; }
     virtual void Prop(const NodeProp& prop) = 0;
     virtual void PanelForce(const NodeProp& prop, const std::string& elementID,
                             const Triple& force) = 0;

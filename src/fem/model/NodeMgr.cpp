@@ -9,8 +9,8 @@ ifNode* csNodeMgr::MakeNode(const NodeProp& prop) {
   owned_.push_back(std::make_unique<csNode>(logger_));
   csNode* node = owned_.back().get();
   nodes_.push_back(node);
-  byID_.emplace(prop.ID, node);
   node->SetProp(prop);
+  byID_.emplace(node->GetProp().ID, node);
   return node;
 }
 
@@ -18,6 +18,13 @@ ifNode* csNodeMgr::GetNode(const std::string& id) const {
   const auto it = byID_.find(id);
   if (it == byID_.end()) throw exSpecifiedNodeIsnotExist{id};
   return it->second;
+}
+
+void csNodeMgr::Reserve(std::size_t count) {
+  owned_.reserve(owned_.size() + count);
+  nodes_.reserve(nodes_.size() + count);
+  byID_.reserve(byID_.size() + count);
+  if (logger_) logger_->Reserve(count);
 }
 
 const std::vector<ifNode*>& csNodeMgr::GetNodes() const {

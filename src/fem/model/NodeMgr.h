@@ -1,9 +1,10 @@
 // Creates the nodes from their records, owns them in creation order and finds them by ID.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "fem/model/Node.h"
@@ -26,6 +27,8 @@ class csNodeMgr {
 
   ifNode* MakeNode(const NodeProp& prop);
   ifNode* GetNode(const std::string& id) const;
+  // Makes room for count more nodes, here and in the logger.
+  void Reserve(std::size_t count);
   // In creation order: the step solver numbers the degrees of freedom by this position.
   const std::vector<ifNode*>& GetNodes() const;
 
@@ -33,7 +36,7 @@ class csNodeMgr {
   csNode::ifLogger* logger_;
   std::vector<std::unique_ptr<csNode>> owned_;
   std::vector<ifNode*> nodes_;
-  std::map<std::string, ifNode*> byID_;
+  std::unordered_map<std::string_view, ifNode*> byID_;  // viewing the IDs of the owned records
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

@@ -3,13 +3,14 @@
 // not repeated within their block.
 #pragma once
 
-#include <set>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/Failed.h"
+#include "fem/app/report/ErrorMessage.h"
 
 namespace znFEM::znTarvex {
 
@@ -28,7 +29,8 @@ class csCheckID {
   // every id differs. idOf returns a reference to the record's id.
   template <class Record, class IDOf>
   static const Record* FindRepeated(const std::vector<Record>& records, IDOf idOf) {
-    std::set<std::string_view> seen;
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(records.size());
     for (const Record& record : records) {
       if (!seen.insert(idOf(record)).second) return &record;
     }
@@ -38,7 +40,7 @@ class csCheckID {
   // Appends records to list when no record repeats the id of an earlier one; otherwise reports
   // the first repeated id through reportRepeated and throws exFailed, leaving list as it was.
   template <class Record>
-  void AppendUnrepeated(const std::vector<Record>& records, const std::string Record::*id,
+  void AppendUnrepeated(std::vector<Record>&& records, const std::string Record::*id,
                         void (ifErrorMessage::*reportRepeated)(const std::string&),
                         std::vector<Record>& list) const {
     const Record* repeated =
@@ -47,7 +49,8 @@ class csCheckID {
       (errorMessage_.*reportRepeated)(repeated->*id);
       throw exFailed{};
     }
-    list.insert(list.end(), records.begin(), records.end());
+    list.insert(list.end(), std::make_move_iterator(records.begin()),
+                std::make_move_iterator(records.end()));
   }
 
  private:

@@ -1,6 +1,7 @@
 #include "fem/app/input/EdgeLoadFixCaseReader.h"
 
 #include <iterator>
+#include <utility>
 
 #include "fem/app/input/LoadCaseReader.h"
 
@@ -39,14 +40,16 @@ void csEdgeLoadFixCaseReader::ReadDirectInput(W& wrapper, std::uint32_t caseCoun
   wrapper.SetKey("id", true, W::kText);
   for (const char* key : kDirectInputKeys) wrapper.SetKey(key, false, W::kReal);
   wrapper.SetKey("case", false, W::kIntegerNotNegative);
-  for (const W::InputLine& line : wrapper.ReadBlock()) {
+  const W::Block block = wrapper.ReadBlock();
+  records.reserve(records.size() + block.size());
+  for (const W::InputLine& line : block) {
     EdgeLoadDirectInputProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
     for (std::size_t k = 0; k < prop.Forces.size(); ++k) {
       prop.Forces[k] = W::GetReal(line, kDirectInputKeys[k], 0.0);
     }
-    records.push_back(prop);
+    records.push_back(std::move(prop));
   }
 }
 
@@ -60,7 +63,9 @@ void csEdgeLoadFixCaseReader::ReadConcentrated(
                         {"pos", true, W::kRealPositive},
                         {"ecrd", false, W::kBool},
                         {"case", false, W::kIntegerNotNegative}});
-  for (const W::InputLine& line : wrapper.ReadBlock()) {
+  const W::Block block = wrapper.ReadBlock();
+  records.reserve(records.size() + block.size());
+  for (const W::InputLine& line : block) {
     EdgeLoadConcentratedProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
@@ -68,7 +73,7 @@ void csEdgeLoadFixCaseReader::ReadConcentrated(
                  W::GetReal(line, "m", 0.0)};
     prop.Pos = W::GetReal(line, "pos", 0.0);
     prop.ECrd = W::GetTruth(line, "ecrd", false);
-    records.push_back(prop);
+    records.push_back(std::move(prop));
   }
 }
 
@@ -83,7 +88,9 @@ void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper, std::uint32_t caseCoun
                                                           {"posj", true, W::kRealNotNegative},
                                                           {"ecrd", false, W::kBool},
                                                           {"case", false, W::kIntegerNotNegative}});
-  for (const W::InputLine& line : wrapper.ReadBlock()) {
+  const W::Block block = wrapper.ReadBlock();
+  records.reserve(records.size() + block.size());
+  for (const W::InputLine& line : block) {
     EdgeLoadDistributedProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
@@ -92,7 +99,7 @@ void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper, std::uint32_t caseCoun
     prop.PosI = W::GetReal(line, "posi", 0.0);
     prop.PosJ = W::GetReal(line, "posj", 0.0);
     prop.ECrd = W::GetTruth(line, "ecrd", false);
-    records.push_back(prop);
+    records.push_back(std::move(prop));
   }
 }
 

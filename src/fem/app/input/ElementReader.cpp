@@ -1,5 +1,8 @@
 #include "fem/app/input/ElementReader.h"
 
+#include <iterator>
+#include <utility>
+
 #include "fem/app/input/Failed.h"
 #include "fem/app/input/SectionReader.h"
 
@@ -34,9 +37,11 @@ void csElementReader::Read(W& wrapper, std::vector<ElementProp>& elements) const
                                 {"myi", false, W::kRealPositive},
                                 {"myj", false, W::kRealPositive}});
   DeclareSectionKeys(wrapper);
+  const W::Block block = wrapper.ReadBlock();
   std::vector<ElementProp> records;
-  for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
-  checkID_.AppendUnrepeated(records, &ElementProp::ID,
+  records.reserve(block.size());
+  for (const W::InputLine& line : block) records.push_back(Build(line));
+  checkID_.AppendUnrepeated(std::move(records), &ElementProp::ID,
                             &ifErrorMessage::SpecifiedElementIsDuplicated, elements);
 }
 

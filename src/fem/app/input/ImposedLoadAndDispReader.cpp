@@ -1,5 +1,7 @@
 #include "fem/app/input/ImposedLoadAndDispReader.h"
 
+#include <utility>
+
 #include "fem/app/input/LoadCaseReader.h"
 
 namespace znFEM::znTarvex {
@@ -19,7 +21,9 @@ void csImposedLoadAndDispReader::Read(
                                               {"dy", false, W::kReal},
                                               {"dm", false, W::kReal},
                                               {"case", false, W::kIntegerNotNegative}});
-  for (const W::InputLine& line : wrapper.ReadBlock()) {
+  const W::Block block = wrapper.ReadBlock();
+  records.reserve(records.size() + block.size());
+  for (const W::InputLine& line : block) {
     znTraceYield2DRahmen::ImposedLoadAndDispProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadAndDispNumber = ReadCaseKey(line, caseCount, errorMessage_);
@@ -27,7 +31,7 @@ void csImposedLoadAndDispReader::Read(
                         W::GetReal(line, "fm", 0.0)};
     prop.ImposedDisp = {W::GetReal(line, "dx", 0.0), W::GetReal(line, "dy", 0.0),
                         W::GetReal(line, "dm", 0.0)};
-    records.push_back(prop);
+    records.push_back(std::move(prop));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "fem/app/input/InputDataReaderWrapper.h"
 
 #include <iterator>
+#include <utility>
 
 namespace znFEM::znTarvex {
 
@@ -86,8 +87,13 @@ void csInputDataReaderWrapper::CheckBlocks(const BlockList& blocks) {
 
 csInputDataReaderWrapper::Block csInputDataReaderWrapper::ReadBlock() {
   try {
+    znInOutData::znInputDataReader::csInputDataReader::Block lines = reader_.ReadBlock();
     Block block;
-    for (const auto& line : reader_.ReadBlock()) block.push_back(Convert(line));
+    block.reserve(lines.size());
+    for (auto& line : lines) {
+      block.push_back(Convert(std::move(line)));
+      line = {};  // each statement's values are dropped once converted
+    }
     return block;
   } catch (...) {
     ReportCurrentFailure();
@@ -101,49 +107,47 @@ void csInputDataReaderWrapper::DeclareBlock(const std::string& name,
   for (const KeyRule& rule : rules) SetKey(rule.Key, rule.Necessary, rule.Kind);
 }
 
-bool csInputDataReaderWrapper::HasKey(const InputLine& line, const std::string& key) {
+bool csInputDataReaderWrapper::HasKey(const InputLine& line, std::string_view key) {
   return line.Value.find(key) != line.Value.end();
 }
 
-std::string csInputDataReaderWrapper::GetText(const InputLine& line, const std::string& key) {
+std::string csInputDataReaderWrapper::GetText(const InputLine& line, std::string_view key) {
   const auto it = line.Value.find(key);
   return it == line.Value.end() ? std::string() : it->second.Str;
 }
 
-int csInputDataReaderWrapper::GetInteger(const InputLine& line, const std::string& key,
-                                         int absent) {
+int csInputDataReaderWrapper::GetInteger(const InputLine& line, std::string_view key, int absent) {
   const auto it = line.Value.find(key);
   return it == line.Value.end() ? absent : it->second.Int;
 }
 
-double csInputDataReaderWrapper::GetReal(const InputLine& line, const std::string& key,
+double csInputDataReaderWrapper::GetReal(const InputLine& line, std::string_view key,
                                          double absent) {
   const auto it = line.Value.find(key);
   return it == line.Value.end() ? absent : it->second.Dbl;
 }
 
-bool csInputDataReaderWrapper::GetTruth(const InputLine& line, const std::string& key,
-                                        bool absent) {
+bool csInputDataReaderWrapper::GetTruth(const InputLine& line, std::string_view key, bool absent) {
   const auto it = line.Value.find(key);
   return it == line.Value.end() ? absent : it->second.Bool;
 }
 
 // Copies the block reader's values and gives every kTHLR key its side code.
 csInputDataReaderWrapper::InputLine csInputDataReaderWrapper::Convert(
-    const znInOutData::znInputDataReader::InputLine& line) const {
+    znInOutData::znInputDataReader::InputLine&& line) const {
   InputLine out;
   out.LineNum = line.LineNum;
-  for (const auto& [key, value] : line.Value) {
+  for (auto& [key, value] : line.Value) {
     InputValue converted;
-    static_cast<znInOutData::znInputDataReader::InputValue&>(converted) = value;
+    static_cast<znInOutData::znInputDataReader::InputValue&>(converted) = std::move(value);
     const auto kind = kinds_.find(key);
     if (kind != kinds_.end() && kind->second == kTHLR) {
-      converted.THLR = THLRCode(value.Str);
+      converted.THLR = THLRCode(converted.Str);
       if (converted.THLR == model::kTHLR_Undef) {
         throw exSpecifiedTHLRStrIsWrong{line.LineNum, key};
       }
     }
-    out.Value.emplace(key, converted);
+    out.Value.emplace_hint(out.Value.end(), key, std::move(converted));
   }
   return out;
 }

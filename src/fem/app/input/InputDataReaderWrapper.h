@@ -3,14 +3,16 @@
 // error-message reporter and ended with exFailed.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <istream>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/Failed.h"
+#include "fem/app/report/ErrorMessage.h"
 #include "fem/model/NodeProp.h"
 #include "inout/InputDataReader.h"
 
@@ -39,7 +41,7 @@ class csInputDataReaderWrapper {
   struct InputValue : znInOutData::znInputDataReader::InputValue {
     int THLR = znTraceYield2DRahmen::kTHLR_Undef;
   };
-  using InputValueMap = std::map<std::string, InputValue>;
+  using InputValueMap = std::map<std::string, InputValue, std::less<>>;
   // One statement: its line number and the keys present in it.
   using InputLine = znInOutData::znInputDataReader::LineValue<InputValueMap>;
   using Block = std::vector<InputLine>;
@@ -69,16 +71,16 @@ class csInputDataReaderWrapper {
   void DeclareBlock(const std::string& name, std::initializer_list<KeyRule> rules);
 
   // Values of one statement; an absent key gives the value passed as absent.
-  static bool HasKey(const InputLine& line, const std::string& key);
-  static std::string GetText(const InputLine& line, const std::string& key);
-  static int GetInteger(const InputLine& line, const std::string& key, int absent);
-  static double GetReal(const InputLine& line, const std::string& key, double absent);
-  static bool GetTruth(const InputLine& line, const std::string& key, bool absent);
+  static bool HasKey(const InputLine& line, std::string_view key);
+  static std::string GetText(const InputLine& line, std::string_view key);
+  static int GetInteger(const InputLine& line, std::string_view key, int absent);
+  static double GetReal(const InputLine& line, std::string_view key, double absent);
+  static bool GetTruth(const InputLine& line, std::string_view key, bool absent);
 
  private:
   using csInputDataReader = znInOutData::znInputDataReader::csInputDataReader;
 
-  InputLine Convert(const znInOutData::znInputDataReader::InputLine& line) const;
+  InputLine Convert(znInOutData::znInputDataReader::InputLine&& line) const;
   [[noreturn]] void ReportCurrentFailure();
   [[noreturn]] void ReportLineAndKey(void (ifErrorMessage::*report)(unsigned, const std::string&),
                                      int lineNum, const std::string& key);

@@ -1,5 +1,8 @@
 #include "fem/app/input/NodeReader.h"
 
+#include <iterator>
+#include <utility>
+
 #include "fem/app/input/Failed.h"
 
 namespace znFEM::znTarvex {
@@ -23,15 +26,18 @@ void csNodeReader::Read(W& wrapper, std::vector<NodeProp>& nodes) const {
                                 {"sptx", false, W::kBool},
                                 {"spty", false, W::kBool},
                                 {"sptm", false, W::kBool}});
+  const W::Block block = wrapper.ReadBlock();
   std::vector<NodeProp> records;
-  for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
+  records.reserve(block.size());
+  for (const W::InputLine& line : block) records.push_back(Build(line));
   const NodeProp* repeated = csCheckID::FindRepeated(
       records, [](const NodeProp& p) -> const std::string& { return p.ID; });
   if (repeated != nullptr) {
     errorMessage_.SpecifiedNodeIsDuplicated(repeated->ID);
     throw exFailed{};
   }
-  nodes.insert(nodes.end(), records.begin(), records.end());
+  nodes.insert(nodes.end(), std::make_move_iterator(records.begin()),
+               std::make_move_iterator(records.end()));
 }
 
 NodeProp csNodeReader::Build(const W::InputLine& line) const {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "fem/app/input/CheckID.h"
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
+#include "fem/app/report/ErrorMessage.h"
 #include "fem/model/NodeProp.h"
 
 namespace znFEM::znTarvex {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/input/InputDataReaderWrapper.h"
+#include "fem/app/report/ErrorMessage.h"
 #include "fem/model/SpringSupportProp.h"
 
 namespace znFEM::znTarvex {

@@ -1,5 +1,8 @@
 #include "fem/app/input/WallElementReader.h"
 
+#include <iterator>
+#include <utility>
+
 #include "fem/app/input/Failed.h"
 #include "fem/app/input/SectionReader.h"
 
@@ -42,9 +45,11 @@ void csWallElementReader::Read(W& wrapper, std::vector<WallElementProp>& wallEle
                                 {"alpyjb", false, W::kRealNotNegative},
                                 {"kwg", true, W::kRealNotNegative}});
   DeclareSectionKeys(wrapper);
+  const W::Block block = wrapper.ReadBlock();
   std::vector<WallElementProp> records;
-  for (const W::InputLine& line : wrapper.ReadBlock()) records.push_back(Build(line));
-  checkID_.AppendUnrepeated(records, &WallElementProp::ID,
+  records.reserve(block.size());
+  for (const W::InputLine& line : block) records.push_back(Build(line));
+  checkID_.AppendUnrepeated(std::move(records), &WallElementProp::ID,
                             &ifErrorMessage::SpecifiedWallElementIsDuplicated, wallElements);
 }
 

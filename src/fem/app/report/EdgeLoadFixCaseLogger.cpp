@@ -133,6 +133,13 @@ void csEdgeLoadFixCaseLogger::ConcentratedLoad(const SegmentForces& forces,
   concentrated_.push_back({prop, forces});
 }
 
+void csEdgeLoadFixCaseLogger::Reserve(std::size_t directInputs, std::size_t concentrated,
+                                      std::size_t distributed) {
+  directInputs_.reserve(directInputs_.size() + directInputs);
+  concentrated_.reserve(concentrated_.size() + concentrated);
+  distributed_.reserve(distributed_.size() + distributed);
+}
+
 void csEdgeLoadFixCaseLogger::DistributedLoad(const SegmentForces& forces,
                                               const DistributedProp& prop) {
   distributed_.push_back({prop, forces});

@@ -24,6 +24,8 @@ class csEdgeLoadFixCaseLogger : public znTraceYield2DRahmen::csEdgeLoadFixCase::
     SegmentForces Forces{};
   };
 
+  void Reserve(std::size_t directInputs, std::size_t concentrated,
+               std::size_t distributed) override;
   void DirectInput(const DirectInputProp& prop) override;
   void ConcentratedLoad(const SegmentForces& forces, const ConcentratedProp& prop) override;
   void DistributedLoad(const SegmentForces& forces, const DistributedProp& prop) override;

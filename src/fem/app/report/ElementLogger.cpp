@@ -12,9 +12,18 @@ using Result = csElementLogger::stResult;
 using F = csFormatTables;
 using Vector = znMatrix::Vector;
 
+using Six = csElementLogger::Six;
+
 // The X, Y, M triple of one end (0 I, 1 J) of a six-value result.
-std::vector<double> EndTriple(const Vector& six, int end) {
-  return {six.at(3 * end), six.at(3 * end + 1), six.at(3 * end + 2)};
+std::array<double, 3> EndTriple(const Six& six, int end) {
+  return {six[3 * end], six[3 * end + 1], six[3 * end + 2]};
+}
+
+// The first six values of an element's vector; zero where it is shorter.
+Six FirstSix(const Vector& values) {
+  Six six{};
+  for (std::size_t k = 0; k < six.size() && k < values.size(); ++k) six[k] = values[k];
+  return six;
 }
 
 const std::initializer_list<unsigned> kEndTriple{F::kWidthID, F::kWidthEnd, F::kWidthForce,
@@ -93,7 +102,7 @@ class fnFaceLoadEachTable : public fnRecordTable<ElementProp, Result> {
 // Per end, one six-value result chosen by the member pointer (face force, end displacement).
 class fnFaceLoadTable : public fnRecordTable<ElementProp, Result> {
  public:
-  using Member = Vector Result::*;
+  using Member = Six Result::*;
   fnFaceLoadTable(const F& formats, const csElementLogger& logger, Member member)
       : fnRecordTable(formats, kEndTriple, logger.Records()), member_(member) {
     Head({"ID", "IJ", "X", "Y", "M"});
@@ -112,7 +121,7 @@ class fnFaceLoadTable : public fnRecordTable<ElementProp, Result> {
   Member member_;
 };
 
-bool IsAllZero(const Vector& values) {
+bool IsAllZero(const Six& values) {
   for (double value : values) {
     if (value != 0.0) return false;
   }
@@ -121,30 +130,33 @@ bool IsAllZero(const Vector& values) {
 
 }  // namespace
 
+// The fixed-end forces of the load cases stay with the element: neither the report nor the
+// drawing shows them.
 void csElementLogger::Prop(const ElementProp& prop) {
-  records_.Add(prop).Node = {nullptr, nullptr};
+  ElementProp& kept = records_.Add(prop);
+  kept.Node = {nullptr, nullptr};
+  kept.FixCases = {};
 }
 
 void csElementLogger::FixCase(const ElementProp& prop, const Vector& equivalentLoad,
                               const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
                               const PerEnd<double>&, const PerEnd<double>&) {
   stResult& result = records_.ResultOf(prop.ID);
-  result.EquivalentEdgeLoad = equivalentLoad;
-  result.HasEquivalentEdgeLoad = !IsAllZero(equivalentLoad);
+  result.EquivalentEdgeLoad = FirstSix(equivalentLoad);
+  result.HasEquivalentEdgeLoad = !IsAllZero(result.EquivalentEdgeLoad);
 }
 
 void csElementLogger::Disp(const ElementProp& prop, const Vector& disp) {
-  records_.ResultOf(prop.ID).EdgeDisp = disp;
+  records_.ResultOf(prop.ID).EdgeDisp = FirstSix(disp);
 }
 
 void csElementLogger::FaceForce(const ElementProp& prop, const Vector& force,
                                 const Vector& fixForce) {
   stResult& result = records_.ResultOf(prop.ID);
-  result.FaceForce = force;
-  result.FixFaceForce = fixForce;
-  result.TotalFaceForce.assign(force.size(), 0.0);
-  for (std::size_t i = 0; i < force.size() && i < fixForce.size(); ++i) {
-    result.TotalFaceForce[i] = force[i] + fixForce[i];
+  result.FaceForce = FirstSix(force);
+  result.FixFaceForce = FirstSix(fixForce);
+  for (std::size_t i = 0; i < result.TotalFaceForce.size(); ++i) {
+    result.TotalFaceForce[i] = result.FaceForce[i] + result.FixFaceForce[i];
   }
 }
 
@@ -160,15 +172,15 @@ void csElementLogger::SpringRotation(const ElementProp& prop, const PerEnd<doubl
 }
 
 void csElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
-  const std::vector<std::string>& ids = records_.GetIDs();
-  if (ids.empty()) return;
+  if (records_.Size() == 0) return;
   writer.Title(1, "Element");
-  WriteTable(writer, "Prop", ids, fnPropTable(formats_, *this));
-  WriteTable(writer, "EquivalentEdgeLoad", ids, fnEquivalentEdgeLoad(formats_, *this));
+  WriteTable(writer, "Prop", records_, fnPropTable(formats_, *this));
+  WriteTable(writer, "EquivalentEdgeLoad", records_, fnEquivalentEdgeLoad(formats_, *this));
   if (!resultsAvailable_) return;
-  WriteTable(writer, "FaceLoad(Each)", ids, fnFaceLoadEachTable(formats_, *this));
-  WriteTable(writer, "FaceLoad", ids, fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
-  WriteTable(writer, "EdgeDisp", ids, fnFaceLoadTable(formats_, *this, &stResult::EdgeDisp));
+  WriteTable(writer, "FaceLoad(Each)", records_, fnFaceLoadEachTable(formats_, *this));
+  WriteTable(writer, "FaceLoad", records_,
+             fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
+  WriteTable(writer, "EdgeDisp", records_, fnFaceLoadTable(formats_, *this, &stResult::EdgeDisp));
 }
 
 }  // namespace znFEM::znTarvex

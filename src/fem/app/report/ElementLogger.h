@@ -2,6 +2,7 @@
 // and equivalent edge loads, and writes the report's Element section.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -22,20 +23,22 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   template <class T>
   using PerEnd = znTraceYield2DRahmen::PerEnd<T>;
 
+  using Six = std::array<double, 6>;
   // An element's results, six values each (end I, then end J), member axes except the
   // equivalent edge load, which is in global axes. Zero until the element reports them.
   struct stResult {
-    Vector FaceForce = Vector(6, 0.0);     // produced by the end displacements
-    Vector FixFaceForce = Vector(6, 0.0);  // produced by the edge loads (fixed-end state)
-    Vector TotalFaceForce = Vector(6, 0.0);
-    Vector EdgeDisp = Vector(6, 0.0);
-    Vector EquivalentEdgeLoad = Vector(6, 0.0);
+    Six FaceForce{};     // produced by the end displacements
+    Six FixFaceForce{};  // produced by the edge loads (fixed-end state)
+    Six TotalFaceForce{};
+    Six EdgeDisp{};
+    Six EquivalentEdgeLoad{};
     bool HasEquivalentEdgeLoad = false;  // some value of it is not zero
     // Yield states per end, for the drawing's hinge and yield marks.
     PerEnd<std::int32_t> AxialState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
     PerEnd<std::int32_t> HingeState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
   };
 
+  void Reserve(std::size_t count) override { records_.Reserve(count); }
   void Prop(const ElementProp& prop) override;
   void FixCase(const ElementProp& prop, const Vector& equivalentLoad,
                const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
@@ -80,6 +83,9 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   // The records keep no node pointers: the nodes die with the analysis. The node IDs name
   // the nodes.
   const csRecordLog<ElementProp, stResult>& Records() const { return records_; }
+  // Hands the records over to the drawing, their last reader.
+  std::vector<ElementProp> LendProps() { return records_.LendProps(); }
+  void GiveBackProps(std::vector<ElementProp> props) { records_.GiveBackProps(std::move(props)); }
 
  private:
   csFormatTables formats_;

@@ -76,11 +76,11 @@ class fnElementStressTable : public fnTableBase {
 void csElementStressLogger::Write(znInOutData::ifOutputDataWriter& writer,
                                   const csNodeLogger& nodes, const csElementLogger& elements,
                                   const csEdgeLoadFixCaseLogger& edgeLoads) const {
-  if (!resultsAvailable_ || definitions_.empty() || elements.Records().GetIDs().empty()) return;
+  if (!resultsAvailable_ || definitions_.empty() || elements.Records().Size() == 0) return;
   writer.Title(1, "ElementStress");
   const model::csElementStressPropMaker maker(
-      nodes.Records().GetPropList(), elements.Records().GetPropList(),
-      edgeLoads.GetConcentratedRecords(), edgeLoads.GetDistributedRecords());
+      nodes.Records().GetProps(), elements.Records().GetProps(), edgeLoads.GetConcentratedRecords(),
+      edgeLoads.GetDistributedRecords());
   fnElementStressTable table(formats_);
   for (const ElementStressProp& definition : definitions_) {
     model::csElementStress calculator(kDivisionCount, kMinimumSearchLength);

@@ -23,20 +23,22 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
-  for (const auto& [id, result] : nodes.Records().GetResults()) {
+  nodes.Records().ForEachResult([&](const std::string& id, const csNodeLogger::stResult& result) {
     state.Nodes[id].PanelState = result.PanelState;
     state.Nodes[id].Disp = result.Disp;
-  }
-  for (const auto& [id, result] : elements.Records().GetResults()) {
-    znDraw::ElementResult& drawn = state.Elements[id];
-    drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
-                        result.TotalFaceForce.at(2)};
-    drawn.AxialState = result.AxialState;
-    drawn.HingeState = result.HingeState;
-  }
-  for (const auto& [id, result] : walls.Records().GetResults()) {
-    state.WallElements[id].EdgeForce = result.EndForce;
-  }
+  });
+  elements.Records().ForEachResult(
+      [&](const std::string& id, const csElementLogger::stResult& result) {
+        znDraw::ElementResult& drawn = state.Elements[id];
+        drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
+                            result.TotalFaceForce.at(2)};
+        drawn.AxialState = result.AxialState;
+        drawn.HingeState = result.HingeState;
+      });
+  walls.Records().ForEachResult(
+      [&](const std::string& id, const csWallElementLogger::stResult& result) {
+        state.WallElements[id].EdgeForce = result.EndForce;
+      });
   return state;
 }
 
@@ -143,16 +145,27 @@ void csLoggers::WriteReport() {
 // a drawing error naming the DxfProp key that drives it there, and the report shows no results.
 void csLoggers::LayOutDrawing() {
   const znClock::csPhase phase(znClock::Phase::Drawing);
-  znDraw::StructureRecords records;
-  records.Nodes = node_.Records().GetPropList();
-  records.Elements = element_.Records().GetPropList();
-  records.WallElements = wallElement_.Records().GetPropList();
-  records.ElementStresses = elementStress_.GetDefinitions();
-  records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
-  records.DistributedLoads = edgeLoad_.GetDistributedRecords();
   const bool results = analyzer_.IsEndedNormally();
   const std::vector<znDraw::StructureState> states{
       results ? FinalState(analyzer_, node_, element_, wallElement_) : znDraw::StructureState{}};
+  // The drawing reads the records as its own: they are lent to it, not copied, and given back
+  // for the report.
+  znDraw::StructureRecords records;
+  records.Nodes = node_.LendProps();
+  records.Elements = element_.LendProps();
+  records.WallElements = wallElement_.LendProps();
+  records.ElementStresses = elementStress_.GetDefinitions();
+  records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
+  records.DistributedLoads = edgeLoad_.GetDistributedRecords();
+  Draw(records, states);
+  node_.GiveBackProps(std::move(records.Nodes));
+  element_.GiveBackProps(std::move(records.Elements));
+  wallElement_.GiveBackProps(std::move(records.WallElements));
+}
+
+void csLoggers::Draw(const znDraw::StructureRecords& records,
+                     const std::vector<znDraw::StructureState>& states) {
+  const bool results = analyzer_.IsEndedNormally();
   if (results) {
     znDraw::DrawStructure(*dxf_, dxfProp_, records, states);
   } else {

@@ -64,6 +64,8 @@ class csLoggers {
  private:
   void WriteReport();
   void LayOutDrawing();
+  void Draw(const znDraw::StructureRecords& records,
+            const std::vector<znDraw::StructureState>& states);
   void WriteDrawing();
   void Fail(const std::string& text) noexcept;
 

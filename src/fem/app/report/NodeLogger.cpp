@@ -189,24 +189,24 @@ void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNo
 }
 
 void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
-  const std::vector<std::string>& ids = records_.GetIDs();
-  if (ids.empty()) return;
+  if (records_.Size() == 0) return;
   writer.Title(1, "Node");
-  WriteTable(writer, "Coordinate", ids, fnCoordinateTable(formats_, *this));
+  WriteTable(writer, "Coordinate", records_, fnCoordinateTable(formats_, *this));
   if (traced_) {
-    WriteTable(writer, "ImposedLoadAndDisp", ids, fnImposedLoadDispCaseTable(formats_, *this));
+    WriteTable(writer, "ImposedLoadAndDisp", records_, fnImposedLoadDispCaseTable(formats_, *this));
   } else {
-    WriteTable(writer, "ImposedLoadAndDisp", ids, fnImposedLoadDispTable(formats_, *this));
+    WriteTable(writer, "ImposedLoadAndDisp", records_, fnImposedLoadDispTable(formats_, *this));
   }
-  WriteTable(writer, "SpringSupportImposedDisp", ids, fnSsImposedDispTable(formats_, springs_));
+  WriteTable(writer, "SpringSupportImposedDisp", records_,
+             fnSsImposedDispTable(formats_, springs_));
   if (!resultsAvailable_) return;
   using R = stResult;
-  WriteTable(writer, "NodeLoad", ids, fnLoadDispTable(formats_, *this, &R::Force, false));
-  WriteTable(writer, "NodeDisp", ids, fnLoadDispTable(formats_, *this, &R::Disp, false));
+  WriteTable(writer, "NodeLoad", records_, fnLoadDispTable(formats_, *this, &R::Force, false));
+  WriteTable(writer, "NodeDisp", records_, fnLoadDispTable(formats_, *this, &R::Disp, false));
   if (springs_.empty()) return;
-  WriteTable(writer, "SpringSupportNodeLoad", ids,
+  WriteTable(writer, "SpringSupportNodeLoad", records_,
              fnLoadDispTable(formats_, *this, &R::SpringSupportForce, true));
-  WriteTable(writer, "SpringSupportNodeDisp", ids,
+  WriteTable(writer, "SpringSupportNodeDisp", records_,
              fnLoadDispTable(formats_, *this, &R::SpringSupportDisp, true));
 }
 

@@ -37,6 +37,7 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
     Triple SpringCoef{0.0, 0.0, 0.0};
   };
 
+  void Reserve(std::size_t count) override { records_.Reserve(count); }
   void Prop(const NodeProp& prop) override;
   void PanelForce(const NodeProp&, const std::string&, const Triple&) override {}
   void ForceIncrement(const NodeProp&, const Triple&) override {}
@@ -72,6 +73,9 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
   const csRecordLog<NodeProp, stResult>& Records() const { return records_; }
+  // Hands the records over to the drawing, their last reader.
+  std::vector<NodeProp> LendProps() { return records_.LendProps(); }
+  void GiveBackProps(std::vector<NodeProp> props) { records_.GiveBackProps(std::move(props)); }
   const std::map<std::string, stSpringSupport>& GetSpringSupports() const { return springs_; }
 
  private:

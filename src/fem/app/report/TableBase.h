@@ -68,11 +68,12 @@ class fnRecordTable : public fnTableBase {
   const csRecordLog<Prop, Result>* records_;
 };
 
-// Applies the functor to every ID in order, then writes its table under the name.
-template <class Functor>
+// Applies the functor to the ID of every record of a logger in input order, then writes its
+// table under the name.
+template <class Prop, class Result, class Functor>
 void WriteTable(znInOutData::ifOutputDataWriter& writer, const std::string& name,
-                const std::vector<std::string>& ids, Functor functor) {
-  for (const std::string& id : ids) functor(id);
+                const csRecordLog<Prop, Result>& records, Functor functor) {
+  for (const Prop& prop : records.GetProps()) functor(prop.ID);
   functor.Write(writer, name);
 }
 

@@ -136,14 +136,13 @@ void csWallElementLogger::EdgeForce(const WallElementProp& prop, const TriplePai
 }
 
 void csWallElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
-  const std::vector<std::string>& ids = records_.GetIDs();
-  if (ids.empty()) return;
+  if (records_.Size() == 0) return;
   writer.Title(1, "WallElement");
-  WriteTable(writer, "Prop1", ids, fnProp1Table(formats_, *this));
-  WriteTable(writer, "Prop2", ids, fnProp2Table(formats_, *this));
+  WriteTable(writer, "Prop1", records_, fnProp1Table(formats_, *this));
+  WriteTable(writer, "Prop2", records_, fnProp2Table(formats_, *this));
   if (!resultsAvailable_) return;
-  WriteTable(writer, "EdgeLoadDisp", ids, fnEdgeLoadDispTable(formats_, *this));
-  WriteTable(writer, "FaceLoadDisp", ids, fnFaceLoadDispTable(formats_, *this));
+  WriteTable(writer, "EdgeLoadDisp", records_, fnEdgeLoadDispTable(formats_, *this));
+  WriteTable(writer, "FaceLoadDisp", records_, fnFaceLoadDispTable(formats_, *this));
 }
 
 }  // namespace znFEM::znTarvex

@@ -53,6 +53,11 @@ class csWallElementLogger : public znTraceYield2DRahmen::csWallElement::ifLogger
 
   // The records keep no node pointers: the nodes die with the analysis.
   const csRecordLog<WallElementProp, stResult>& Records() const { return records_; }
+  // Hands the records over to the drawing, their last reader.
+  std::vector<WallElementProp> LendProps() { return records_.LendProps(); }
+  void GiveBackProps(std::vector<WallElementProp> props) {
+    records_.GiveBackProps(std::move(props));
+  }
 
  private:
   csFormatTables formats_;
