@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 
 #include "inout/TitleCounters.h"
 
@@ -13,11 +14,31 @@ std::string Repeat(char c, std::size_t n) {
   return std::string(n, c);
 }
 
-// Pads the cell with spaces to exactly the width (in bytes), in front when right-aligned,
-// or cuts it to its first width bytes.
+// A character of the report is a UTF-8 code point: every byte but a continuation byte
+// (10xxxxxx) starts one, so a support mark counts as one column, as it shows.
+bool StartsCodePoint(char byte) {
+  return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
+
+std::size_t CodePointCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), StartsCodePoint));
+}
+
+// The bytes of the first `count` code points of the text (all of it when it is shorter).
+std::size_t CodePointBytes(std::string_view text, std::size_t count) {
+  std::size_t bytes = 0;
+  for (std::size_t seen = 0; bytes < text.size(); ++bytes) {
+    if (StartsCodePoint(text[bytes]) && seen++ == count) break;
+  }
+  return bytes;
+}
+
+// Pads the cell with spaces to exactly the width in characters, in front when right-aligned,
+// or cuts it to its first width characters.
 std::string FitCell(const std::string& cell, std::size_t width, bool rightAlign) {
-  if (cell.size() > width) return cell.substr(0, width);
-  const std::string padding(width - cell.size(), ' ');
+  const std::size_t length = CodePointCount(cell);
+  if (length > width) return cell.substr(0, CodePointBytes(cell, width));
+  const std::string padding(width - length, ' ');
   return rightAlign ? padding + cell : cell + padding;
 }
 
@@ -42,19 +63,24 @@ void csOutputDataWriterText::NewLine() {
 }
 
 void csOutputDataWriterText::Sentence(const std::string& text) {
-  // The first line is indented by one space and so holds one character less; the cut is hard.
+  // The first line is indented by one space and so holds one character less; the cut is hard
+  // but never splits a character.
   const std::size_t firstLength = width_ > 0 ? width_ - 1 : 0;
   const std::size_t lineLength = std::max<std::size_t>(width_, 1);
-  stream_ << " " << text.substr(0, firstLength) << "\n";
-  for (std::size_t start = firstLength; start < text.size(); start += lineLength) {
-    stream_ << text.substr(start, lineLength) << "\n";
+  std::string_view rest = text;
+  std::size_t bytes = CodePointBytes(rest, firstLength);
+  stream_ << " " << rest.substr(0, bytes) << "\n";
+  for (rest.remove_prefix(bytes); !rest.empty(); rest.remove_prefix(bytes)) {
+    bytes = CodePointBytes(rest, lineLength);
+    stream_ << rest.substr(0, bytes) << "\n";
   }
 }
 
 void csOutputDataWriterText::Pair(const std::string& key, const std::string& value,
                                   const std::string& separator, unsigned keyWidth) {
   stream_ << key;
-  if (keyWidth > key.size()) stream_ << Repeat(' ', keyWidth - key.size());
+  const std::size_t keyLength = CodePointCount(key);
+  if (keyWidth > keyLength) stream_ << Repeat(' ', keyWidth - keyLength);
   stream_ << separator << value << "\n";
 }
 
@@ -90,7 +116,7 @@ void csOutputDataWriterText::WriteRow(const std::vector<std::string>& row,
                                       const std::vector<unsigned>& widths, bool rightAlign) {
   for (std::size_t column = 0; column < row.size(); ++column) {
     // A cell beyond the given widths is written whole rather than read past the widths.
-    const std::size_t width = column < widths.size() ? widths[column] : row[column].size();
+    const std::size_t width = column < widths.size() ? widths[column] : CodePointCount(row[column]);
     stream_ << " " << FitCell(row[column], width, rightAlign);
   }
   stream_ << "\n";

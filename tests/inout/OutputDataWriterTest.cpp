@@ -27,9 +27,13 @@ TEST(OutputDataWriter, CsvQuotesEveryFieldAndDoublesItsQuotes) {
 }
 
 TEST(OutputDataWriter, TextSentenceAndPairWidths) {
-  // Width 4: the first line of a sentence is a space and 3 characters, the others 4 characters.
-  const std::pair<const char*, const char*> cases[] = {
-      {"", " \n"}, {"abc", " abc\n"}, {"abcd", " abc\nd\n"}, {"abcdefghij", " abc\ndefg\nhij\n"}};
+  // Width 4: the first line of a sentence is a space and 3 characters, the others 4 characters;
+  // a character of several bytes counts once and is never split.
+  const std::pair<const char*, const char*> cases[] = {{"", " \n"},
+                                                       {"abc", " abc\n"},
+                                                       {"abcd", " abc\nd\n"},
+                                                       {"abcdefghij", " abc\ndefg\nhij\n"},
+                                                       {"aé○ébc", " aé○\nébc\n"}};
   for (const auto& [text, expected] : cases) {
     std::ostringstream out;
     csOutputDataWriterText(out, 4).Sentence(text);
@@ -37,13 +41,14 @@ TEST(OutputDataWriter, TextSentenceAndPairWidths) {
   }
   std::ostringstream out;
   csOutputDataWriterText(out, 80).Pair("LongerKey", "x", "=", 3);
-  EXPECT_EQ(out.str(), "LongerKey=x\n");
+  csOutputDataWriterText(out, 80).Pair("\xE2\x97\x8B", "x", "=", 3);
+  EXPECT_EQ(out.str(), "LongerKey=x\n\xE2\x97\x8B  =x\n");
 }
 
 // Cells are fitted to their widths (cut when longer, padded on the side the alignment says),
 // each after one space; a rule follows head rows only. A cell beyond the widths is written whole.
 TEST(OutputDataWriter, TextTableCellsAreFittedOrCutUnderARule) {
-  const std::string mark = "\xE2\x97\x8B";  // three bytes: 4 spaces of padding in width 7
+  const std::string mark = "\xE2\x97\x8B";  // three bytes, one character: 6 spaces in width 7
   const struct {
     bool headRight, valueRight;
     stTable table;
@@ -52,7 +57,8 @@ TEST(OutputDataWriter, TextTableCellsAreFittedOrCutUnderARule) {
                 true,
                 {{10, 10, 7}, {{"Name", "Value", "Spt"}}, {{"abcdefghijkl", "abc", mark}}},
                 "       Name      Value     Spt\n" + std::string(30, '=') +
-                    "\n abcdefghij        abc     " + mark + "\n"},
+                    "\n abcdefghij        abc       " + mark + "\n"},
+               {true, true, {{2}, {}, {{mark + mark + mark}}}, " " + mark + mark + "\n"},
                {false, true, {{3}, {{"h"}}, {{"v"}}}, " h  \n====\n   v\n"},
                {true, false, {{4, 3}, {}, {{"ab", "c"}}}, " ab   c  \n"},
                {false, false, {{2}, {}, {{"a", "extra"}}}, " a  extra\n"}};
