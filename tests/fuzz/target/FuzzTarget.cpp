@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <ios>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -61,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const fs::path& dir = Scratch();
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::string inputName = (dir / "in.txt").string();
-  std::ofstream(inputName, std::ios::binary).write(input.data(), static_cast<long>(size));
+  std::ofstream(inputName, std::ios::binary)
+      .write(input.data(), static_cast<std::streamsize>(size));
 
   std::vector<std::string> args{"frame2d", "-i", inputName};
   for (const auto& output : kOutputs) {
