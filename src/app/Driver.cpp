@@ -34,7 +34,8 @@ const char* const kUsage = R"(Usage: frame2d [options]
 Analyses a plane frame by the stiffness method and writes its report and drawing.
 
 Options (each takes one value, may be given once; the value may follow a short option directly):
-  -i, --inptxt FILE    input file (asked for as InputFileName when absent)
+  -i, --inptxt FILE    input file (asked for as InputFileName when absent; '-' reads the
+                       standard input, and then -d must be given)
   -o, --outtxt FILE    text report
   -c, --outcsv FILE    CSV report
   -p, --outpipe FILE   pipe stream for other programs
@@ -43,6 +44,9 @@ Options (each takes one value, may be given once; the value may follow a short o
   -w, --outhtml FILE   one self-contained HTML page: summary, drawing and report
   -h, --help           print this help and exit
   -V, --version        print the version and exit
+
+An output that is a regular file is written beside it and renamed into place at the end of the
+run: it is wholly old or wholly new.
 
 Exit codes:
   0  the analysis has been succeeded; the reports and the drawings are written
@@ -66,15 +70,29 @@ Request FindRequest(int argc, const char* const* argv) {
   return request;
 }
 
-int ReportText(std::ostream& out, const std::string& text) {
-  out << "\n" << text << std::endl;
-  return kFailed;
+const char* const kSucceededLine = "The analysis has been succeeded.";
+// The cause has already been written through the writer chain.
+const char* const kFailedLine = "The analysis has been failed";
+
+// Phase B; returns its closing line and sets the exit code of its end.
+std::string RunPhaseB(tPhaseB phaseB, csFiles& files, csOutputDataWriterCompositor2& writers,
+                      int& exitCode) {
+  exitCode = kFailed;
+  try {
+    phaseB(files, writers);
+  } catch (const std::string& text) {
+    return text;
+  } catch (const znFEM::znTarvex::exFailed&) {
+    return kFailedLine;
+  } catch (const exConductorFailed&) {
+    return kFailedLine;
+  }
+  exitCode = kSucceeded;
+  return kSucceededLine;
 }
 
-// The cause has already been written through the writer chain.
-int ReportFailed(std::ostream& out) {
-  out << "\nThe analysis has been failed" << std::endl;
-  return kFailed;
+void PrintLine(std::ostream& out, const std::string& text) {
+  out << "\n" << text << std::endl;
 }
 
 }  // namespace
@@ -95,27 +113,28 @@ int RunDriver(int argc, const char* const* argv, tPhaseB phaseB, std::istream& c
     case Request::kRun:
       break;
   }
-  // Destroyed after the closing line on every path: the writers first, then the files, so
-  // the output files are flushed and closed last.
+  // Destroyed after the closing line on every path: the writers first, then the files. An
+  // output opened before a failure of phase A is never put in place.
   csFiles files;
   csOutputDataWriterCompositor2 writers;
   try {
     files.Setup(argc, argv, console, out);
     BuildWriterChain(files, writers);
   } catch (const std::string& text) {
-    return ReportText(out, text);
+    PrintLine(out, text);
+    return kFailed;
   }
-  try {
-    phaseB(files, writers);
-  } catch (const std::string& text) {
-    return ReportText(out, text);
-  } catch (const znFEM::znTarvex::exFailed&) {
-    return ReportFailed(out);
-  } catch (const exConductorFailed&) {
-    return ReportFailed(out);
+  int exitCode = kFailed;
+  const std::string closingLine = RunPhaseB(phaseB, files, writers, exitCode);
+  // The outputs are put in place after a success and after a reported failure alike, so that
+  // a failure report reaches the report files; an output that could not be is named first.
+  const std::string unwritten = files.Commit();
+  if (!unwritten.empty()) {
+    PrintLine(out, unwritten);
+    if (exitCode == kSucceeded) return kFailed;
   }
-  out << "\nThe analysis has been succeeded." << std::endl;
-  return kSucceeded;
+  PrintLine(out, closingLine);
+  return exitCode;
 }
 
 }  // namespace frame2d

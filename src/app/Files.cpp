@@ -18,6 +18,8 @@ const char* const kDxf = "outdxf";
 const char* const kPipe = "outpipe";
 const char* const kSvg = "outsvg";
 const char* const kHtml = "outhtml";
+// The input name that stands for the console's input stream.
+const char* const kConsoleInput = "-";
 
 void ParseOptions(csArgOptions& options, int argc, const char* const* argv) {
   options.AddOption(kInput, "i", true, false);
@@ -38,24 +40,21 @@ void ParseOptions(csArgOptions& options, int argc, const char* const* argv) {
   }
 }
 
-// The option's first value, or one whole line typed at the prompt when it was not given.
+// The option's first value, or one whole line typed at the prompt when it was not given (a
+// carriage return ending the line is no part of the name).
 std::string NameOrAsk(const csArgOptions& options, const std::string& longName,
                       const std::string& promptText, std::istream& console, std::ostream& prompt) {
   if (options.Count(longName) != 0) return options.Values(longName).front();
   prompt << promptText << " : " << std::flush;
   std::string name;
   std::getline(console, name);
+  if (!name.empty() && name.back() == '\r') name.pop_back();
   return name;
 }
 
-std::string FileMessage(const std::string& what, const std::string& name) {
-  return what + "\n" + "FileName : " + name + "\n";
-}
-
-// A directory is no file to read or write: on some systems it opens for reading and then
-// reads as an empty text, which would be reported as a model without blocks.
-template <typename Stream>
-void Open(Stream& stream, const std::string& name) {
+// A directory is no file to read: on some systems it opens for reading and then reads as an
+// empty text, which would be reported as a model without blocks.
+void OpenInput(std::ifstream& stream, const std::string& name) {
   std::error_code error;
   if (!std::filesystem::is_directory(name, error)) stream.open(name);
   if (!stream.is_open()) throw FileMessage("The specified file can't been open.", name);
@@ -95,11 +94,20 @@ void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
   ParseOptions(options, argc, argv);
 
   const std::string inputName = NameOrAsk(options, kInput, "InputFileName", console, prompt);
-  Open(input_, inputName);
+  const bool consoleInput = options.Count(kInput) != 0 && inputName == kConsoleInput;
+  // The console gives the input, so it cannot give the DXF file's name as well.
+  if (consoleInput && options.Count(kDxf) == 0) {
+    throw std::string("The DXF file must be named when the input is the standard input. : ") + kDxf;
+  }
+  if (consoleInput) {
+    input_ = &console;
+  } else {
+    OpenInput(inputFile_, inputName);
+  }
   // The DXF name is settled before any output is opened, so that all seven can be compared.
   const std::string dxfName = NameOrAsk(options, kDxf, "OutputDxfFileName", console, prompt);
 
-  std::vector<std::string> names{inputName};
+  std::vector<std::string> names{consoleInput ? std::string() : inputName};
   for (const char* name : {kText, kCsv, kPipe}) {
     if (options.Count(name) != 0) names.push_back(options.Values(name).front());
   }
@@ -110,25 +118,24 @@ void csFiles::Setup(int argc, const char* const* argv, std::istream& console,
   CheckDistinct(names);
   inputName_ = inputName;
 
-  struct stOutput {
-    const char* longName;
-    std::ofstream& stream;
-    bool& wanted;
-    std::string& name;
+  const auto open = [&options](const char* longName, csOutputFile& output) {
+    if (options.Count(longName) != 0) output.Open(options.Values(longName).front());
   };
-  const auto open = [&options](const stOutput& output) {
-    if (options.Count(output.longName) == 0) return;
-    output.name = options.Values(output.longName).front();
-    Open(output.stream, output.name);
-    output.wanted = true;
-  };
-  open({kText, text_, textWanted_, textName_});
-  open({kCsv, csv_, csvWanted_, csvName_});
-  open({kPipe, pipe_, pipeWanted_, pipeName_});
-  dxfName_ = dxfName;
-  Open(dxf_, dxfName);
-  open({kSvg, svg_, svgWanted_, svgName_});
-  open({kHtml, html_, htmlWanted_, htmlName_});
+  open(kText, text_);
+  open(kCsv, csv_);
+  open(kPipe, pipe_);
+  dxf_.Open(dxfName);
+  open(kSvg, svg_);
+  open(kHtml, html_);
+}
+
+std::string csFiles::Commit() {
+  std::string failures;
+  for (csOutputFile* output : {&text_, &csv_, &pipe_, &dxf_, &svg_, &html_}) {
+    const std::string failure = output->Commit();
+    if (!failure.empty()) failures += (failures.empty() ? "" : "\n") + failure;
+  }
+  return failures;
 }
 
 }  // namespace frame2d

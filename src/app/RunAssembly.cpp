@@ -26,8 +26,11 @@ namespace tarvex = znFEM::znTarvex;
 using znInOutData::znOutputDataWriter::csOutputDataWriterCompositor;
 using znInOutData::znOutputDataWriter::csOutputDataWriterHtml;
 
-void Analyze(const model::LoggerBundle& loggers, const tarvex::csReaders& readers,
-             const tarvex::stModelRecords& records) {
+// Returns the ElementStress definitions as checked against their members.
+std::vector<model::ElementStressProp> Analyze(
+    const model::LoggerBundle& loggers, const tarvex::csReaders& readers,
+    const tarvex::stModelRecords& records,
+    const std::vector<model::ElementStressProp>& elementStresses) {
   model::csConductor conductor(loggers, readers.GetBalanceZero());
   conductor.SetLimits(readers.GetAnalysisLimits());
   conductor.SetMonitor(readers.GetMonitor().NodeID, readers.GetMonitor().Direction);
@@ -38,7 +41,9 @@ void Analyze(const model::LoggerBundle& loggers, const tarvex::csReaders& reader
   conductor.SetImposedLoadRecords(records.imposedLoads);
   conductor.SetEdgeLoadRecords(records.directInputs, records.concentratedLoads,
                                records.distributedLoads);
+  conductor.SetElementStressRecords(elementStresses);
   conductor.Run();
+  return conductor.GetElementStressRecords();
 }
 
 // The objects of the run, built in order and destroyed in reverse on every path: destroying
@@ -61,29 +66,13 @@ void Run(csFiles& files, znInOutData::ifOutputDataWriter& writers, znDraw::csSvg
   }
   const znDraw::DxfProp dxfProp = readers.GetDxfProp();
 
-  loggers.SetElementStresses(elementStresses);
   loggers.SetDxfProp(dxfProp);
   loggers.SetTraced(readers.IsTraced(records), !readers.GetMonitor().NodeID.empty());
-  Analyze(loggers.GetLoggerBundle(), readers, records);
+  loggers.SetElementStresses(Analyze(loggers.GetLoggerBundle(), readers, records, elementStresses));
 }
 
 void ThrowIfReportFailed(const std::string& reportFailure) {
   if (!reportFailure.empty()) throw reportFailure;
-}
-
-// Everything written must have reached its file before the run may count as succeeded.
-void CheckOutput(std::ostream& stream, const std::string& name) {
-  stream.flush();
-  if (!stream) throw "The output file can't be written.\nFileName : " + name;
-}
-
-void CheckOutputs(csFiles& files) {
-  if (files.IsTextWanted()) CheckOutput(files.TextStream(), files.TextName());
-  if (files.IsCsvWanted()) CheckOutput(files.CsvStream(), files.CsvName());
-  if (files.IsPipeWanted()) CheckOutput(files.PipeStream(), files.PipeName());
-  CheckOutput(files.DxfStream(), files.DxfName());
-  if (files.IsSvgWanted()) CheckOutput(files.SvgStream(), files.SvgName());
-  if (files.IsHtmlWanted()) CheckOutput(files.HtmlStream(), files.HtmlName());
 }
 
 // The head of the page: what the model holds, as far as it was read, and how the run ended.
@@ -135,7 +124,6 @@ void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers) {
   }
   WritePictures(files, picture, records, html);
   ThrowIfReportFailed(reportFailure);
-  CheckOutputs(files);
 }
 
 }  // namespace frame2d

@@ -9,10 +9,10 @@
 namespace frame2d {
 
 // Text strings, znFEM::znTarvex::exFailed and the conductor's failure pass on to the driver's
-// phase-B handlers once every object of the run has been destroyed. Two failures become
-// texts of their own: a failure met while the report was written (its text, for example
-// "bad case!!!", replaces any failure in flight), and, after a run that went through, an
-// output file that could not take everything written to it (a full disk).
+// phase-B handlers once every object of the run has been destroyed. A failure met while the
+// report was written becomes a text of its own (its text, for example "bad case!!!", replaces
+// any failure in flight). Whether everything reached the output files is checked when the
+// driver puts them in place.
 void RunAssembly(csFiles& files, znInOutData::ifOutputDataWriter& writers);
 
 // The failure record of the conductor, caught by the driver's phase-B handler.

@@ -38,6 +38,12 @@ std::size_t SkipSpace(std::string_view text, std::size_t pos) {
   return pos;
 }
 
+// A byte as "0x" and two hexadecimal digits.
+std::string ByteCode(unsigned char byte) {
+  const char* const digits = "0123456789ABCDEF";
+  return std::string("0x") + digits[byte / 16] + digits[byte % 16];
+}
+
 }  // namespace
 
 csInputDataReader::csInputDataReader(std::istream& stream, const std::string& separator)
@@ -124,7 +130,13 @@ void csInputDataReader::Load() {
     raw.append(chunk, static_cast<std::size_t>(stream_.gcount()));
   }
   if (stream_.bad()) throw exFailedToReadStream{};
-  text_ = std::make_unique<znString::csStatementText>(raw);
+  try {
+    text_ = std::make_unique<znString::csStatementText>(raw);
+  } catch (const znString::csStatementText::exControlCharacter& e) {
+    throw exControlCharacterIsInText{{static_cast<int>(e.line), ByteCode(e.code)}};
+  } catch (const znString::csStatementText::exUnterminatedComment& e) {
+    throw exCommentIsnotClosed{{static_cast<int>(e.line), ""}};
+  }
   const std::vector<znString::stStatement>& statements = text_->Statements();
   std::string name;
   for (std::size_t s = 0; s < statements.size(); ++s) {

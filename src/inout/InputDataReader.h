@@ -60,6 +60,11 @@ class csInputDataReader {
   struct exSpecifiedValueIsNegativeOrZero : exInputDataReaderException {};
   struct exSpecifiedValueIsPlus : exInputDataReaderException {};
   struct exSpecifiedValueIsPlusOrZero : exInputDataReaderException {};
+  // A control character in the text: its line, and its byte as "0x" and two hexadecimal digits
+  // for the key.
+  struct exControlCharacterIsInText : exInputDataReaderException {};
+  // A block comment never closed: the line where it opens (no key).
+  struct exCommentIsnotClosed : exInputDataReaderException {};
   // The stream could not be read to its end (a read error of the file, not its content).
   struct exFailedToReadStream {};
 

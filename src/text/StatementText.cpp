@@ -9,14 +9,42 @@ namespace znString {
 namespace {
 
 constexpr char kTerminator = ';';
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// A line feed, or a carriage return not followed by a line feed.
+bool IsLineBreak(char c, char next) {
+  return c == '\n' || (c == '\r' && next != '\n');
+}
 
 std::uint32_t LineBreaks(std::string_view text) {
-  return static_cast<std::uint32_t>(std::count(text.begin(), text.end(), '\n'));
+  std::uint32_t breaks = 0;
+  for (std::size_t p = 0; p < text.size(); ++p) {
+    breaks += IsLineBreak(text[p], p + 1 < text.size() ? text[p + 1] : '\0') ? 1 : 0;
+  }
+  return breaks;
+}
+
+// The white-space control characters stay white space; any other is no text.
+bool IsControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return (byte < 0x20 && !IsSpace(c)) || byte == 0x7F;
+}
+
+void CheckControlCharacters(std::string_view raw) {
+  const auto found = std::find_if(raw.begin(), raw.end(), IsControl);
+  if (found == raw.end()) return;
+  const auto position = static_cast<std::size_t>(found - raw.begin());
+  throw csStatementText::exControlCharacter{LineBreaks(raw.substr(0, position)) + 1,
+                                            static_cast<unsigned char>(*found)};
 }
 
 }  // namespace
 
 csStatementText::csStatementText(std::string_view raw) {
+  if (raw.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    raw.remove_prefix(kByteOrderMark.size());
+  }
+  CheckControlCharacters(raw);
   clean_.reserve(raw.size());
   bool inString = false;
   std::size_t p = 0;
@@ -26,18 +54,18 @@ csStatementText::csStatementText(std::string_view raw) {
     if (inString) {
       // A doubled quote is one quote character and keeps the string open.
       if (c == '"') inString = next == '"';
-      Deliver(c);
+      Deliver(c, next);
       p += (c == '"' && inString) ? 2 : 1;
-    } else if (c == '/' && next == '/') {  // the line feed ending the comment is kept
-      p = std::min(raw.find('\n', p + 2), raw.size());
+    } else if (c == '/' && next == '/') {  // the line break ending the comment is kept
+      p = std::min(raw.find_first_of("\r\n", p + 2), raw.size());
     } else if (c == '/' && next == '*') {
       const std::size_t close = raw.find("*/", p + 2);
-      const std::size_t end = close == std::string_view::npos ? raw.size() : close + 2;
-      lines_ += LineBreaks(raw.substr(p + 2, end - p - 2));
-      p = end;
+      if (close == std::string_view::npos) throw exUnterminatedComment{lines_ + 1};
+      lines_ += LineBreaks(raw.substr(p + 2, close - p - 2));
+      p = close + 2;
     } else {
       inString = c == '"';
-      Deliver(c);
+      Deliver(c, next);
       ++p;
     }
   }
@@ -55,8 +83,8 @@ csStatementText::csStatementText(std::string_view raw) {
 
 // The line of a statement is taken when its first non-white character (or its terminator)
 // arrives, after the line breaks of any comment before it.
-void csStatementText::Deliver(char c) {
-  if (c == '\n') ++lines_;
+void csStatementText::Deliver(char c, char next) {
+  if (IsLineBreak(c, next)) ++lines_;
   if (leading_) {
     statementLine_ = lines_;
     leading_ = IsSpace(c);

@@ -1,5 +1,6 @@
 // The statements of an input text held in memory: C-style block and line comments removed, the
-// rest cut at every ';', each statement with the line of its first non-white character.
+// rest cut at every ';', each statement with the line of its first non-white character. A line
+// ends at a line feed, a carriage return and line feed pair, or a lone carriage return.
 #pragma once
 
 #include <cstdint>
@@ -22,16 +23,29 @@ class csStatementText {
   // Comments do not nest. A double quote opens a string, in which comment markers are ordinary
   // characters and a doubled double quote stands for one; the next single double quote closes
   // it. The line breaks inside a comment count. The text after the last ';' is a last
-  // statement, so a text of n terminators holds n + 1 statements.
+  // statement, so a text of n terminators holds n + 1 statements. A UTF-8 byte order mark
+  // opening the text is no part of it. Throws exControlCharacter for the first control
+  // character in the text, then exUnterminatedComment.
   explicit csStatementText(std::string_view raw);
   csStatementText(const csStatementText&) = delete;
   csStatementText& operator=(const csStatementText&) = delete;
+
+  // A control character other than tab, line feed, vertical tab, form feed and carriage
+  // return, anywhere in the text: its line and its byte.
+  struct exControlCharacter {
+    std::uint32_t line;
+    unsigned char code;
+  };
+  // A block comment without its closing marker: the line where it opens.
+  struct exUnterminatedComment {
+    std::uint32_t line;
+  };
 
   // The statements in text order; their characters belong to this object.
   const std::vector<stStatement>& Statements() const { return statements_; }
 
  private:
-  void Deliver(char c);
+  void Deliver(char c, char next);
   void EndStatement();
 
   std::string clean_;  // the characters of every statement, one after the other

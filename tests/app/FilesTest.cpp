@@ -37,13 +37,12 @@ class FilesTest : public ::testing::Test {
   std::unique_ptr<csFiles> files;
 };
 
-TEST_F(FilesTest, OnlyFilesOpenedBeforeAnUnopenableOneExistAfterwards) {
+TEST_F(FilesTest, NoOutputExistsAfterAnUnopenableOne) {
   const std::string badCsv = P("no-such-dir/o.csv");
   EXPECT_EQ(Setup({"-i", P("in.txt"), "-o", P("o.txt"), "-c", badCsv, "-p", P("o.pipe"), "-d",
                    P("o.dxf")}),
             "The specified file can't been open.\nFileName : " + badCsv + "\n");
-  EXPECT_TRUE(dir.Exists("o.txt"));
-  EXPECT_FALSE(dir.Exists("o.pipe") || dir.Exists("o.dxf"));
+  EXPECT_FALSE(dir.Exists("o.txt") || dir.Exists("o.pipe") || dir.Exists("o.dxf"));
 
   // A missing input, and a directory named as the input, cannot be opened for reading.
   for (const std::string& input : {P("missing.txt"), dir.Path()}) {

@@ -1,6 +1,6 @@
-// The report of a run through the executable after a failure: of a stress definition, of the
-// input, in each phase of the conductor; the drawing of a failed run; and outputs that cannot
-// be written. Successful runs are the examples' golden outputs.
+// The report of a run through the executable after a failure: of the input, in each phase of
+// the conductor; the drawing of a failed run; and outputs that cannot be written. Successful
+// runs are the examples' golden outputs.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,22 +31,6 @@ std::string Cantilever(const std::string& extraBlocks = "", const std::string& t
 
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-// A stress definition that names no member, or a position outside its member, is reported in
-// the ElementStress section and the next definition is taken; the run still succeeds.
-TEST(ReportStructure, BadStressDefinitionsAreReportedAndTheRunGoesOn) {
-  ScratchDirectory dir;
-  const auto run =
-      RunModel(dir, Cantilever("&&ElementStress;\nid=X9 pos0=0;\nid=B1 pos0=0 pos1=1000.5;\n"));
-  EXPECT_EQ(run.console, "\nThe analysis has been succeeded.\n");
-  const std::string title = "\n\n5. ElementStress\n";
-  ASSERT_NE(run.text.find(title), std::string::npos) << run.text;
-  EXPECT_EQ(run.text.substr(run.text.find(title) + title.size()),
-            "The specified element isn't exist.\n\n\n6. Error\n\n"
-            "6.1. SpecifiedElementOfElementStressIsnotExist\nElement : X9\n"
-            "The specified position is out of length.\n\n\n7. Error\n\n"
-            "7.1. SpecifiedPositionOfElementStressIsOutOfLength\nElement  : B1\nPosition : 1\n");
 }
 
 TEST(ReportStructure, AnInputErrorInTheNodeBlockStopsThere) {

@@ -1,11 +1,13 @@
 #include "fem/model/Conductor.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 
 #include "clock/PhaseClock.h"
 #include "fem/model/ConductorWords.h"
+#include "fem/model/ElementStressPropMaker.h"
 #include "fem/model/LoggerBundle.h"
 #include "fem/model/SpringSupportMaker.h"
 
@@ -25,13 +27,17 @@ ifNode* FindNode(const csNodeMgr& nodes, const std::string& id) {
   }
 }
 
-// Links a frame element record to its two nodes, end I then end J.
+// Links a frame element record to its two nodes, end I then end J, and checks that the distance
+// between them and its cube, which the bending stiffness divides by, are finite numbers.
 class fnSetNodePtrToElemProp {
  public:
   struct exSpecifiedNodeIsnotExist {
     std::string ID;  // the missing node
     ElementProp Prop;
     std::uint32_t End;  // 0 I, 1 J
+  };
+  struct exLengthOverflows {
+    std::string ID;
   };
 
   fnSetNodePtrToElemProp(const csNodeMgr& nodes, UsedNodeIDs& used) : nodes_(nodes), used_(used) {}
@@ -41,6 +47,10 @@ class fnSetNodePtrToElemProp {
       prop.Node[end] = FindNode(nodes_, prop.NodeID[end]);
       if (!prop.Node[end]) throw exSpecifiedNodeIsnotExist{prop.NodeID[end], prop, end};
     }
+    const auto i = prop.Node[0]->GetCoordinate();
+    const auto j = prop.Node[1]->GetCoordinate();
+    const double length = std::hypot(j[0] - i[0], j[1] - i[1]);
+    if (!std::isfinite(length * length * length)) throw exLengthOverflows{prop.ID};
     used_.insert(prop.NodeID[0]);
     used_.insert(prop.NodeID[1]);
   }
@@ -207,6 +217,10 @@ void csConductor::SetEdgeLoadRecords(const std::vector<EdgeLoadDirectInputProp>&
   distributedRecords_ = distributed;
 }
 
+void csConductor::SetElementStressRecords(const std::vector<ElementStressProp>& records) {
+  elementStressRecords_ = records;
+}
+
 void csConductor::Run() {
   try {
     Build();
@@ -226,6 +240,7 @@ void csConductor::Build() {
   CheckRecordLists();
   MakeNodes();
   MakeElements();
+  CheckElementStresses();
   MakeSpringSupports();
   SetUpAnalyzer();
 }
@@ -288,6 +303,12 @@ void csConductor::MakeElements() {
   }
 }
 
+// Every member is built, so its nodes exist and its length is known.
+void csConductor::CheckElementStresses() {
+  const csElementStressPropMaker maker(nodeRecords_, elementRecords_, {}, {});
+  for (ElementStressProp& record : elementStressRecords_) record = maker.Check(record);
+}
+
 // A node held only by a spring support is still unconnected: nothing frames into it.
 void csConductor::CheckEveryNodeIsUsed(const std::set<std::string>& usedNodeIDs) {
   for (const ifNode* node : nodeMgr_.GetNodes()) {
@@ -338,8 +359,14 @@ bool ReportBuildFailure(Logger& log, const std::exception_ptr& failure) {
     std::rethrow_exception(failure);
   } catch (const fnSetNodePtrToElemProp::exSpecifiedNodeIsnotExist& e) {
     log.SpecifiedNodeByElementIsnotExist(e.ID, e.Prop.ID, e.End);
+  } catch (const fnSetNodePtrToElemProp::exLengthOverflows& e) {
+    log.LengthOfElementOverflows(e.ID);
   } catch (const fnSetNodePtrToWElemProp::exSpecifiedNodeIsnotExist& e) {
     log.SpecifiedNodeByWallElementIsnotExist(e.ID, e.Prop.ID, e.Side, e.Node);
+  } catch (const csElementStressPropMaker::exSpecifiedElementIsnotExist& e) {
+    log.SpecifiedElementOfElementStressIsnotExist(e.ID);
+  } catch (const csElementStressPropMaker::exSpecifiedPositionIsOutOfLength& e) {
+    log.SpecifiedPositionOfElementStressIsOutOfLength(e.ID, e.PositionIndex, e.Position, e.Length);
   } catch (const fnSpringSupportMaker::exConnectNodeIsnotExist& e) {
     log.SpecifiedConnectNodeBySpringSupportIsnotExist(e.ID);
   } catch (const fnSpringSupportMaker::exUnZeroSpringCoefIsSetAtSupportedNode& e) {
@@ -394,6 +421,8 @@ bool ReportStepFailure(Logger& log, const std::exception_ptr& failure) {
                                          .Text());
   } catch (const csEachDone::exUnBalancedLoad& e) {
     log.UnBalancedLoad(e.ID, e.Direction, e.Step, e.Imbalance);
+  } catch (const csEachDone::exResultIsNotFinite& e) {
+    log.ResultIsNotFinite(e.ID, e.Direction, e.Step);
   } catch (const csEachDone::exFailedToAnalyzeMatrix& e) {
     log.FailedToAnalyzeMatrix(e.Step);
   } catch (const csEachDone::exAllDegreesAreSupported&) {
@@ -425,6 +454,12 @@ bool ReportMemberFailure(Logger& log, const std::exception_ptr& failure) {
             .Text());
   } catch (const csElement::exLnIsUnderOrEqualToZero& e) {
     log.LnOfElementIsUnderOrEqualToZero(e.ID);
+  } catch (const csElement::exStiffnessIsNotFinite& e) {
+    log.StiffnessOfElementIsNotFinite(e.ID);
+  } catch (const csElement::exEquivalentLoadIsNotFinite& e) {
+    log.EquivalentLoadOfElementIsNotFinite(e.ID, e.LoadCase);
+  } catch (const csWallElement::exStiffnessIsNotFinite& e) {
+    log.StiffnessOfWallElementIsNotFinite(e.ID);
   } catch (const csElement::exPreFaceMomentIsSetAtHinge& e) {
     log.PreFaceMomentIsSetAtHinge(e.ID, e.End);
     log.UnExpectedErrorHasBeenThrown(
@@ -456,6 +491,8 @@ bool ReportImposedLoadFailure(Logger& log, const std::exception_ptr& failure) {
     log.ImposedDispIsSetAtNonSupportedNode(e.Key, e.ID, e.LoadAndDispNumber, e.Direction);
   } catch (const L::exImposedDispIsSetAtZeroCoefSpringSupport& e) {
     log.ImposedDispIsSetAtZeroCoefSpringSupport(e.Key, e.ID, e.LoadAndDispNumber, e.Direction);
+  } catch (const L::exSumIsNotFinite& e) {
+    log.ImposedLoadAndDispIsNotFinite(e.Key, e.ID, e.LoadAndDispNumber, e.Component);
   } catch (...) {
     return false;
   }
@@ -478,6 +515,8 @@ bool ReportEdgeLoadFailure(Logger& log, const std::exception_ptr& failure) {
     log.PositionOfDistributedLoadIsOut(e.Key, e.ID, e.LoadNumber, e.Position);
   } catch (const L::exPositionOfDistributedLoadAreTheSameOrLeftSideRight& e) {
     log.PositionOfDistributedLoadAreTheSameOrLeftSideRight(e.Key, e.ID, e.LoadNumber);
+  } catch (const L::exFixedEndForceIsNotFinite& e) {
+    log.EdgeLoadIsNotFinite(e.Key, e.ID, e.LoadNumber);
   } catch (...) {
     return false;
   }

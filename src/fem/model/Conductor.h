@@ -18,6 +18,7 @@
 #include "fem/model/EdgeLoadFixCase.h"
 #include "fem/model/ElementMgr.h"
 #include "fem/model/ElementProp.h"
+#include "fem/model/ElementStressProp.h"
 #include "fem/model/ImposedLoadAndDisp.h"
 #include "fem/model/NodeMgr.h"
 #include "fem/model/NodeProp.h"
@@ -110,6 +111,25 @@ class csConductor {
     virtual void PositionOfDistributedLoadAreTheSameOrLeftSideRight(const RecordKey& key,
                                                                     const std::string& elementID,
                                                                     std::uint32_t loadCase) = 0;
+    virtual void SpecifiedElementOfElementStressIsnotExist(const std::string& elementID) = 0;
+    // index: of the position in its statement, from 0.
+    virtual void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& elementID,
+                                                               std::uint32_t index, double position,
+                                                               double length) = 0;
+    // Quantities made from finite input that overflow: the record they come from.
+    virtual void LengthOfElementOverflows(const std::string& elementID) = 0;
+    virtual void StiffnessOfElementIsNotFinite(const std::string& elementID) = 0;
+    virtual void EquivalentLoadOfElementIsNotFinite(const std::string& elementID,
+                                                    std::uint32_t loadCase) = 0;
+    virtual void StiffnessOfWallElementIsNotFinite(const std::string& wallElementID) = 0;
+    virtual void EdgeLoadIsNotFinite(const RecordKey& key, const std::string& elementID,
+                                     std::uint32_t loadCase) = 0;
+    // component: 0 to 2 the load in x, y, m; 3 to 5 the displacement.
+    virtual void ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& nodeID,
+                                               std::uint32_t loadCase, std::uint32_t component) = 0;
+    // The solution or the forces it gives at a node overflow.
+    virtual void ResultIsNotFinite(const std::string& nodeID, std::uint32_t direction,
+                                   std::uint32_t step) = 0;
     // A text naming a failure and its data. Called right after PanelElementIsnotExist,
     // PanelElementIsnotConnected, RatioReachedToInfinite, MypIsSetAtNodeThatHasnotPanel,
     // PreFaceMomentIsOverMyp and PreFaceMomentIsSetAtHinge, whose reports carry no words, and
@@ -140,17 +160,27 @@ class csConductor {
   void SetEdgeLoadRecords(const std::vector<EdgeLoadDirectInputProp>& directInput,
                           const std::vector<EdgeLoadConcentratedProp>& concentrated,
                           const std::vector<EdgeLoadDistributedProp>& distributed);
+  // The ElementStress definitions (member ID and positions), checked against their members
+  // when the model is built.
+  void SetElementStressRecords(const std::vector<ElementStressProp>& records);
 
   // Builds the model and runs the analysis once. Returns normally whichever way the analysis
   // ended; throws exFailed after reporting any model or analysis failure. A text thrown by
   // the system (std::string) passes through unchanged.
   void Run();
 
+  // The ElementStress definitions after Run, each position within its member (a position
+  // within 1e-9 of the length from an end is that end).
+  const std::vector<ElementStressProp>& GetElementStressRecords() const {
+    return elementStressRecords_;
+  }
+
  private:
   void Build();
   void CheckRecordLists();
   void MakeNodes();
   void MakeElements();
+  void CheckElementStresses();
   void CheckEveryNodeIsUsed(const std::set<std::string>& usedNodeIDs);
   void MakeSpringSupports();
   void SetUpAnalyzer();
@@ -183,6 +213,7 @@ class csConductor {
   std::vector<EdgeLoadDirectInputProp> directInputRecords_;
   std::vector<EdgeLoadConcentratedProp> concentratedRecords_;
   std::vector<EdgeLoadDistributedProp> distributedRecords_;
+  std::vector<ElementStressProp> elementStressRecords_;
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

@@ -282,6 +282,10 @@ void csEachDone::SolveSystem(System& system, std::uint32_t step) const {
   } catch (const ifSimulEquation::exThereIsZeroRow& e) {
     throw exTheNodeIsIsolated{nodeID(e.dof), e.dof % kDirections, step};
   } catch (const ifSimulEquation::exUnBalancedLoad& e) {
+    // docs/theory.md "Step: non-finite solutions".
+    if (!std::isfinite(e.imbalance)) {
+      throw exResultIsNotFinite{nodeID(e.dof), e.dof % kDirections, step};
+    }
     throw exUnBalancedLoad{nodeID(e.dof), e.dof % kDirections, step, e.imbalance};
   } catch (const ifSimulEquation::exFailedToAnalyzeMatrix&) {
     throw exFailedToAnalyzeMatrix{step};

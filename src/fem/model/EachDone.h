@@ -67,12 +67,17 @@ class csEachDone : public ifEachDone {
     std::uint32_t Step;
     std::uint32_t LoadCase;
   };
-  // Imbalance is NaN or infinite when the solution is not finite.
   struct exUnBalancedLoad {
     std::string ID;
     std::uint32_t Direction;
     std::uint32_t Step;
     double Imbalance;
+  };
+  // The solved displacements, or the forces they give, overflow at this node and direction.
+  struct exResultIsNotFinite {
+    std::string ID;
+    std::uint32_t Direction;
+    std::uint32_t Step;
   };
   struct exFailedToAnalyzeMatrix {
     std::uint32_t Step;

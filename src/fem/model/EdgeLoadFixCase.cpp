@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "fem/model/ElementProp.h"
+#include "fem/model/Finite.h"
 #include "fem/model/Node.h"
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -49,10 +50,6 @@ std::array<double, 2> ToMemberAxes(double angle, double x, double y) {
   return {c * x + s * y, -s * x + c * y};
 }
 
-void AddForces(SegmentForces& target, const SegmentForces& forces) {
-  for (std::size_t k = 0; k < forces.size(); ++k) target[k] += forces[k];
-}
-
 bool AnyNonZero(const SegmentForces& forces, std::size_t first, std::size_t count) {
   for (std::size_t k = first; k < first + count; ++k) {
     if (forces[k] != 0.0) return true;
@@ -72,6 +69,15 @@ class fnBaseClass {
   template <class Ex, class... Extra>
   Ex Failure(const std::string& id, std::uint32_t loadNumber, Extra... extra) const {
     return Ex{{}, Key(), id, loadNumber, extra...};
+  }
+
+  // Adds a record's forces to its element's case, unless a sum would not be finite.
+  void AddForces(ElementProp& element, const std::string& id, std::uint32_t loadNumber,
+                 const SegmentForces& forces) const {
+    SegmentForces sum = element.FixCases[loadNumber];
+    for (std::size_t k = 0; k < forces.size(); ++k) sum[k] += forces[k];
+    if (!AreFinite(sum)) throw Failure<Self::exFixedEndForceIsNotFinite>(id, loadNumber);
+    element.FixCases[loadNumber] = sum;
   }
 
   // The record's element, checked to have an entry for the record's load case.
@@ -108,7 +114,7 @@ class fnSetDirectInput : public fnBaseClass {
       throw Failure<Self::exSpecifiedEdgeLoadIsSetAtZeroLengthEdge>(record.ID, record.LoadNumber,
                                                                     std::uint32_t{1});
     }
-    AddForces(element.FixCases[record.LoadNumber], record.Forces);
+    AddForces(element, record.ID, record.LoadNumber, record.Forces);
     if (logger_) logger_->DirectInput(record);
     ++count_;
   }
@@ -136,7 +142,7 @@ class fnSetConcentratedLoad : public fnBaseClass {
     } catch (const Maker::exPositionOfConcentratedLoadIsOut&) {
       throw Failure<Self::exPositionOfConcentratedLoadIsOut>(record.ID, record.LoadNumber);
     }
-    AddForces(element.FixCases[record.LoadNumber], forces);
+    AddForces(element, record.ID, record.LoadNumber, forces);
     if (logger_) logger_->ConcentratedLoad(forces, record);
     ++count_;
   }
@@ -168,7 +174,7 @@ class fnSetDistributedLoad : public fnBaseClass {
     input.PosI = record.PosI;
     input.PosJ = record.PosJ;
     const SegmentForces forces = Compute(input, record);
-    AddForces(element.FixCases[record.LoadNumber], forces);
+    AddForces(element, record.ID, record.LoadNumber, forces);
     if (logger_) logger_->DistributedLoad(forces, record);
     ++count_;
   }

@@ -98,6 +98,13 @@ class csEdgeLoadFixCase {
     std::string ID;
     std::uint32_t LoadNumber;
   };
+  // The record's fixed-end forces, or their sum with the element's earlier ones of the case,
+  // overflow.
+  struct exFixedEndForceIsNotFinite : exException {
+    RecordKey Key;
+    std::string ID;
+    std::uint32_t LoadNumber;
+  };
 
   // The logger may be null; it is not owned.
   explicit csEdgeLoadFixCase(ifLogger* logger);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fem/model/Finite.h"
+
 namespace znFEM::znTraceYield2DRahmen {
 
 using znMatrix::Vector;
@@ -175,6 +177,9 @@ void csElement::PrepareStiffness() {
   K_ = maker_.MakeStiffness(sp);
   springVector_[0] = maker_.MakeSpringFixCaseI(sp);
   springVector_[1] = maker_.MakeSpringFixCaseJ(sp);
+  if (!IsFinite(K_, true) || !AreFinite(springVector_[0]) || !AreFinite(springVector_[1])) {
+    throw exStiffnessIsNotFinite{prop_.ID};
+  }
 }
 
 // The part of an end rotation taken by the member's own spring or hinge and the part taken
@@ -203,6 +208,9 @@ void csElement::PrepareFixCase() {
   equivalentLoad_ =
       znMatrix::MultiplyVector(T_, Join(result.EquivalentLoadI, result.EquivalentLoadJ));
   fixIncrement_.FaceForce = Join(result.FaceForceI, result.FaceForceJ);
+  if (!AreFinite(equivalentLoad_) || !AreFinite(fixIncrement_.FaceForce)) {
+    throw exEquivalentLoadIsNotFinite{prop_.ID, caseIndex_};
+  }
   const double s1 = result.Stretch.first;
   fixIncrement_.Stretch = s1 != 0.0 ? -s1 : result.Stretch.second;
   const PerEnd<double> rotation{result.SpringRotation.first, result.SpringRotation.second};

@@ -142,6 +142,16 @@ class csElement : public ifElement {
     std::string ID;
     std::uint32_t End;  // 0 I, 1 J
   };
+  // A stiffness term or spring vector entry overflows (extreme section values, or a member so
+  // short that EI/l0³ does).
+  struct exStiffnessIsNotFinite {
+    std::string ID;
+  };
+  // The nodal loads or fixed-end forces of the case's edge loads overflow.
+  struct exEquivalentLoadIsNotFinite {
+    std::string ID;
+    std::uint32_t LoadCase;
+  };
 
   // Neither the maker nor the logger (may be null) is owned.
   csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger);

@@ -105,7 +105,7 @@ void csElementStress::SetProp(const ElementStressProp& prop) {
   prop_ = prop;
   const double dx = prop.Coordinates[1][0] - prop.Coordinates[0][0];
   const double dy = prop.Coordinates[1][1] - prop.Coordinates[0][1];
-  length_ = std::hypot(dx, dy);
+  length_ = MemberLength(prop);
   const double angle = std::atan2(dy, dx);
   const double c = std::cos(angle);
   const double s = std::sin(angle);

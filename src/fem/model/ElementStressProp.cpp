@@ -1,5 +1,6 @@
 #include "fem/model/ElementStressProp.h"
 
+#include <cmath>
 #include <ostream>
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -11,6 +12,11 @@ std::ostream& Line(std::ostream& os, const char* label) {
 }
 
 }  // namespace
+
+double MemberLength(const ElementStressProp& prop) {
+  return std::hypot(prop.Coordinates[1][0] - prop.Coordinates[0][0],
+                    prop.Coordinates[1][1] - prop.Coordinates[0][1]);
+}
 
 std::ostream& operator<<(std::ostream& os, const ElementStressProp& p) {
   Line(os, "ID      ") << p.ID << '\n';

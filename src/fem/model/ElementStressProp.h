@@ -27,6 +27,9 @@ struct ElementStressProp {
   std::vector<EdgeLoadDistributedProp> DistributedLoads;
 };
 
+// The distance between the member's two nodes, the length its positions are measured along.
+double MemberLength(const ElementStressProp& prop);
+
 // Debugging dump, one "(Label   ) : value" line per field; the coordinates of the two ends are
 // labelled "Stress.I" and "Stress.J".
 std::ostream& operator<<(std::ostream& os, const ElementStressProp& prop);

@@ -1,5 +1,7 @@
 #include "fem/model/ElementStressPropMaker.h"
 
+#include <cmath>
+
 namespace znFEM::znTraceYield2DRahmen {
 
 csElementStressPropMaker::csElementStressPropMaker(
@@ -35,6 +37,28 @@ ElementStressProp csElementStressPropMaker::Make(const ElementStressProp& defini
     prop.DistributedLoads = loads->second;
   }
   return prop;
+}
+
+// Positions typed for the end of an inclined member are rounded: one within this fraction of the
+// length from an end is that end. docs/theory.md "Positions along a member".
+constexpr double kEndTolerance = 1e-9;
+
+ElementStressProp csElementStressPropMaker::Check(const ElementStressProp& definition) const {
+  ElementStressProp checked = definition;
+  const double length = MemberLength(Make(definition));
+  const double tolerance = kEndTolerance * length;
+  for (std::size_t k = 0; k < checked.Positions.size(); ++k) {
+    double& x = checked.Positions[k];
+    if (std::fabs(x) <= tolerance) {
+      x = 0.0;
+    } else if (std::fabs(x - length) <= tolerance) {
+      x = length;
+    } else if (!(x >= 0.0 && x <= length)) {
+      throw exSpecifiedPositionIsOutOfLength{definition.ID, static_cast<std::uint32_t>(k), x,
+                                             length};
+    }
+  }
+  return checked;
 }
 
 ElementStressProp csElementStressPropMaker::Make(const std::string& id) const {

@@ -2,6 +2,7 @@
 // node coordinates and rigid zones, the positions asked for, and its edge loads.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,6 +25,14 @@ class csElementStressPropMaker {
     std::string NodeID;  // the missing node
   };
 
+  // A position outside the member: negative or beyond the distance between its nodes.
+  struct exSpecifiedPositionIsOutOfLength {
+    std::string ID;
+    std::uint32_t PositionIndex;  // in the definition's list, from 0
+    double Position;
+    double Length;
+  };
+
   // Coordinates are taken from the node records by the members' node IDs (the node pointers of
   // the member records may no longer be valid when the results are written). Every edge load
   // record of a member is taken, whatever its load case. Nothing is referenced after
@@ -35,6 +44,10 @@ class csElementStressPropMaker {
 
   // definition: ID and Positions, as read from the ElementStress block.
   ElementStressProp Make(const ElementStressProp& definition) const;
+  // definition with each position checked against its member's length, a position within
+  // 1e-9 of the length from an end being taken as that end; throws for an unknown member or a
+  // position outside it (the first in list order).
+  ElementStressProp Check(const ElementStressProp& definition) const;
   // The record of a member without requested positions.
   ElementStressProp Make(const std::string& id) const;
 

@@ -1,5 +1,7 @@
 #include "fem/model/ImposedLoadAndDisp.h"
 
+#include <array>
+#include <cmath>
 #include <cstddef>
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -62,13 +64,18 @@ void csImposedLoadAndDisp::ApplyOne(const ImposedLoadAndDispProp& record, std::u
 
   // A supported direction moves the support itself; a free direction of a spring-supported
   // node moves the ground end of its spring.
-  for (std::size_t d = 0; d < 3; ++d) {
-    if (spring && !node.IsSupported[d]) {
-      spring->ImposedDisp[loadCase][d] += record.ImposedDisp[d];
-    } else {
-      node.ImposedDisps[loadCase][d] += record.ImposedDisp[d];
+  std::array<double*, 3> disps{};
+  for (std::uint32_t d = 0; d < 3; ++d) {
+    disps[d] = spring && !node.IsSupported[d] ? &spring->ImposedDisp[loadCase][d]
+                                              : &node.ImposedDisps[loadCase][d];
+    if (!std::isfinite(node.ImposedLoads[loadCase][d] + record.ImposedLoad[d])) {
+      throw exSumIsNotFinite{{}, key, record.ID, loadCase, d};
+    }
+    if (!std::isfinite(*disps[d] + record.ImposedDisp[d])) {
+      throw exSumIsNotFinite{{}, key, record.ID, loadCase, d + 3};
     }
   }
+  for (std::size_t d = 0; d < 3; ++d) *disps[d] += record.ImposedDisp[d];
   AddTo(node.ImposedLoads[loadCase], record.ImposedLoad);
   ++appliedCount_;
   if (logger_) logger_->Applied(record);

@@ -56,6 +56,13 @@ class csImposedLoadAndDisp {
     std::uint32_t LoadAndDispNumber;
     std::uint32_t Direction;  // 0 x, 1 y, 2 rotation
   };
+  // The node's load or displacement of the case overflows when the record is added.
+  struct exSumIsNotFinite : exException {
+    RecordKey Key;
+    std::string ID;
+    std::uint32_t LoadAndDispNumber;
+    std::uint32_t Component;  // 0 to 2 the load in x, y, rotation; 3 to 5 the displacement
+  };
 
   // The logger may be null; it is not owned.
   explicit csImposedLoadAndDisp(ifLogger* logger);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "fem/model/Finite.h"
 #include "fem/model/Node.h"
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -161,6 +162,10 @@ void csWallElement::MakeMatrices() {
   forceOfEdge_.second = maker_->MakeEdgeForceMatrix(g.Lj, g.AngleIJ.second);
   dispOfEdge_.first = maker_->MakeEdgeDispMatrix(g.Li, g.AngleIJ.first, g.AlphaYI);
   dispOfEdge_.second = maker_->MakeEdgeDispMatrix(g.Lj, g.AngleIJ.second, g.AlphaYJ);
+  const bool finite = IsFinite(K_, true) && IsFinite(Tt_) && IsFinite(forceOfEdge_.first) &&
+                      IsFinite(forceOfEdge_.second) && IsFinite(dispOfEdge_.first) &&
+                      IsFinite(dispOfEdge_.second);
+  if (!finite) throw exStiffnessIsNotFinite{prop_.ID};
 }
 
 const WallElementProp& csWallElement::GetProp() const {

@@ -83,6 +83,10 @@ class csWallElement : public ifWallElement {
     std::string ID;
     int Edge;
   };
+  // The stiffness or an edge matrix overflows (extreme coordinates or section values).
+  struct exStiffnessIsNotFinite {
+    std::string ID;
+  };
   // The two reference points coincide.
   struct exLIsEqualToZero {
     std::string ID;

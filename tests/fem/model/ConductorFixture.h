@@ -167,6 +167,16 @@ class ConductorRecorder : public csConductor::ifLogger {
   RECORD_CALL(PositionOfConcentratedLoadIsOut, (K k, S e, U c), k, e, c)
   RECORD_CALL(PositionOfDistributedLoadIsOut, (K k, S e, U c, U p), k, e, c, p)
   RECORD_CALL(PositionOfDistributedLoadAreTheSameOrLeftSideRight, (K k, S e, U c), k, e, c)
+  RECORD_CALL(SpecifiedElementOfElementStressIsnotExist, (S e), e)
+  RECORD_CALL(SpecifiedPositionOfElementStressIsOutOfLength, (S e, U k, double x, double l), e, k,
+              x, l)
+  RECORD_CALL(LengthOfElementOverflows, (S e), e)
+  RECORD_CALL(StiffnessOfElementIsNotFinite, (S e), e)
+  RECORD_CALL(EquivalentLoadOfElementIsNotFinite, (S e, U c), e, c)
+  RECORD_CALL(StiffnessOfWallElementIsNotFinite, (S w), w)
+  RECORD_CALL(EdgeLoadIsNotFinite, (K k, S e, U c), k, e, c)
+  RECORD_CALL(ImposedLoadAndDispIsNotFinite, (K k, S n, U c, U d), k, n, c, d)
+  RECORD_CALL(ResultIsNotFinite, (S n, U d, U step), n, d, step)
 #undef RECORD_CALL
   void UnExpectedErrorHasBeenThrown(S message) override {
     calls.push_back("UnExpectedErrorHasBeenThrown: " + message);

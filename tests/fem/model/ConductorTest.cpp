@@ -123,10 +123,10 @@ const FailureCase kFailures[] = {
     // EA/L overflows: a NaN solution must fail at the first free entry, never pass as a result.
     {"OverflowingMemberStiffness",
      [](Records& r) { r.Element("AB").E = r.Element("AB").A = 1e300; },
-     {"UnBalancedLoad B 0 0 nonfinite"}},
-    {"OverflowingStiffnessBetweenSupports",  // no free entry: the reactions are NaN
+     {"StiffnessOfElementIsNotFinite AB"}},
+    {"OverflowingStiffnessBetweenSupports",  // no free entry: found before the solve
      [](Records& r) { ElementProp& e = r.AddMember("AD", "A", "D"); e.E = e.A = 1e300; },
-     {"UnBalancedLoad A 0 0 nonfinite"}},
+     {"StiffnessOfElementIsNotFinite AD"}},
 };
 // clang-format on
 

@@ -186,6 +186,10 @@ void csInputDataReaderWrapper::ReportCurrentFailure() {
     ReportLineAndKey(&M::SpecifiedKeyIsDuplicated, e.LineNum, e.Key);
   } catch (const exSpecifiedTHLRStrIsWrong& e) {
     ReportLineAndKey(&M::SpecifiedTHLRStrIsWrong, e.LineNum, e.Key);
+  } catch (const R::exControlCharacterIsInText& e) {
+    errorMessage_.ControlCharacterIsInText(Line(e.LineNum), e.Key);
+  } catch (const R::exCommentIsnotClosed& e) {
+    errorMessage_.CommentIsnotClosed(Line(e.LineNum));
   } catch (const R::exFailedToReadStream&) {
     errorMessage_.UnExpectedErrorHasBeenThrown(kStreamFailure);
   }

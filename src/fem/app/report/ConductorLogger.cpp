@@ -159,4 +159,49 @@ void csConductorLogger::UnExpectedErrorHasBeenThrown(const std::string& message)
   errorMessage_.UnExpectedErrorHasBeenThrown(message);
 }
 
+void csConductorLogger::SpecifiedElementOfElementStressIsnotExist(const std::string& elementID) {
+  errorMessage_.SpecifiedElementOfElementStressIsnotExist(elementID);
+}
+
+void csConductorLogger::SpecifiedPositionOfElementStressIsOutOfLength(const std::string& elementID,
+                                                                      std::uint32_t index,
+                                                                      double position,
+                                                                      double length) {
+  errorMessage_.SpecifiedPositionOfElementStressIsOutOfLength(elementID, index, position, length);
+}
+
+void csConductorLogger::LengthOfElementOverflows(const std::string& elementID) {
+  errorMessage_.LengthOfElementOverflows(elementID);
+}
+
+void csConductorLogger::StiffnessOfElementIsNotFinite(const std::string& elementID) {
+  errorMessage_.StiffnessOfElementIsNotFinite(elementID);
+}
+
+void csConductorLogger::EquivalentLoadOfElementIsNotFinite(const std::string& elementID,
+                                                           std::uint32_t loadCase) {
+  errorMessage_.EquivalentLoadOfElementIsNotFinite(elementID, loadCase);
+}
+
+void csConductorLogger::StiffnessOfWallElementIsNotFinite(const std::string& wallElementID) {
+  errorMessage_.StiffnessOfWallElementIsNotFinite(wallElementID);
+}
+
+void csConductorLogger::EdgeLoadIsNotFinite(const RecordKey& key, const std::string& elementID,
+                                            std::uint32_t loadCase) {
+  errorMessage_.EdgeLoadIsNotFinite(key, elementID, loadCase);
+}
+
+void csConductorLogger::ImposedLoadAndDispIsNotFinite(const RecordKey& key,
+                                                      const std::string& nodeID,
+                                                      std::uint32_t loadCase,
+                                                      std::uint32_t component) {
+  errorMessage_.ImposedLoadAndDispIsNotFinite(key, nodeID, loadCase, component);
+}
+
+void csConductorLogger::ResultIsNotFinite(const std::string& nodeID, std::uint32_t direction,
+                                          std::uint32_t step) {
+  errorMessage_.ResultIsNotFinite(nodeID, direction, step);
+}
+
 }  // namespace znFEM::znTarvex

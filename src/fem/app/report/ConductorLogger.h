@@ -73,6 +73,21 @@ class csConductorLogger : public znTraceYield2DRahmen::csConductor::ifLogger {
   void PositionOfDistributedLoadAreTheSameOrLeftSideRight(const RecordKey& key,
                                                           const std::string& elementID,
                                                           std::uint32_t loadCase) override;
+  void SpecifiedElementOfElementStressIsnotExist(const std::string& elementID) override;
+  void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& elementID,
+                                                     std::uint32_t index, double position,
+                                                     double length) override;
+  void LengthOfElementOverflows(const std::string& elementID) override;
+  void StiffnessOfElementIsNotFinite(const std::string& elementID) override;
+  void EquivalentLoadOfElementIsNotFinite(const std::string& elementID,
+                                          std::uint32_t loadCase) override;
+  void StiffnessOfWallElementIsNotFinite(const std::string& wallElementID) override;
+  void EdgeLoadIsNotFinite(const RecordKey& key, const std::string& elementID,
+                           std::uint32_t loadCase) override;
+  void ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& nodeID,
+                                     std::uint32_t loadCase, std::uint32_t component) override;
+  void ResultIsNotFinite(const std::string& nodeID, std::uint32_t direction,
+                         std::uint32_t step) override;
   void UnExpectedErrorHasBeenThrown(const std::string& message) override;
 
  private:

@@ -83,21 +83,12 @@ void csElementStressLogger::Write(znInOutData::ifOutputDataWriter& writer,
       edgeLoads.GetConcentratedRecords(), edgeLoads.GetDistributedRecords());
   fnElementStressTable table(formats_);
   for (const ElementStressProp& definition : definitions_) {
-    try {
-      model::csElementStress calculator(kDivisionCount, kMinimumSearchLength);
-      calculator.SetProp(maker.Make(definition));
-      const model::Triple faceForce = FaceForceI(elements.Records().ResultOf(definition.ID));
-      stMemberStress stress{definition.Positions,
-                            calculator.GetStressAtPositions(faceForce, definition.Positions),
-                            calculator.GetExtremes(faceForce)};
-      table(definition.ID, stress);
-    } catch (const model::csElementStressPropMaker::exSpecifiedElementIsnotExist& e) {
-      writer.Pair("The specified element isn't exist.", "", "", 0);
-      errorMessage_.SpecifiedElementOfElementStressIsnotExist(e.ID);
-    } catch (const model::ifElementStress::exSpecifiedPositionOfElementStressIsOutOfLength& e) {
-      writer.Pair("The specified position is out of length.", "", "", 0);
-      errorMessage_.SpecifiedPositionOfElementStressIsOutOfLength(e.ID, e.PositionIndex);
-    }
+    model::csElementStress calculator(kDivisionCount, kMinimumSearchLength);
+    calculator.SetProp(maker.Make(definition));
+    const model::Triple faceForce = FaceForceI(elements.Records().ResultOf(definition.ID));
+    table(definition.ID,
+          {definition.Positions, calculator.GetStressAtPositions(faceForce, definition.Positions),
+           calculator.GetExtremes(faceForce)});
   }
   table.Write(writer, "Stress");
 }

@@ -7,7 +7,6 @@
 
 #include "fem/app/report/EdgeLoadFixCaseLogger.h"
 #include "fem/app/report/ElementLogger.h"
-#include "fem/app/report/ErrorMessage.h"
 #include "fem/app/report/FormatTables.h"
 #include "fem/app/report/NodeLogger.h"
 #include "fem/model/ElementStressProp.h"
@@ -19,10 +18,8 @@ class csElementStressLogger {
  public:
   using ElementStressProp = znTraceYield2DRahmen::ElementStressProp;
 
-  // The reporter is not owned.
-  explicit csElementStressLogger(ifErrorMessage& errorMessage) : errorMessage_(errorMessage) {}
-
-  // One definition per ElementStress statement: the member's ID and its positions.
+  // One definition per ElementStress statement: the member's ID and its positions, each on its
+  // member (the conductor has checked them).
   void SetDefinitions(const std::vector<ElementStressProp>& definitions) {
     definitions_ = definitions;
   }
@@ -32,13 +29,10 @@ class csElementStressLogger {
   void SetResultsAvailable(bool available) { resultsAvailable_ = available; }
 
   // The ElementStress section, from the members' records, final face forces and edge loads.
-  // A definition naming no member, or a position beyond its member, is reported in words
-  // and left out; the other definitions are written.
   void Write(znInOutData::ifOutputDataWriter& writer, const csNodeLogger& nodes,
              const csElementLogger& elements, const csEdgeLoadFixCaseLogger& edgeLoads) const;
 
  private:
-  ifErrorMessage& errorMessage_;
   csFormatTables formats_;
   std::vector<ElementStressProp> definitions_;
   bool resultsAvailable_ = false;

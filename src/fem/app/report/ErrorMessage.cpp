@@ -128,6 +128,14 @@ void csErrorMessage::SpecifiedTHLRStrIsWrong(unsigned line, const std::string& k
   ReportLineAndKey("SpecifiedTHLRStrIsWrong", line, key);
 }
 
+void csErrorMessage::ControlCharacterIsInText(unsigned line, const std::string& code) {
+  Report("ControlCharacterIsInText", 4, {{"Line", FormatCount(line)}, {"Code", code}});
+}
+
+void csErrorMessage::CommentIsnotClosed(unsigned line) {
+  Report("CommentIsnotClosed", 4, {{"Line", FormatCount(line)}});
+}
+
 void csErrorMessage::SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) {
   ReportLineAndKey("SpecifiedDirectionStrIsWrong", line, key);
 }
@@ -373,9 +381,13 @@ void csErrorMessage::SpecifiedElementOfElementStressIsnotExist(const std::string
 }
 
 void csErrorMessage::SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element,
-                                                                   unsigned position) {
+                                                                   unsigned position, double value,
+                                                                   double length) {
   Report("SpecifiedPositionOfElementStressIsOutOfLength", 8,
-         {{"Element", element}, {"Position", FormatCount(position)}});
+         {{"Element", element},
+          {"Position", FormatCount(position)},
+          {"Value", Real(value)},
+          {"Length", Real(length)}});
 }
 
 void csErrorMessage::SpecifiedElementOfElementStressIsDuplicated(const std::string& element) {
@@ -386,6 +398,42 @@ void csErrorMessage::PositionsOfElementStressArenotPiledUp(const std::string& el
                                                            unsigned position) {
   Report("PositionsOfElementStressArenotPiledUp", 8,
          {{"Element", element}, {"Position", FormatCount(position)}});
+}
+
+void csErrorMessage::LengthOfElementOverflows(const std::string& element) {
+  Report("LengthOfElementOverflows", 0, {{"Element", element}});
+}
+
+void csErrorMessage::StiffnessOfElementIsNotFinite(const std::string& element) {
+  Report("StiffnessOfElementIsNotFinite", 0, {{"Element", element}});
+}
+
+void csErrorMessage::EquivalentLoadOfElementIsNotFinite(const std::string& element,
+                                                        unsigned loadNumber) {
+  Report("EquivalentLoadOfElementIsNotFinite", 10,
+         {{"Element", element}, {"LoadNumber", FormatCount(loadNumber)}});
+}
+
+void csErrorMessage::StiffnessOfWallElementIsNotFinite(const std::string& wallElement) {
+  Report("StiffnessOfWallElementIsNotFinite", 0, {{"WallElement", wallElement}});
+}
+
+void csErrorMessage::EdgeLoadIsNotFinite(const RecordKey& key, const std::string& element,
+                                         unsigned loadNumber) {
+  Report("EdgeLoadIsNotFinite", kEdgeKeyWidth, EdgeBlock(key, element, loadNumber));
+}
+
+void csErrorMessage::ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& node,
+                                                   unsigned loadAndDispNumber, unsigned component) {
+  const char* const keys[6] = {"fx", "fy", "fm", "dx", "dy", "dm"};
+  Report("ImposedLoadAndDispIsNotFinite", kImposedKeyWidth,
+         With(ImposedBlock(key, node, loadAndDispNumber), "Key",
+              component < 6 ? keys[component] : ""));
+}
+
+void csErrorMessage::ResultIsNotFinite(const std::string& node, unsigned direction, unsigned step) {
+  Report("ResultIsNotFinite", 4,
+         {{"Node", node}, {"XYM", DirectionName(direction)}, {"Step", FormatCount(step)}});
 }
 
 }  // namespace znFEM::znTarvex

@@ -36,6 +36,11 @@ class ifErrorMessage {
   virtual void SpecifiedStringIsnotBool(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedKeyIsDuplicated(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedTHLRStrIsWrong(unsigned line, const std::string& key) = 0;
+  // A control character other than tab, line feed, vertical tab, form feed and carriage
+  // return; code is its byte written "0x" and two hexadecimal digits.
+  virtual void ControlCharacterIsInText(unsigned line, const std::string& code) = 0;
+  // A block comment never closed, by the line where it opens.
+  virtual void CommentIsnotClosed(unsigned line) = 0;
   // A direction other than x, y or m.
   virtual void SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) = 0;
   // A load record's case beyond the cases of the LoadCase block.
@@ -114,11 +119,25 @@ class ifErrorMessage {
   virtual void UnExpectedBlockKeyHasBeenSet(unsigned line, const std::string& key) = 0;
   virtual void SpecifiedSpringSupportIsDuplicated(const std::string& node) = 0;
   virtual void SpecifiedElementOfElementStressIsnotExist(const std::string& element) = 0;
+  // position: the index of the position in its statement; value: the position itself.
   virtual void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element,
-                                                             unsigned position) = 0;
+                                                             unsigned position, double value,
+                                                             double length) = 0;
   virtual void SpecifiedElementOfElementStressIsDuplicated(const std::string& element) = 0;
   virtual void PositionsOfElementStressArenotPiledUp(const std::string& element,
                                                      unsigned position) = 0;
+  // Quantities made from finite input that overflow, by the record they come from. component:
+  // 0 to 2 the load fx, fy, fm; 3 to 5 the displacement dx, dy, dm.
+  virtual void LengthOfElementOverflows(const std::string& element) = 0;
+  virtual void StiffnessOfElementIsNotFinite(const std::string& element) = 0;
+  virtual void EquivalentLoadOfElementIsNotFinite(const std::string& element,
+                                                  unsigned loadNumber) = 0;
+  virtual void StiffnessOfWallElementIsNotFinite(const std::string& wallElement) = 0;
+  virtual void EdgeLoadIsNotFinite(const RecordKey& key, const std::string& element,
+                                   unsigned loadNumber) = 0;
+  virtual void ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& node,
+                                             unsigned loadAndDispNumber, unsigned component) = 0;
+  virtual void ResultIsNotFinite(const std::string& node, unsigned direction, unsigned step) = 0;
 
  protected:
   ifErrorMessage() = default;
@@ -144,6 +163,8 @@ class csErrorMessage : public ifErrorMessage {
   void SpecifiedStringIsnotBool(unsigned line, const std::string& key) override;
   void SpecifiedKeyIsDuplicated(unsigned line, const std::string& key) override;
   void SpecifiedTHLRStrIsWrong(unsigned line, const std::string& key) override;
+  void ControlCharacterIsInText(unsigned line, const std::string& code) override;
+  void CommentIsnotClosed(unsigned line) override;
   void SpecifiedDirectionStrIsWrong(unsigned line, const std::string& key) override;
   void SpecifiedLoadCaseIsnotExist(unsigned line, const std::string& key) override;
   void PlasticMomentIsSetAtPinnedEnd(unsigned line, const std::string& key) override;
@@ -211,11 +232,20 @@ class csErrorMessage : public ifErrorMessage {
   void UnExpectedBlockKeyHasBeenSet(unsigned line, const std::string& key) override;
   void SpecifiedSpringSupportIsDuplicated(const std::string& node) override;
   void SpecifiedElementOfElementStressIsnotExist(const std::string& element) override;
-  void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element,
-                                                     unsigned position) override;
+  void SpecifiedPositionOfElementStressIsOutOfLength(const std::string& element, unsigned position,
+                                                     double value, double length) override;
   void SpecifiedElementOfElementStressIsDuplicated(const std::string& element) override;
   void PositionsOfElementStressArenotPiledUp(const std::string& element,
                                              unsigned position) override;
+  void LengthOfElementOverflows(const std::string& element) override;
+  void StiffnessOfElementIsNotFinite(const std::string& element) override;
+  void EquivalentLoadOfElementIsNotFinite(const std::string& element, unsigned loadNumber) override;
+  void StiffnessOfWallElementIsNotFinite(const std::string& wallElement) override;
+  void EdgeLoadIsNotFinite(const RecordKey& key, const std::string& element,
+                           unsigned loadNumber) override;
+  void ImposedLoadAndDispIsNotFinite(const RecordKey& key, const std::string& node,
+                                     unsigned loadAndDispNumber, unsigned component) override;
+  void ResultIsNotFinite(const std::string& node, unsigned direction, unsigned step) override;
 
  private:
   // Field names with their already formatted values, in the order they are written.

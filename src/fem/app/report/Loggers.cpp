@@ -71,10 +71,7 @@ std::optional<znDraw::PushoverHistory> History(const csAnalyzerLogger& analyzer)
 
 csLoggers::csLoggers(znInOutData::ifOutputDataWriter& writer, ifErrorMessage& errorMessage,
                      std::ostream& dxfStream)
-    : writer_(writer),
-      conductor_(errorMessage),
-      elementStress_(errorMessage),
-      dxf_(std::make_unique<znDraw::csDxf>(dxfStream)) {}
+    : writer_(writer), conductor_(errorMessage), dxf_(std::make_unique<znDraw::csDxf>(dxfStream)) {}
 
 csLoggers::~csLoggers() {
   try {

@@ -92,6 +92,15 @@ std::string ReportProblem(const std::string& report, int lines) {
   return "";
 }
 
+// The lines of the file: a line ends at a line feed or at a carriage return not followed by one.
+int Lines(const std::string& file) {
+  int lines = 1;
+  for (std::size_t p = 0; p < file.size(); ++p) {
+    lines += file[p] == '\n' || (file[p] == '\r' && file.compare(p + 1, 1, "\n") != 0);
+  }
+  return lines;
+}
+
 // "" when reading file ends in one of the two allowed ways; accepted tells which.
 std::string Check(const std::string& file, bool& accepted) {
   stInput records;
@@ -102,8 +111,7 @@ std::string Check(const std::string& file, bool& accepted) {
   }
   accepted = !records.failed;
   if (accepted) return records.report.empty() ? RecordProblem(records) : "report without failure";
-  return ReportProblem(records.report,
-                       1 + static_cast<int>(std::count(file.begin(), file.end(), '\n')));
+  return ReportProblem(records.report, Lines(file));
 }
 
 // Each mutant is read block by block, about a dozen passes over the file; this count keeps the
