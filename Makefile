@@ -2,10 +2,12 @@
 JOBS ?= 2
 BUILD_DIR := build
 SAN_DIR := build-sanitize
+FUZZ_DIR := build-fuzz
+FUZZ_SECONDS ?= 600
 # Compilations are cached where ccache is installed.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: build test test-sanitize demo bench golden verify clean
+.PHONY: build test test-sanitize fuzz demo bench golden verify clean
 
 build:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) >/dev/null
@@ -20,6 +22,13 @@ test-sanitize:
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Fuzzes the whole program (clang, libFuzzer, ASan + UBSan) for FUZZ_SECONDS; fails on a finding.
+fuzz:
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DFRAME2D_FUZZ=ON $(LAUNCHER) >/dev/null
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	tests/fuzz/run $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # Analyses the example portal frame; the reports, the drawings and the page go to out/.
 demo: build
@@ -43,4 +52,4 @@ verify: build
 	python3 verification/verify.py $(BUILD_DIR)/frame2d --write docs/verification.md
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) out
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(FUZZ_DIR) out
