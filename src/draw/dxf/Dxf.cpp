@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "clock/PhaseClock.h"
+#include "draw/dxf/DxfReal.h"
 
 namespace znDraw {
 
@@ -30,12 +31,6 @@ const std::vector<stLineTypeRecord>& LineTypeRecords() {
   };
   return records;
 }
-
-// Significant digits of every real in the file: enough for coordinates in millimetres over a
-// structure of kilometres, few enough to hide binary rounding noise (12.7 + 6.35 prints 19.05).
-constexpr int kRealDigits = 12;
-// Whole numbers below this have at most kRealDigits digits and are written in full.
-constexpr double kWholeLimit = 1e12;
 
 // Line type names by the index an entity keeps: the pen's initial type, then the codes of
 // SetLineType.
@@ -299,21 +294,10 @@ class csDxf::csFileWriter {
     const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
-  // Shortest of fixed and scientific notation at kRealDigits significant digits, as %.12g.
-  // Most values of a drawing are whole numbers of fewer digits (zero z, node coordinates,
-  // angles, text heights); %.12g writes those as the integer, which is quicker to format.
   void Group(int code, double value) {
     Code(code);
-    char digits[64];
-    const char* end = nullptr;
-    if (value > -kWholeLimit && value < kWholeLimit && value == std::trunc(value) &&
-        !(value == 0.0 && std::signbit(value))) {
-      end = std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(value)).ptr;
-    } else {
-      end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general,
-                          kRealDigits)
-                .ptr;
-    }
+    char digits[kRealTextBytes];
+    const char* end = WriteReal(digits, value);
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
   void HandleGroup(std::uint32_t handle) {
