@@ -40,8 +40,9 @@ class fnPropTable : public fnRecordTable<ElementProp, Result> {
     Head({"ID", "NodeID", "", "A", "E", "I", "Poisson", "Kappa", "Lij", "", "Kij", ""});
     Head({"", "I", "J", "", "", "", "", "", "I", "J", "I", "J"});
   }
-  void operator()(const std::string& id) {
-    const ElementProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const ElementProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     NewRow();
     Text(id);
     Text(prop.NodeID[0]);
@@ -67,8 +68,9 @@ class fnEquivalentEdgeLoad : public fnRecordTable<ElementProp, Result> {
     Head({"ID", "EdgeLoad", "", "", "", "", ""});
     Head({"", "I_X", "I_Y", "I_M", "J_X", "J_Y", "J_M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Result& result = ResultAt(k);
+    const std::string& id = PropAt(k).ID;
     if (!result.HasEquivalentEdgeLoad) return;
     NewRow();
     Text(id);
@@ -87,8 +89,9 @@ class fnFaceLoadEachTable : public fnRecordTable<ElementProp, Result> {
     Head({"ID", "IJ", "Imposed", "", "", "FixCase", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Result& result = ResultAt(k);
+    const std::string& id = PropAt(k).ID;
     for (int end = 0; end < 2; ++end) {
       NewRow();
       Text(id);
@@ -107,8 +110,9 @@ class fnFaceLoadTable : public fnRecordTable<ElementProp, Result> {
       : fnRecordTable(formats, kEndTriple, logger.Records()), member_(member) {
     Head({"ID", "IJ", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Result& result = ResultAt(k);
+    const std::string& id = PropAt(k).ID;
     for (int end = 0; end < 2; ++end) {
       NewRow();
       Text(id);

@@ -38,8 +38,9 @@ class fnCoordinateTable : public fnRecordTable<NodeProp, csNodeLogger::stResult>
     Head({"ID", "Coord", "", "Support", "", "", "Coef", "", ""});
     Head({"", "X", "Y", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const NodeProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const NodeProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     NewRow();
     Text(id);
     Numbers(prop.Coordinate, F::kFormatCoordinate);
@@ -67,8 +68,9 @@ class fnImposedLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stRe
     Head(kLoadDispHead1);
     Head(kLoadDispHead2);
   }
-  void operator()(const std::string& id) {
-    const NodeProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const NodeProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     const Triple load = FirstCase(prop.ImposedLoads);
     const Triple disp = FirstCase(prop.ImposedDisps);
     if (IsZero(load) && IsZero(disp)) return;
@@ -90,8 +92,9 @@ class fnImposedLoadDispCaseTable : public fnRecordTable<NodeProp, csNodeLogger::
     Head({"ID", "Case", "Load", "", "", "Disp", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const NodeProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const NodeProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     for (std::size_t c = 0; c < prop.ImposedLoads.size(); ++c) {
       const Triple& load = prop.ImposedLoads[c];
       const Triple disp = c < prop.ImposedDisps.size() ? prop.ImposedDisps[c] : Triple{};
@@ -107,14 +110,16 @@ class fnImposedLoadDispCaseTable : public fnRecordTable<NodeProp, csNodeLogger::
 
 // The ground displacements imposed on the nodes' spring supports; supports without are left
 // out.
-class fnSsImposedDispTable : public fnTableBase {
+class fnSsImposedDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
  public:
-  fnSsImposedDispTable(const F& formats, const Springs& springs)
-      : fnTableBase(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce}),
-        springs_(springs) {
+  fnSsImposedDispTable(const F& formats, const csNodeLogger& logger)
+      : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()),
+        springs_(logger.GetSpringSupports()) {
     Head(kXYMHead);
   }
-  void operator()(const std::string& id) {
+  void operator()(std::size_t k) {
+    const std::string& id = PropAt(k).ID;
     const auto spring = springs_.find(id);
     if (spring == springs_.end()) return;
     const Triple disp = FirstCase(spring->second.GroundNode.ImposedDisp);
@@ -141,11 +146,12 @@ class fnLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
         onlySprings_(onlySprings) {
     Head(kXYMHead);
   }
-  void operator()(const std::string& id) {
+  void operator()(std::size_t k) {
+    const std::string& id = PropAt(k).ID;
     if (onlySprings_ && springs_.count(id) == 0) return;
     NewRow();
     Text(id);
-    Numbers(LogOf(id).*member_, F::kFormatForce);
+    Numbers(ResultAt(k).*member_, F::kFormatForce);
   }
 
  private:
@@ -197,8 +203,7 @@ void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   } else {
     WriteTable(writer, "ImposedLoadAndDisp", records_, fnImposedLoadDispTable(formats_, *this));
   }
-  WriteTable(writer, "SpringSupportImposedDisp", records_,
-             fnSsImposedDispTable(formats_, springs_));
+  WriteTable(writer, "SpringSupportImposedDisp", records_, fnSsImposedDispTable(formats_, *this));
   if (!resultsAvailable_) return;
   using R = stResult;
   WriteTable(writer, "NodeLoad", records_, fnLoadDispTable(formats_, *this, &R::Force, false));
