@@ -24,7 +24,7 @@ const char* const kExtremeNames[6] = {"MaxN", "MinN", "MaxQ", "MinQ", "MaxM", "M
 
 // The I-face force of a member's total face force (member axes).
 model::Triple FaceForceI(const csElementLogger::stResult& result) {
-  const auto& total = result.TotalFaceForce;
+  const csElementLogger::Six total = result.TotalFaceForce();
   return {total.at(0), total.at(1), total.at(2)};
 }
 

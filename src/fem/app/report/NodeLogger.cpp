@@ -1,5 +1,7 @@
 #include "fem/app/report/NodeLogger.h"
 
+#include <algorithm>
+
 #include "fem/app/report/TableBase.h"
 #include "print/Format.h"
 
@@ -133,37 +135,65 @@ class fnSsImposedDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResu
   const Springs& springs_;
 };
 
-// One result triple per node, chosen by the member pointer; with onlySprings, the nodes
-// without a spring support are left out.
+// One result triple per node, chosen by the member pointer.
 class fnLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
  public:
   using Member = Triple csNodeLogger::stResult::*;
-  fnLoadDispTable(const F& formats, const csNodeLogger& logger, Member member, bool onlySprings)
+  fnLoadDispTable(const F& formats, const csNodeLogger& logger, Member member)
+      : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()),
+        member_(member) {
+    Head(kXYMHead);
+  }
+  void operator()(std::size_t k) {
+    NewRow();
+    Text(PropAt(k).ID);
+    Numbers(ResultAt(k).*member_, F::kFormatForce);
+  }
+
+ private:
+  Member member_;
+};
+
+// One result triple of the spring support of every node that has one, chosen by the member
+// pointer.
+class fnSpringSupportLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+ public:
+  using Member = Triple csNodeLogger::stSpringSupport::*;
+  fnSpringSupportLoadDispTable(const F& formats, const csNodeLogger& logger, Member member)
       : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
                       logger.Records()),
         springs_(logger.GetSpringSupports()),
-        member_(member),
-        onlySprings_(onlySprings) {
+        member_(member) {
     Head(kXYMHead);
   }
   void operator()(std::size_t k) {
     const std::string& id = PropAt(k).ID;
-    if (onlySprings_ && springs_.count(id) == 0) return;
+    const auto spring = springs_.find(id);
+    if (spring == springs_.end()) return;
     NewRow();
     Text(id);
-    Numbers(ResultAt(k).*member_, F::kFormatForce);
+    Numbers(spring->second.*member_, F::kFormatForce);
   }
 
  private:
   const Springs& springs_;
   Member member_;
-  bool onlySprings_;
 };
 
 }  // namespace
 
+// Loads and imposed displacements that are zero in every load case show nowhere: they are not
+// kept.
 void csNodeLogger::Prop(const NodeProp& prop) {
-  records_.Add(prop);
+  NodeProp& kept = records_.Add(prop);
+  const auto zero = [](const std::vector<Triple>& perCase) {
+    return std::all_of(perCase.begin(), perCase.end(), IsZero);
+  };
+  if (zero(kept.ImposedLoads) && zero(kept.ImposedDisps)) {
+    kept.ImposedLoads = {};
+    kept.ImposedDisps = {};
+  }
 }
 
 void csNodeLogger::Force(const NodeProp& prop, const Triple& force) {
@@ -182,11 +212,11 @@ void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNo
                                        const csSpringSupportElementLogger& springs) {
   for (const std::string& groundID : groundNodes.GetIDs()) {
     const auto& groundNode = groundNodes.GetProp(groundID);
-    springs_[groundNode.ConnectNodeID].GroundNode = groundNode;
+    stSpringSupport& spring = springs_[groundNode.ConnectNodeID];
+    spring.GroundNode = groundNode;
     if (!resultsAvailable_) continue;
-    stResult& result = records_.ResultOf(groundNode.ConnectNodeID);
-    result.SpringSupportForce = groundNodes.GetForce(groundID);
-    result.SpringSupportDisp = groundNodes.GetDisp(groundID);
+    spring.Force = groundNodes.GetForce(groundID);
+    spring.Disp = groundNodes.GetDisp(groundID);
   }
   for (const std::string& springID : springs.GetIDs()) {
     const auto& record = springs.GetRecord(springID);
@@ -205,14 +235,14 @@ void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   }
   WriteTable(writer, "SpringSupportImposedDisp", records_, fnSsImposedDispTable(formats_, *this));
   if (!resultsAvailable_) return;
-  using R = stResult;
-  WriteTable(writer, "NodeLoad", records_, fnLoadDispTable(formats_, *this, &R::Force, false));
-  WriteTable(writer, "NodeDisp", records_, fnLoadDispTable(formats_, *this, &R::Disp, false));
+  WriteTable(writer, "NodeLoad", records_, fnLoadDispTable(formats_, *this, &stResult::Force));
+  WriteTable(writer, "NodeDisp", records_, fnLoadDispTable(formats_, *this, &stResult::Disp));
   if (springs_.empty()) return;
+  using S = stSpringSupport;
   WriteTable(writer, "SpringSupportNodeLoad", records_,
-             fnLoadDispTable(formats_, *this, &R::SpringSupportForce, true));
+             fnSpringSupportLoadDispTable(formats_, *this, &S::Force));
   WriteTable(writer, "SpringSupportNodeDisp", records_,
-             fnLoadDispTable(formats_, *this, &R::SpringSupportDisp, true));
+             fnSpringSupportLoadDispTable(formats_, *this, &S::Disp));
 }
 
 }  // namespace znFEM::znTarvex
