@@ -4,10 +4,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <map>
-#include <memory>
 #include <numbers>
 #include <ostream>
+#include <string_view>
 
 #include "draw/structure/CapacityCurve.h"
 #include "draw/structure/DeformedShape.h"
@@ -477,7 +476,8 @@ class csDrawWallElement : public csDrawBase {
   model::csElementStress stress_;
 };
 
-// Holds the drawers of one drawing and the forces of every member and wall in every state.
+// Draws the structure panel by panel. A member's or wall's drawer and forces are made as it is
+// drawn, and dropped after it: nothing is held per member across the drawing.
 class csStructureDrawing {
  public:
   csStructureDrawing(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
@@ -487,10 +487,11 @@ class csStructureDrawing {
         records_(records),
         states_(states),
         options_(options),
-        nodeDrawer_(draw, prop_) {
-    MakeElementDrawers();
-    MakeWallDrawers();
-    EvaluateForces();
+        nodeDrawer_(draw, prop_),
+        stressMaker_(records.Nodes, records.Elements, records.ConcentratedLoads,
+                     records.DistributedLoads) {
+    IndexDefinitions();
+    IndexWallCorners();
     if (options_.picture) FitToStructure();
   }
 
@@ -535,16 +536,20 @@ class csStructureDrawing {
     for (const ForceKind& kind : kKinds) {
       if (prop_.IsGiven(kind.key)) continue;
       double largest = 0.0;
-      for (const auto* forces : {&elementForces_, &wallForces_}) {
-        for (const std::vector<MemberForces>& state : *forces) {
-          for (const MemberForces& member : state) {
-            for (const model::StressPair& pair : member.forces) {
-              for (const Triple& side : pair) {
-                largest = std::max(largest, std::abs(side[kind.component]));
-              }
-            }
+      const auto consider = [&](const MemberForces& member) {
+        for (const model::StressPair& pair : member.forces) {
+          for (const Triple& side : pair) {
+            largest = std::max(largest, std::abs(side[kind.component]));
           }
         }
+      };
+      for (const StructureState& state : states_) {
+        ForEachElement([&](csDrawElement& element) {
+          consider(element.Forces(Find(state.Elements, element.ID())));
+        });
+        ForEachWall([&](csDrawWallElement& wall) {
+          consider(wall.Forces(Find(state.WallElements, wall.ID())));
+        });
       }
       const double fitted = RoundScale(kDiagramFraction * median / largest);
       if (fitted > 0.0) prop_.*kind.ratio = fitted;
@@ -570,9 +575,9 @@ class csStructureDrawing {
     prop_.value_ofs = defaults.value_ofs * textScale;
   }
 
-  double MedianMemberLength() const {
+  double MedianMemberLength() {
     std::vector<double> lengths;
-    for (const auto& element : elements_) lengths.push_back(element->Length());
+    ForEachElement([&](const csDrawElement& element) { lengths.push_back(element.Length()); });
     if (lengths.empty()) return 0.0;
     std::sort(lengths.begin(), lengths.end());
     const std::size_t n = lengths.size();
@@ -593,20 +598,19 @@ class csStructureDrawing {
       const NodeResult* node = Find(state.Nodes, id);
       return node != nullptr ? node->Disp : Triple{0.0, 0.0, 0.0};
     };
-    for (const auto& element : elements_) {
-      element->SetOrigin(origin);
-      element->DrawGeometry();
-      element->DrawDeformed(Find(state.Elements, element->ID()),
-                            {disp(element->NodeIDs()[0]), disp(element->NodeIDs()[1])},
-                            prop_.disp_ratio);
-    }
-    for (const auto& wall : walls_) {
-      wall->SetOrigin(origin);
-      wall->DrawGeometry();
-      const auto ids = wall->NodeIDs();
-      wall->DrawDeformed({disp(ids[0]), disp(ids[1]), disp(ids[2]), disp(ids[3])},
-                         prop_.disp_ratio);
-    }
+    ForEachElement([&](csDrawElement& element) {
+      element.SetOrigin(origin);
+      element.DrawGeometry();
+      element.DrawDeformed(Find(state.Elements, element.ID()),
+                           {disp(element.NodeIDs()[0]), disp(element.NodeIDs()[1])},
+                           prop_.disp_ratio);
+    });
+    ForEachWall([&](csDrawWallElement& wall) {
+      wall.SetOrigin(origin);
+      wall.DrawGeometry();
+      const auto ids = wall.NodeIDs();
+      wall.DrawDeformed({disp(ids[0]), disp(ids[1]), disp(ids[2]), disp(ids[3])}, prop_.disp_ratio);
+    });
   }
 
   std::vector<Point2> NodePoints() const {
@@ -615,60 +619,64 @@ class csStructureDrawing {
     return points;
   }
 
-  void MakeElementDrawers() {
-    const model::csElementStressPropMaker maker(
-        records_.Nodes, records_.Elements, records_.ConcentratedLoads, records_.DistributedLoads);
-    std::map<std::string, model::ElementStressProp> definitions;
+  // The ElementStress definitions by member ID (the first of a repeated ID).
+  void IndexDefinitions() {
+    definitions_.reserve(records_.ElementStresses.size());
     for (const model::ElementStressProp& definition : records_.ElementStresses) {
-      definitions.emplace(definition.ID, definition);
-    }
-    for (const model::ElementProp& element : records_.Elements) {
-      model::ElementStressProp definition;
-      definition.ID = element.ID;
-      if (const auto found = definitions.find(element.ID); found != definitions.end()) {
-        definition = found->second;
-      }
-      try {
-        elements_.push_back(
-            std::make_unique<csDrawElement>(draw_, prop_, element, maker.Make(definition)));
-      } catch (const model::csElementStressPropMaker::exSpecifiedNodeIsnotExist&) {
-        // A member whose node is unknown has no place in the drawing.
-      }
+      definitions_.emplace(definition.ID, &definition);
     }
   }
 
-  void MakeWallDrawers() {
+  // Calls draw with the drawer of each member in input order; a member whose node is unknown
+  // has no place in the drawing.
+  template <class Draw>
+  void ForEachElement(Draw&& draw) {
+    model::ElementStressProp plain;
+    for (const model::ElementProp& element : records_.Elements) {
+      const auto found = definitions_.find(element.ID);
+      const model::ElementStressProp* definition = &plain;
+      if (found != definitions_.end()) {
+        definition = found->second;
+      } else {
+        plain.ID = element.ID;
+      }
+      model::ElementStressProp stressProp;
+      try {
+        stressProp = stressMaker_.Make(*definition);
+      } catch (const model::csElementStressPropMaker::exSpecifiedNodeIsnotExist&) {
+        continue;
+      }
+      csDrawElement drawer(draw_, prop_, element, stressProp);
+      draw(drawer);
+    }
+  }
+
+  // The corners of each wall whose four nodes are known (ia, ib, ja, jb), in input order.
+  void IndexWallCorners() {
     if (records_.WallElements.empty()) return;
-    std::unordered_map<std::string, Point2> coordinates;
+    std::unordered_map<std::string_view, Point2> coordinates;
     coordinates.reserve(records_.Nodes.size());
     for (const model::NodeProp& node : records_.Nodes)
       coordinates.emplace(node.ID, node.Coordinate);
     for (const model::WallElementProp& wall : records_.WallElements) {
-      const std::string ids[4] = {wall.NodeID.first.first, wall.NodeID.first.second,
-                                  wall.NodeID.second.first, wall.NodeID.second.second};
+      const std::string* ids[4] = {&wall.NodeID.first.first, &wall.NodeID.first.second,
+                                   &wall.NodeID.second.first, &wall.NodeID.second.second};
       std::array<Point2, 4> corners{};
       bool complete = true;
       for (int k = 0; k < 4; ++k) {
-        const auto found = coordinates.find(ids[k]);
+        const auto found = coordinates.find(*ids[k]);
         complete = complete && found != coordinates.end();
         if (complete) corners[k] = found->second;
       }
-      if (complete)
-        walls_.push_back(std::make_unique<csDrawWallElement>(draw_, prop_, wall, corners));
+      if (complete) wallCorners_.push_back({&wall, corners});
     }
   }
 
-  void EvaluateForces() {
-    for (const StructureState& state : states_) {
-      std::vector<MemberForces> members;
-      for (const auto& element : elements_) {
-        members.push_back(element->Forces(Find(state.Elements, element->ID())));
-      }
-      elementForces_.push_back(std::move(members));
-      std::vector<MemberForces> walls;
-      for (const auto& wall : walls_)
-        walls.push_back(wall->Forces(Find(state.WallElements, wall->ID())));
-      wallForces_.push_back(std::move(walls));
+  template <class Draw>
+  void ForEachWall(Draw&& draw) {
+    for (const auto& [wall, corners] : wallCorners_) {
+      csDrawWallElement drawer(draw_, prop_, *wall, corners);
+      draw(drawer);
     }
   }
 
@@ -700,18 +708,24 @@ class csStructureDrawing {
       nodeDrawer_.Draw(node, Find(now.Nodes, node.ID),
                        before != nullptr ? Find(before->Nodes, node.ID) : nullptr);
     }
-    for (std::size_t e = 0; e < elements_.size(); ++e) {
-      csDrawElement& element = *elements_[e];
+    ForEachElement([&](csDrawElement& element) {
+      const ElementResult* resultNow = Find(now.Elements, element.ID());
+      const ElementResult* resultBefore =
+          before != nullptr ? Find(before->Elements, element.ID()) : nullptr;
+      const MemberForces forcesNow = element.Forces(resultNow);
+      const MemberForces forcesBefore =
+          before != nullptr ? element.Forces(resultBefore) : MemberForces{};
       element.SetOrigin(origin);
-      element.Draw(kind, Find(now.Elements, element.ID()),
-                   before != nullptr ? Find(before->Elements, element.ID()) : nullptr,
-                   elementForces_[s][e], s > 0 ? &elementForces_[s - 1][e] : nullptr,
-                   options_.pushover);
-    }
-    for (std::size_t w = 0; w < walls_.size(); ++w) {
-      walls_[w]->SetOrigin(origin);
-      walls_[w]->Draw(kind, wallForces_[s][w], s > 0 ? &wallForces_[s - 1][w] : nullptr);
-    }
+      element.Draw(kind, resultNow, resultBefore, forcesNow,
+                   before != nullptr ? &forcesBefore : nullptr, options_.pushover);
+    });
+    ForEachWall([&](csDrawWallElement& wall) {
+      const MemberForces forcesNow = wall.Forces(Find(now.WallElements, wall.ID()));
+      const MemberForces forcesBefore =
+          before != nullptr ? wall.Forces(Find(before->WallElements, wall.ID())) : MemberForces{};
+      wall.SetOrigin(origin);
+      wall.Draw(kind, forcesNow, before != nullptr ? &forcesBefore : nullptr);
+    });
   }
 
   ifDraw& draw_;
@@ -720,10 +734,9 @@ class csStructureDrawing {
   const std::vector<StructureState>& states_;
   const DrawOptions& options_;
   csDrawNode nodeDrawer_;
-  std::vector<std::unique_ptr<csDrawElement>> elements_;
-  std::vector<std::unique_ptr<csDrawWallElement>> walls_;
-  std::vector<std::vector<MemberForces>> elementForces_;  // [state][element]
-  std::vector<std::vector<MemberForces>> wallForces_;     // [state][wall]
+  model::csElementStressPropMaker stressMaker_;
+  std::unordered_map<std::string_view, const model::ElementStressProp*> definitions_;
+  std::vector<std::pair<const model::WallElementProp*, std::array<Point2, 4>>> wallCorners_;
 };
 
 }  // namespace

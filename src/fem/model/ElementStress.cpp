@@ -55,19 +55,28 @@ class csExtremeSearch {
   }
 
   // Divides [lo, hi] into steps, keeps the best step point and searches the steps on either
-  // side of it again, until the interval is no longer than the minimum search length.
+  // side of it again, until the interval is no longer than the minimum search length. Only the
+  // values beside the best step point are kept: the search allocates nothing.
   void Refine(std::size_t kind, double lo, double hi, double atLo, double atHi) {
     const std::size_t c = Component(kind);
     const double sign = Sign(kind);
-    std::vector<double> values(divisions_ + 1);
     for (int round = 0; round < kMaxRefinements && hi - lo > searchLength_; ++round) {
       const double step = (hi - lo) / divisions_;
-      values.front() = atLo;
-      values.back() = atHi;
       std::size_t best = 0;
+      double bestValue = atLo;
+      double leftValue = atLo;   // the value one step before the best, or at it when it is lo
+      double rightValue = atLo;  // the value one step after the best, or at it when it is hi
+      double previous = atLo;
       for (std::size_t i = 1; i <= divisions_; ++i) {
-        if (i < divisions_) values[i] = profile_.At(lo + i * step)[0][c];
-        if (sign * values[i] > sign * values[best]) best = i;
+        const double value = i < divisions_ ? profile_.At(lo + i * step)[0][c] : atHi;
+        if (best == i - 1) rightValue = value;
+        if (sign * value > sign * bestValue) {
+          best = i;
+          bestValue = value;
+          leftValue = previous;
+          rightValue = value;
+        }
+        previous = value;
       }
       if (best > 0 && best < divisions_) {
         const double x = lo + best * step;
@@ -79,8 +88,8 @@ class csExtremeSearch {
       const double newHi = right == divisions_ ? hi : lo + right * step;
       lo = lo + left * step;
       hi = newHi;
-      atLo = values[left];
-      atHi = values[right];
+      atLo = leftValue;
+      atHi = rightValue;
     }
   }
 
@@ -153,7 +162,8 @@ StressExtremes csElementStress::GetExtremes(const Triple& faceForceI) const {
 
 StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profile) const {
   StressExtremes result;
-  for (double x : EvaluationPoints(profile)) result.Points.push_back({x, profile.At(x)});
+  EvaluationPoints(profile, result.Points);
+  for (StressPoint& point : result.Points) point.Stress = profile.At(point.Position);
   csExtremeSearch search(profile, divisionCount_, SearchLength());
   for (const StressPoint& point : result.Points) search.ConsiderPoint(point);
   for (std::size_t k = 0; k + 1 < result.Points.size(); ++k) {
@@ -167,21 +177,23 @@ csElementStressProfile csElementStress::MakeProfile(const Triple& faceForceI) co
   return csElementStressProfile(length_, prop_.Lij[0], faceForceI, pointLoads_, linearLoads_);
 }
 
-// The I face, the J face, the load points between them and the requested positions between
-// them (faces included), in order.
-std::vector<double> csElementStress::EvaluationPoints(const csElementStressProfile& profile) const {
+void csElementStress::EvaluationPoints(const csElementStressProfile& profile,
+                                       std::vector<StressPoint>& points) const {
   const double faceI = std::clamp(prop_.Lij[0], 0.0, length_);
   const double faceJ = std::clamp(length_ - prop_.Lij[1], faceI, length_);
-  std::vector<double> points{faceI, faceJ};
+  points.reserve(2 + profile.LoadPoints().size() + prop_.Positions.size());
+  points.push_back({faceI, {}});
+  points.push_back({faceJ, {}});
   for (double x : profile.LoadPoints()) {
-    if (x > faceI && x < faceJ) points.push_back(x);
+    if (x > faceI && x < faceJ) points.push_back({x, {}});
   }
   for (double x : prop_.Positions) {
-    if (x >= faceI && x <= faceJ) points.push_back(x);
+    if (x >= faceI && x <= faceJ) points.push_back({x, {}});
   }
-  std::sort(points.begin(), points.end());
-  points.erase(std::unique(points.begin(), points.end()), points.end());
-  return points;
+  const auto position = [](const StressPoint& p) { return p.Position; };
+  std::ranges::sort(points, {}, position);
+  const auto repeated = std::ranges::unique(points, {}, position);
+  points.erase(repeated.begin(), repeated.end());
 }
 
 double csElementStress::SearchLength() const {

@@ -80,7 +80,10 @@ class csElementStress : public ifElementStress {
   StressExtremes GetExtremes(const csElementStressProfile& profile) const;
 
  private:
-  std::vector<double> EvaluationPoints(const csElementStressProfile& profile) const;
+  // The I face, the J face, the load points between them and the requested positions between
+  // them (faces included), in order, appended to points with their forces left to fill.
+  void EvaluationPoints(const csElementStressProfile& profile,
+                        std::vector<StressPoint>& points) const;
   double SearchLength() const;
 
   std::uint32_t divisionCount_;

@@ -4,38 +4,84 @@
 
 namespace znFEM::znTraceYield2DRahmen {
 
+namespace {
+
+template <class Record>
+std::unordered_map<std::string_view, std::uint32_t> IndexByID(const std::vector<Record>& records) {
+  std::unordered_map<std::string_view, std::uint32_t> index;
+  index.reserve(records.size());
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    index.emplace(records[k].ID, static_cast<std::uint32_t>(k));
+  }
+  return index;
+}
+
+}  // namespace
+
 csElementStressPropMaker::csElementStressPropMaker(
     const std::vector<NodeProp>& nodes, const std::vector<ElementProp>& elements,
     const std::vector<EdgeLoadConcentratedProp>& concentrated,
-    const std::vector<EdgeLoadDistributedProp>& distributed) {
-  for (const NodeProp& node : nodes) coordinates_.emplace(node.ID, node.Coordinate);
-  for (const ElementProp& element : elements) {
-    members_.emplace(element.ID, Member{element.NodeID, element.Lij});
+    const std::vector<EdgeLoadDistributedProp>& distributed)
+    : nodes_(nodes),
+      elements_(elements),
+      nodeIndex_(IndexByID(nodes)),
+      elementIndex_(IndexByID(elements)),
+      concentrated_(Group(concentrated)),
+      distributed_(Group(distributed)) {}
+
+// A counting sort by member index keeps each member's loads in input order; loads of unknown
+// members are left out.
+template <class Load>
+csElementStressPropMaker::LoadsByMember<Load> csElementStressPropMaker::Group(
+    const std::vector<Load>& loads) const {
+  LoadsByMember<Load> group;
+  if (loads.empty()) return group;
+  std::vector<std::uint32_t> member(loads.size(), 0);
+  group.First.assign(elements_.size() + 1, 0);
+  std::size_t known = 0;
+  for (std::size_t k = 0; k < loads.size(); ++k) {
+    const auto found = elementIndex_.find(loads[k].ID);
+    member[k] =
+        found == elementIndex_.end() ? static_cast<std::uint32_t>(elements_.size()) : found->second;
+    if (found != elementIndex_.end()) {
+      ++group.First[member[k] + 1];
+      ++known;
+    }
   }
-  for (const EdgeLoadConcentratedProp& load : concentrated) concentrated_[load.ID].push_back(load);
-  for (const EdgeLoadDistributedProp& load : distributed) distributed_[load.ID].push_back(load);
+  for (std::size_t m = 0; m < elements_.size(); ++m) group.First[m + 1] += group.First[m];
+  std::vector<std::uint32_t> next(group.First.begin(), group.First.end() - 1);
+  std::vector<const Load*> placed(known, nullptr);
+  for (std::size_t k = 0; k < loads.size(); ++k) {
+    if (member[k] < elements_.size()) placed[next[member[k]]++] = &loads[k];
+  }
+  group.Loads.reserve(known);
+  for (const Load* load : placed) group.Loads.push_back(*load);
+  return group;
+}
+
+template <class Load>
+std::vector<Load> csElementStressPropMaker::LoadsOf(const LoadsByMember<Load>& group,
+                                                    std::size_t member) {
+  if (group.First.empty()) return {};
+  return {group.Loads.begin() + group.First[member], group.Loads.begin() + group.First[member + 1]};
 }
 
 ElementStressProp csElementStressPropMaker::Make(const ElementStressProp& definition) const {
-  const auto member = members_.find(definition.ID);
-  if (member == members_.end()) throw exSpecifiedElementIsnotExist{definition.ID};
+  const auto found = elementIndex_.find(definition.ID);
+  if (found == elementIndex_.end()) throw exSpecifiedElementIsnotExist{definition.ID};
+  const ElementProp& member = elements_[found->second];
   ElementStressProp prop;
   prop.ID = definition.ID;
   for (int end = 0; end < 2; ++end) {
-    const auto node = coordinates_.find(member->second.NodeID[end]);
-    if (node == coordinates_.end()) {
-      throw exSpecifiedNodeIsnotExist{definition.ID, member->second.NodeID[end]};
-    }
-    prop.Coordinates[end] = node->second;
+    const auto node = nodeIndex_.find(member.NodeID[end]);
+    if (node == nodeIndex_.end())
+      throw exSpecifiedNodeIsnotExist{definition.ID, member.NodeID[end]};
+    prop.Coordinates[end] = nodes_[node->second].Coordinate;
   }
-  prop.Lij = member->second.Lij;
+  prop.Lij = member.Lij;
   prop.Positions = definition.Positions;
-  if (const auto loads = concentrated_.find(prop.ID); loads != concentrated_.end()) {
-    prop.ConcentratedLoads = loads->second;
-  }
-  if (const auto loads = distributed_.find(prop.ID); loads != distributed_.end()) {
-    prop.DistributedLoads = loads->second;
-  }
+  prop.ConcentratedLoads = LoadsOf(concentrated_, found->second);
+  prop.DistributedLoads = LoadsOf(distributed_, found->second);
   return prop;
 }
 

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "fem/model/EdgeLoadFixCase.h"
@@ -35,8 +36,8 @@ class csElementStressPropMaker {
 
   // Coordinates are taken from the node records by the members' node IDs (the node pointers of
   // the member records may no longer be valid when the results are written). Every edge load
-  // record of a member is taken, whatever its load case. Nothing is referenced after
-  // construction.
+  // record of a member is taken, whatever its load case. The node and member records are looked
+  // up where they are: they must outlive the maker; the edge loads are copied.
   csElementStressPropMaker(const std::vector<NodeProp>& nodes,
                            const std::vector<ElementProp>& elements,
                            const std::vector<EdgeLoadConcentratedProp>& concentrated,
@@ -52,15 +53,25 @@ class csElementStressPropMaker {
   ElementStressProp Make(const std::string& id) const;
 
  private:
-  struct Member {
-    PerEnd<std::string> NodeID;
-    PerEnd<double> Lij{0.0, 0.0};
+  // The loads of every member, grouped by member in input order: those of member m are
+  // Loads[First[m]] to Loads[First[m + 1]].
+  template <class Load>
+  struct LoadsByMember {
+    std::vector<std::uint32_t> First;
+    std::vector<Load> Loads;
   };
+  template <class Load>
+  LoadsByMember<Load> Group(const std::vector<Load>& loads) const;
+  template <class Load>
+  static std::vector<Load> LoadsOf(const LoadsByMember<Load>& group, std::size_t member);
 
-  std::map<std::string, Point2> coordinates_;
-  std::map<std::string, Member> members_;
-  std::map<std::string, std::vector<EdgeLoadConcentratedProp>> concentrated_;
-  std::map<std::string, std::vector<EdgeLoadDistributedProp>> distributed_;
+  const std::vector<NodeProp>& nodes_;
+  const std::vector<ElementProp>& elements_;
+  // Record index by ID (the first record of a repeated ID).
+  std::unordered_map<std::string_view, std::uint32_t> nodeIndex_;
+  std::unordered_map<std::string_view, std::uint32_t> elementIndex_;
+  LoadsByMember<EdgeLoadConcentratedProp> concentrated_;
+  LoadsByMember<EdgeLoadDistributedProp> distributed_;
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen
