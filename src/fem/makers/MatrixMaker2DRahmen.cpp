@@ -12,17 +12,12 @@ using znMatrix::Vector;
 
 namespace {
 
-// Member rotation R (global = R · member) or its transpose, on the diagonal of a 6×6 matrix.
+// The rotation as a library matrix.
 csMatrix MakeRotation(double angle, bool transposed) {
-  const double c = std::cos(angle);
-  const double s = transposed ? -std::sin(angle) : std::sin(angle);
+  const Rotation6 r = MakeRotation6(angle, transposed);
   csMatrix t(6, 6, 0.0);
-  for (znMatrix::Index k = 0; k < 6; k += 3) {
-    t.Set(k, k, c);
-    t.Set(k, k + 1, -s);
-    t.Set(k + 1, k, s);
-    t.Set(k + 1, k + 1, c);
-    t.Set(k + 2, k + 2, 1.0);
+  for (znMatrix::Index i = 0; i < 6; ++i) {
+    for (znMatrix::Index j = 0; j < 6; ++j) t.Set(i, j, r[6 * i + j]);
   }
   return t;
 }
@@ -53,6 +48,21 @@ Vector FaceSpringRow(const FrameStiffnessProp& prop, double kn, bool far_spring,
 }
 
 }  // namespace
+
+// docs/theory.md "Frame member: rotation to global axes".
+Rotation6 MakeRotation6(double angle, bool transposed) {
+  const double c = std::cos(angle);
+  const double s = transposed ? -std::sin(angle) : std::sin(angle);
+  Rotation6 t{};
+  for (std::size_t k = 0; k < 6; k += 3) {
+    t[6 * k + k] = c;
+    t[6 * k + k + 1] = -s;
+    t[6 * (k + 1) + k] = s;
+    t[6 * (k + 1) + k + 1] = c;
+    t[6 * (k + 2) + k + 2] = 1.0;
+  }
+  return t;
+}
 
 // docs/theory.md "Frame member: bending coefficients".
 BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop) {

@@ -2,6 +2,8 @@
 // optional rotational end springs): stiffness, rotations, spring vectors.
 #pragma once
 
+#include <array>
+
 #include "fem/makers/FrameStiffnessProp.h"
 #include "matrix/Matrix.h"
 #include "matrix/SymmetryMatrix.h"
@@ -36,6 +38,11 @@ class csMatrixMaker2DRahmen : public ifMatrixMaker2DRahmen {
   znMatrix::Vector MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const override;
   znMatrix::csSymmetryMatrix MakeSpringStiffness(const znMatrix::Vector& coef) const override;
 };
+
+// The member rotation R on the diagonal of a 6×6 block, row after row: global = T·member, and
+// with transposed set Tᵀ (member = Tᵀ·global).
+using Rotation6 = std::array<double, 36>;
+Rotation6 MakeRotation6(double angle, bool transposed);
 
 // The three coefficients ā, b̄, c̄ of the local bending stiffness; they carry the shear
 // deformation and the end springs (2, 1, 2 for the Euler–Bernoulli member without springs).

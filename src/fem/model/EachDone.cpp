@@ -30,13 +30,20 @@ void PutTriple(Vector& v, Index first, const Triple& t) {
   for (Index d = 0; d < kDirections; ++d) v[first + d] = t[d];
 }
 
-void AddTriple(Vector& v, Index first, const Vector& source, Index sourceFirst) {
+void AddTriple(Vector& v, Index first, const Six& source, Index sourceFirst) {
   for (Index d = 0; d < kDirections; ++d) v[first + d] += source[sourceFirst + d];
 }
 
 Vector Gather(const Vector& v, const std::vector<Index>& dofs) {
   Vector out(dofs.size());
   for (std::size_t a = 0; a < dofs.size(); ++a) out[a] = v[dofs[a]];
+  return out;
+}
+
+// The six values of a frame element's degrees of freedom.
+Six GatherSix(const Vector& v, const std::vector<Index>& dofs) {
+  Six out;
+  for (std::size_t a = 0; a < out.size(); ++a) out[a] = v[dofs[a]];
   return out;
 }
 
@@ -265,7 +272,7 @@ System csEachDone::BuildSystem(const csBandMatrix& K) const {
 void csEachDone::AddEquivalentLoads(Vector& F) const {
   for (Index end = 0; end < 2; ++end) {
     for (std::size_t e = 0; e < elements_.size(); ++e) {
-      const Vector& load = elements_[e]->GetEquivalentLoad();
+      const Six& load = elements_[e]->GetEquivalentLoad();
       AddTriple(F, elementDofs_[e][kDirections * end], load, kDirections * end);
     }
   }
@@ -296,7 +303,7 @@ void csEachDone::SolveSystem(System& system, std::uint32_t step) const {
 
 void csEachDone::Distribute(const System& system) const {
   for (std::size_t e = 0; e < elements_.size(); ++e) {
-    elements_[e]->SetDispIncrement(Gather(system.U, elementDofs_[e]));
+    elements_[e]->SetDispIncrement(GatherSix(system.U, elementDofs_[e]));
   }
   for (std::size_t e = 0; e < wallElements_.size(); ++e) {
     wallElements_[e]->SetDispIncrement(Gather(system.U, wallDofs_[e]));
