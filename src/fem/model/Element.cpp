@@ -66,7 +66,7 @@ Six Sum(const Six& a, const Six& b) {
 // T·x for the member's local-to-global rotation T, summed term by term as the matrix
 // library's products sum.
 Six ToGlobal(double angle, const Six& x) {
-  const znMatrixMaker::Rotation6 t = znMatrixMaker::MakeRotation6(angle, false);
+  const znMatrix::Matrix6 t = znMatrixMaker::MakeRotation6(angle, false);
   Six y;
   for (std::size_t i = 0; i < 6; ++i) {
     double sum = 0.0;
@@ -79,7 +79,7 @@ Six ToGlobal(double angle, const Six& x) {
 // Tᵀ·x, summed as ToGlobal sums T·x: the global-to-local rotation is the transpose of the
 // local-to-global one.
 Six ToLocal(double angle, const Six& x) {
-  const znMatrixMaker::Rotation6 t = znMatrixMaker::MakeRotation6(angle, false);
+  const znMatrix::Matrix6 t = znMatrixMaker::MakeRotation6(angle, false);
   Six y;
   for (std::size_t i = 0; i < 6; ++i) {
     double sum = 0.0;
