@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "fem/model/Finite.h"
 
@@ -135,13 +136,13 @@ void csElement::Response::AddScaled(const Response& increment, double ratio) {
 csElement::csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger)
     : maker_(maker), logger_(logger), K_(6) {}
 
-void csElement::SetProp(const ElementProp& prop) {
+void csElement::SetProp(ElementProp prop) {
   for (std::uint32_t end = 0; end < 2; ++end) {
     if (IsPinnedByInput(prop, end) && prop.PreFaceLoad[end][2] != 0.0) {
       throw exPreFaceMomentIsSetAtHinge{prop.ID, end};
     }
   }
-  prop_ = prop;
+  prop_ = std::move(prop);
   const auto ci = prop_.Node[0]->GetCoordinate();
   const auto cj = prop_.Node[1]->GetCoordinate();
   const double dx = cj[0] - ci[0];

@@ -159,8 +159,9 @@ class csElement : public ifElement {
   // Neither the maker nor the logger (may be null) is owned.
   csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger);
 
-  // Called once right after construction; the record's nodes must be set.
-  void SetProp(const ElementProp& prop);
+  // Called once right after construction; the record's nodes must be set. The member keeps
+  // the record.
+  void SetProp(ElementProp prop);
 
   const ElementProp& GetProp() const override;
   PerEnd<ifNode*> GetNodes() const override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace znFEM::znTraceYield2DRahmen {
 
@@ -34,8 +35,8 @@ bool HasBothGroups(const std::vector<PanelElementProp>& elements) {
 
 csNode::csNode(ifLogger* logger) : logger_(logger) {}
 
-void csNode::SetProp(const NodeProp& prop) {
-  prop_ = prop;
+void csNode::SetProp(NodeProp prop) {
+  prop_ = std::move(prop);
   currentLoad_ = 0;
   currentDisp_ = 0;
   if (IsMypSet(prop_.Myp) && !HasBothGroups(prop_.ElementProps)) {

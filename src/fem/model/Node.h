@@ -91,8 +91,8 @@ class csNode : public ifNode {
 
   explicit csNode(ifLogger* logger);
 
-  // Called once right after construction.
-  void SetProp(const NodeProp& prop);
+  // Called once right after construction; the node keeps the record.
+  void SetProp(NodeProp prop);
 
   const NodeProp& GetProp() const override;
   std::array<double, 2> GetCoordinate() const override;
