@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <type_traits>
 
 #include "clock/PhaseClock.h"
 #include "matrix/BandOrder.h"
@@ -41,15 +42,15 @@ Vector Gather(const Vector& v, const std::vector<Index>& dofs) {
 }
 
 // The six values of a frame element's degrees of freedom.
-Six GatherSix(const Vector& v, const std::vector<Index>& dofs) {
+Six GatherSix(const Vector& v, const std::array<Index, 6>& dofs) {
   Six out;
   for (std::size_t a = 0; a < out.size(); ++a) out[a] = v[dofs[a]];
   return out;
 }
 
 // Adds the upper triangle of a member matrix at the member's global indices.
-void AddMemberStiffness(csBandMatrix& K, const znMatrix::ifMatrix& k,
-                        const std::vector<Index>& dofs) {
+template <class Dofs>
+void AddMemberStiffness(csBandMatrix& K, const znMatrix::ifMatrix& k, const Dofs& dofs) {
   for (Index a = 0; a < dofs.size(); ++a) {
     for (Index b = a; b < dofs.size(); ++b) K.AddAt(dofs[a], dofs[b], k.Get(a, b));
   }
@@ -94,9 +95,10 @@ void csEachDone::SetNodes(const std::vector<ifNode*>& nodes) {
 void csEachDone::SetElements(const std::vector<ifElement*>& elements) {
   elements_ = elements;
   elementNodes_.clear();
+  elementNodes_.reserve(elements_.size());
   for (const ifElement* element : elements_) {
     const PerEnd<ifNode*> ends = element->GetNodes();
-    elementNodes_.push_back(PositionsOf({ends[0], ends[1]}));
+    elementNodes_.push_back({PositionOf(ends[0]), PositionOf(ends[1])});
   }
   numbered_ = false;
 }
@@ -112,7 +114,7 @@ void csEachDone::SetWallElements(const std::vector<ifWallElement*>& wallElements
   }
   numbered_ = false;
   std::vector<PerEnd<std::size_t>> endPositions;
-  for (const NodeList& positions : elementNodes_)
+  for (const PerEnd<Index>& positions : elementNodes_)
     endPositions.push_back({positions[0], positions[1]});
   std::vector<std::size_t> walled;
   for (const NodeList& positions : wallNodes_)
@@ -142,18 +144,19 @@ void csEachDone::Number() {
   std::vector<znMatrix::Edge> edges;
   Index inputSpread = 0;
   bool anyMember = false;
-  for (const auto* lists : {&elementNodes_, &wallNodes_}) {
-    for (const NodeList& positions : *lists) {
-      anyMember = true;
-      const auto [low, high] = std::minmax_element(positions.begin(), positions.end());
-      inputSpread = std::max(inputSpread, *high - *low);
-      for (std::size_t a = 0; a + 1 < positions.size(); ++a) {
-        for (std::size_t b = a + 1; b < positions.size(); ++b) {
-          edges.emplace_back(positions[a], positions[b]);
-        }
+  const auto addEdges = [&](const auto& positions) {
+    anyMember = true;
+    const auto [low, high] = std::minmax_element(positions.begin(), positions.end());
+    inputSpread = std::max(inputSpread, *high - *low);
+    for (std::size_t a = 0; a + 1 < positions.size(); ++a) {
+      for (std::size_t b = a + 1; b < positions.size(); ++b) {
+        edges.emplace_back(positions[a], positions[b]);
       }
     }
-  }
+  };
+  edges.reserve(elementNodes_.size() + 6 * wallNodes_.size());
+  for (const PerEnd<Index>& positions : elementNodes_) addEdges(positions);
+  for (const NodeList& positions : wallNodes_) addEdges(positions);
   slot_.clear();
   Index spread = inputSpread;
   if (inputSpread > 0) {
@@ -173,9 +176,12 @@ void csEachDone::Number() {
   }
   w_ = anyMember ? kDirections * (spread + 1) : 0;
   elementDofs_.clear();
-  for (const NodeList& positions : elementNodes_) elementDofs_.push_back(DofsOf(positions));
+  elementDofs_.reserve(elementNodes_.size());
+  for (const PerEnd<Index>& positions : elementNodes_) {
+    elementDofs_.push_back(DofsOf<FrameDofs>(positions));
+  }
   wallDofs_.clear();
-  for (const NodeList& positions : wallNodes_) wallDofs_.push_back(DofsOf(positions));
+  for (const NodeList& positions : wallNodes_) wallDofs_.push_back(DofsOf<DofList>(positions));
   numbered_ = true;
 }
 
@@ -183,10 +189,12 @@ Index csEachDone::FirstDof(Index position) const {
   return kDirections * (slot_.empty() ? position : slot_[position]);
 }
 
-csEachDone::DofList csEachDone::DofsOf(const NodeList& positions) const {
-  DofList dofs;
-  for (const Index p : positions) {
-    for (Index d = 0; d < kDirections; ++d) dofs.push_back(FirstDof(p) + d);
+template <class Dofs, class Positions>
+Dofs csEachDone::DofsOf(const Positions& positions) const {
+  Dofs dofs{};
+  if constexpr (std::is_same_v<Dofs, DofList>) dofs.resize(kDirections * positions.size());
+  for (std::size_t k = 0; k < positions.size(); ++k) {
+    for (Index d = 0; d < kDirections; ++d) dofs[kDirections * k + d] = FirstDof(positions[k]) + d;
   }
   return dofs;
 }
