@@ -121,15 +121,27 @@ csInputDataReader::Block csInputDataReader::ReadBlock() {
   Load();
   const std::vector<znString::stStatement>& statements = text_->Statements();
   Block block;
+  std::vector<std::size_t> ends;  // the end of each line's values
   std::vector<stWord> words;
   for (std::size_t h = 0; h < headers_.size(); ++h) {
     if (headers_[h].name != blockName_) continue;
     const std::size_t end = h + 1 < headers_.size() ? headers_[h + 1].statement : statements.size();
-    block.reserve(block.size() + (end - headers_[h].statement - 1));
+    const std::size_t count = end - headers_[h].statement - 1;
+    block.Lines.reserve(block.Lines.size() + count);
+    ends.reserve(ends.size() + count);
     for (std::size_t s = headers_[h].statement + 1; s < end; ++s) {
       const znString::stStatement& statement = statements[s];
-      block.push_back(ReadStatement(statement.text, static_cast<int>(statement.line), words));
+      const int lineNum = static_cast<int>(statement.line);
+      ReadStatement(statement.text, lineNum, words, block.Values);
+      block.Lines.push_back({lineNum, {}});
+      ends.push_back(block.Values.size());
     }
+  }
+  // The views are set once the values no longer move.
+  std::size_t begin = 0;
+  for (std::size_t l = 0; l < block.Lines.size(); ++l) {
+    block.Lines[l].Values = std::span<const KeyValue>(block.Values).subspan(begin, ends[l] - begin);
+    begin = ends[l];
   }
   return block;
 }
@@ -178,16 +190,26 @@ void csInputDataReader::SplitWords(std::string_view statement, std::vector<stWor
   }
 }
 
+// Stable: the values of a key keep their order. A statement holds a few words, so a
+// straight insertion allocates nothing and is quickest.
+void csInputDataReader::SortByKey(std::vector<stWord>& words) {
+  for (std::size_t w = 1; w < words.size(); ++w) {
+    const stWord word = words[w];
+    std::size_t at = w;
+    for (; at > 0 && word.key < words[at - 1].key; --at) words[at] = words[at - 1];
+    words[at] = word;
+  }
+}
+
 // The checks run in this order, each over the keys in key order, and the first offender is
 // thrown: unknown keys, missing necessary keys, values given or missing against the rule
 // ('key' and 'key=' both give no value). Then, key by key, the repetition check and the
 // conversion.
-InputLine csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
-                                           std::vector<stWord>& words) const {
+void csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
+                                      std::vector<stWord>& words,
+                                      std::vector<KeyValue>& values) const {
   SplitWords(statement, words);
-  // Grouped by key in key order; the values of a key keep their order.
-  std::stable_sort(words.begin(), words.end(),
-                   [](const stWord& a, const stWord& b) { return a.key < b.key; });
+  SortByKey(words);  // grouped by key in key order
   const auto groupEnd = [&](std::size_t first) {
     std::size_t last = first + 1;
     while (last < words.size() && words[last].key == words[first].key) ++last;
@@ -217,14 +239,10 @@ InputLine csInputDataReader::ReadStatement(std::string_view statement, int lineN
     if (key.type == kNoValue && given) throw exUnRequiredValueHasBeenSet{{lineNum, key.name}};
     if (key.type != kNoValue && !given) throw exRequiredValueHasnotBeenSet{{lineNum, key.name}};
   }
-  InputLine line;
-  line.LineNum = lineNum;
   for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
     const stKey& key = *FindKey(words[first].key);
-    line.Value.emplace_hint(line.Value.end(), key.name,
-                            Convert(key, words, first, groupEnd(first), lineNum));
+    values.push_back({words[first].key, Convert(key, words, first, groupEnd(first), lineNum)});
   }
-  return line;
 }
 
 InputValue csInputDataReader::Convert(const stKey& key, const std::vector<stWord>& words,
@@ -239,7 +257,7 @@ InputValue csInputDataReader::Convert(const stKey& key, const std::vector<stWord
   const int type = key.type;
   InputValue value;
   try {
-    ConvertByType(type, std::string(text), value);
+    ConvertByType(type, text, value);
   } catch (const av::exSpecifiedStringIsnotNumeric&) {
     throw exSpecifiedStringIsnotNumeric{{lineNum, key.name}};
   } catch (const av::exSpecifiedStringIsnotInteger&) {
@@ -257,7 +275,7 @@ InputValue csInputDataReader::Convert(const stKey& key, const std::vector<stWord
   return value;
 }
 
-void csInputDataReader::ConvertByType(int type, const std::string& text, InputValue& value) {
+void csInputDataReader::ConvertByType(int type, std::string_view text, InputValue& value) {
   if (type == kText) {
     value.Str = text;
   } else if (type <= kIntegerNotPositive) {

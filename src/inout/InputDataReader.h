@@ -1,6 +1,7 @@
 // The block input reader: reads an input stream as named blocks of key=value statements and
 // returns one record per statement, each value converted and range-checked by the type
-// declared for its key and stamped with the statement's line number.
+// declared for its key and stamped with the statement's line number. The stream is read once
+// into memory; the records view its text.
 #pragma once
 
 #include <istream>
@@ -35,7 +36,7 @@ class csInputDataReader {
   };
 
   using BlockList = std::map<std::string, bool>;  // block name -> must occur
-  using Block = std::vector<InputLine>;
+  using Block = InputBlock;
 
   // Every exception carries a line number and the key (the block name for the two block
   // exceptions; line 0 for a missing block).
@@ -79,7 +80,7 @@ class csInputDataReader {
   void ClearKeys();
   // Declares a key of the block; type is a ValueType code (any other code counts as kNoValue).
   void SetKey(const std::string& key, bool necessary, int type);
-  // One record per statement of the block, in file order.
+  // One record per statement of the block, in file order; its texts view the reader's text.
   Block ReadBlock();
 
   // The block name of a header statement: "&&" and the name, white space at both ends of the
@@ -107,14 +108,16 @@ class csInputDataReader {
   };
 
   void Load();
-  // words is room for the statement's words, kept between statements.
-  InputLine ReadStatement(std::string_view statement, int lineNum,
-                          std::vector<stWord>& words) const;
+  // Appends the statement's values to values; words is room for the statement's words, kept
+  // between statements.
+  void ReadStatement(std::string_view statement, int lineNum, std::vector<stWord>& words,
+                     std::vector<KeyValue>& values) const;
   const stKey* FindKey(std::string_view name) const;
   void SplitWords(std::string_view statement, std::vector<stWord>& words) const;
+  static void SortByKey(std::vector<stWord>& words);
   InputValue Convert(const stKey& key, const std::vector<stWord>& words, std::size_t first,
                      std::size_t last, int lineNum) const;
-  static void ConvertByType(int type, const std::string& text, InputValue& value);
+  static void ConvertByType(int type, std::string_view text, InputValue& value);
 
   std::istream& stream_;
   std::unique_ptr<znString::csStatementText> text_;  // set by Load

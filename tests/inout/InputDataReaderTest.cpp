@@ -13,7 +13,6 @@ namespace {
 
 using inputtest::Catch;
 using znInOutData::znInputDataReader::InputLine;
-using znInOutData::znInputDataReader::InputValue;
 using R = znInOutData::znInputDataReader::csInputDataReader;
 
 TEST(InputDataReader, BlockIndexReportsMissingThenUnexpectedBlocksInNameOrder) {
@@ -67,8 +66,9 @@ TEST(InputDataReader, BlockRecordsInFileOrderWithTheLineOfTheirFirstCharacter) {
     reader.SetKey("id", true, R::kText);
     reader.SetKey("x", false, R::kReal);
     std::string records;
-    for (const InputLine& line : reader.ReadBlock())
-      records += line.Value.at("id").Str + "@" + std::to_string(line.LineNum) + "|";
+    const R::Block block = reader.ReadBlock();
+    for (const InputLine& line : block.Lines)
+      records += std::string(line.Find("id")->Str) + "@" + std::to_string(line.LineNum) + "|";
     EXPECT_EQ(records, c.records) << c.text << " " << c.block;
   }
 }
@@ -86,13 +86,19 @@ TEST(InputDataReader, ValuesOfPresentKeysOnly) {
                                   {"e", R::kNoValue}})
     reader.SetKey(key, false, type);
   const R::Block block = reader.ReadBlock();
-  ASSERT_EQ(block.size(), 3u);
-  InputValue a, b, c, d;
-  a.Str = "N1", b.Int = -3, c.Dbl = 2.5, d.Bool = false;
-  EXPECT_EQ(block[0],
-            (InputLine{1, {{"a", a}, {"b", b}, {"c", c}, {"d", d}, {"e", InputValue{}}}}));
-  EXPECT_TRUE(block[1].Value.empty());
-  EXPECT_EQ(block[2].LineNum, 2);
+  ASSERT_EQ(block.Lines.size(), 3u);
+  std::string keys;
+  for (const auto& [key, value] : block.Lines[0].Values) {
+    keys += std::string(key) + ":" + std::string(value.Str) + "," + std::to_string(value.Int) +
+            "," + std::to_string(value.Dbl) + "," + (value.Bool ? "T" : "F") + " ";
+  }
+  EXPECT_EQ(keys,
+            "a:N1,0,0.000000,T b:,-3,0.000000,T c:,0,2.500000,T d:,0,0.000000,F "
+            "e:,0,0.000000,T ");
+  EXPECT_EQ(block.Lines[0].LineNum, 1);
+  EXPECT_TRUE(block.Lines[1].Values.empty());
+  EXPECT_EQ(block.Lines[2].LineNum, 2);
+  EXPECT_EQ(block.Lines[0].Find("f"), nullptr);
 }
 
 // Words are split at runs of white space and at their first separator only; every other
@@ -107,8 +113,9 @@ TEST(InputDataReader, WordsSplitAtWhiteSpaceAndTheFirstSeparator) {
     reader.SetKey("a", true, R::kText);
     reader.SetKey("b", false, R::kNoValue);
     const R::Block block = reader.ReadBlock();
-    ASSERT_EQ(block.size(), 1u) << statement;
-    EXPECT_EQ(block[0].Value.count("a") ? block[0].Value.at("a").Str : "?", value) << statement;
+    ASSERT_EQ(block.Lines.size(), 1u) << statement;
+    const auto* a = block.Lines[0].Find("a");
+    EXPECT_EQ(a != nullptr ? std::string(a->Str) : "?", value) << statement;
   }
   std::istringstream in(
       "&&B;\xEF\xBB\xBF"

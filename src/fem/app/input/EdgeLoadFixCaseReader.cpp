@@ -40,7 +40,7 @@ void csEdgeLoadFixCaseReader::ReadDirectInput(W& wrapper, std::uint32_t caseCoun
   wrapper.SetKey("id", true, W::kText);
   for (const char* key : kDirectInputKeys) wrapper.SetKey(key, false, W::kReal);
   wrapper.SetKey("case", false, W::kIntegerNotNegative);
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   records.reserve(records.size() + block.size());
   for (const W::InputLine& line : block) {
     EdgeLoadDirectInputProp prop;
@@ -63,7 +63,7 @@ void csEdgeLoadFixCaseReader::ReadConcentrated(
                         {"pos", true, W::kRealPositive},
                         {"ecrd", false, W::kBool},
                         {"case", false, W::kIntegerNotNegative}});
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   records.reserve(records.size() + block.size());
   for (const W::InputLine& line : block) {
     EdgeLoadConcentratedProp prop;
@@ -88,7 +88,7 @@ void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper, std::uint32_t caseCoun
                                                           {"posj", true, W::kRealNotNegative},
                                                           {"ecrd", false, W::kBool},
                                                           {"case", false, W::kIntegerNotNegative}});
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   records.reserve(records.size() + block.size());
   for (const W::InputLine& line : block) {
     EdgeLoadDistributedProp prop;

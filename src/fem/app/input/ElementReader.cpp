@@ -37,7 +37,7 @@ void csElementReader::Read(W& wrapper, std::vector<ElementProp>& elements) const
                                 {"myi", false, W::kRealPositive},
                                 {"myj", false, W::kRealPositive}});
   DeclareSectionKeys(wrapper);
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   std::vector<ElementProp> records;
   records.reserve(block.size());
   for (const W::InputLine& line : block) records.push_back(Build(line));

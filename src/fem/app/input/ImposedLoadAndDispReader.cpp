@@ -21,7 +21,7 @@ void csImposedLoadAndDispReader::Read(
                                               {"dy", false, W::kReal},
                                               {"dm", false, W::kReal},
                                               {"case", false, W::kIntegerNotNegative}});
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   records.reserve(records.size() + block.size());
   for (const W::InputLine& line : block) {
     znTraceYield2DRahmen::ImposedLoadAndDispProp prop;

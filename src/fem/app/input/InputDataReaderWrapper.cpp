@@ -1,5 +1,6 @@
 #include "fem/app/input/InputDataReaderWrapper.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -40,7 +41,7 @@ int TypeOfKind(int kind) {
 }
 
 // The side code of a side letter, kTHLR_Undef for any other text.
-int THLRCode(const std::string& text) {
+int THLRCode(std::string_view text) {
   if (text == "t" || text == "T") return model::kTHLR_T;
   if (text == "h" || text == "H") return model::kTHLR_H;
   if (text == "l" || text == "L") return model::kTHLR_L;
@@ -69,12 +70,13 @@ void csInputDataReaderWrapper::SetBlockName(const std::string& name) {
 
 void csInputDataReaderWrapper::ClearKeys() {
   reader_.ClearKeys();
-  kinds_.clear();
+  sideKeys_.clear();
 }
 
 void csInputDataReaderWrapper::SetKey(const std::string& key, bool necessary, int kind) {
   reader_.SetKey(key, necessary, TypeOfKind(kind));
-  kinds_[key] = kind;
+  std::erase(sideKeys_, key);
+  if (kind == kTHLR) sideKeys_.push_back(key);
 }
 
 void csInputDataReaderWrapper::CheckBlocks(const BlockList& blocks) {
@@ -85,16 +87,12 @@ void csInputDataReaderWrapper::CheckBlocks(const BlockList& blocks) {
   }
 }
 
-csInputDataReaderWrapper::Block csInputDataReaderWrapper::ReadBlock() {
+const csInputDataReaderWrapper::Block& csInputDataReaderWrapper::ReadBlock() {
   try {
-    znInOutData::znInputDataReader::csInputDataReader::Block lines = reader_.ReadBlock();
-    Block block;
-    block.reserve(lines.size());
-    for (auto& line : lines) {
-      block.push_back(Convert(std::move(line)));
-      line = {};  // each statement's values are dropped once converted
-    }
-    return block;
+    block_ = {};  // the last block's records go before the next block's are made
+    block_ = reader_.ReadBlock();
+    CheckSides();
+    return block_.Lines;
   } catch (...) {
     ReportCurrentFailure();
   }
@@ -108,48 +106,47 @@ void csInputDataReaderWrapper::DeclareBlock(const std::string& name,
 }
 
 bool csInputDataReaderWrapper::HasKey(const InputLine& line, std::string_view key) {
-  return line.Value.find(key) != line.Value.end();
+  return line.Find(key) != nullptr;
 }
 
 std::string csInputDataReaderWrapper::GetText(const InputLine& line, std::string_view key) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? std::string() : it->second.Str;
+  const auto* value = line.Find(key);
+  return value == nullptr ? std::string() : std::string(value->Str);
 }
 
 int csInputDataReaderWrapper::GetInteger(const InputLine& line, std::string_view key, int absent) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? absent : it->second.Int;
+  const auto* value = line.Find(key);
+  return value == nullptr ? absent : value->Int;
 }
 
 double csInputDataReaderWrapper::GetReal(const InputLine& line, std::string_view key,
                                          double absent) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? absent : it->second.Dbl;
+  const auto* value = line.Find(key);
+  return value == nullptr ? absent : value->Dbl;
 }
 
 bool csInputDataReaderWrapper::GetTruth(const InputLine& line, std::string_view key, bool absent) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? absent : it->second.Bool;
+  const auto* value = line.Find(key);
+  return value == nullptr ? absent : value->Bool;
 }
 
-// Copies the block reader's values and gives every kTHLR key its side code.
-csInputDataReaderWrapper::InputLine csInputDataReaderWrapper::Convert(
-    znInOutData::znInputDataReader::InputLine&& line) const {
-  InputLine out;
-  out.LineNum = line.LineNum;
-  for (auto& [key, value] : line.Value) {
-    InputValue converted;
-    static_cast<znInOutData::znInputDataReader::InputValue&>(converted) = std::move(value);
-    const auto kind = kinds_.find(key);
-    if (kind != kinds_.end() && kind->second == kTHLR) {
-      converted.THLR = THLRCode(converted.Str);
-      if (converted.THLR == model::kTHLR_Undef) {
-        throw exSpecifiedTHLRStrIsWrong{line.LineNum, key};
+int csInputDataReaderWrapper::GetSide(const InputLine& line, std::string_view key) {
+  const auto* value = line.Find(key);
+  return value == nullptr ? model::kTHLR_Undef : THLRCode(value->Str);
+}
+
+// After the block reader's checks of the whole block, statement by statement: the first
+// kTHLR value that is no side letter.
+void csInputDataReaderWrapper::CheckSides() const {
+  if (sideKeys_.empty()) return;
+  for (const InputLine& line : block_.Lines) {
+    for (const auto& [key, value] : line.Values) {
+      if (std::find(sideKeys_.begin(), sideKeys_.end(), key) != sideKeys_.end() &&
+          THLRCode(value.Str) == model::kTHLR_Undef) {
+        throw exSpecifiedTHLRStrIsWrong{line.LineNum, std::string(key)};
       }
     }
-    out.Value.emplace_hint(out.Value.end(), key, std::move(converted));
   }
-  return out;
 }
 
 // Called inside a catch handler: reports the failure being handled through the operation of

@@ -36,14 +36,9 @@ class csInputDataReaderWrapper {
     kNoValue = 11,
   };
 
-  // The block reader's value of one key, plus the side code of a kTHLR key (kTHLR_T to
-  // kTHLR_R; kTHLR_Undef for every other key).
-  struct InputValue : znInOutData::znInputDataReader::InputValue {
-    int THLR = znTraceYield2DRahmen::kTHLR_Undef;
-  };
-  using InputValueMap = std::map<std::string, InputValue, std::less<>>;
-  // One statement: its line number and the keys present in it.
-  using InputLine = znInOutData::znInputDataReader::LineValue<InputValueMap>;
+  // One statement: its line number and the keys present in it. Its texts view the wrapper's
+  // input text.
+  using InputLine = znInOutData::znInputDataReader::InputLine;
   using Block = std::vector<InputLine>;
   using BlockList = znInOutData::znInputDataReader::csInputDataReader::BlockList;
 
@@ -64,8 +59,9 @@ class csInputDataReaderWrapper {
   void SetKey(const std::string& key, bool necessary, int kind);
   // A missing block that must occur, then a header of an unlisted block, is reported.
   void CheckBlocks(const BlockList& blocks);
-  // One record per statement of the named block, in file order.
-  Block ReadBlock();
+  // One record per statement of the named block, in file order. The records are the wrapper's:
+  // they stay valid until the next block is read.
+  const Block& ReadBlock();
 
   // SetBlockName, ClearKeys and one SetKey per rule, in the order given.
   void DeclareBlock(const std::string& name, std::initializer_list<KeyRule> rules);
@@ -76,11 +72,13 @@ class csInputDataReaderWrapper {
   static int GetInteger(const InputLine& line, std::string_view key, int absent);
   static double GetReal(const InputLine& line, std::string_view key, double absent);
   static bool GetTruth(const InputLine& line, std::string_view key, bool absent);
+  // The side code of a kTHLR key (kTHLR_T to kTHLR_R); kTHLR_Undef when absent.
+  static int GetSide(const InputLine& line, std::string_view key);
 
  private:
   using csInputDataReader = znInOutData::znInputDataReader::csInputDataReader;
 
-  InputLine Convert(znInOutData::znInputDataReader::InputLine&& line) const;
+  void CheckSides() const;
   [[noreturn]] void ReportCurrentFailure();
   [[noreturn]] void ReportLineAndKey(void (ifErrorMessage::*report)(unsigned, const std::string&),
                                      int lineNum, const std::string& key);
@@ -88,7 +86,8 @@ class csInputDataReaderWrapper {
   std::string separator_;
   csInputDataReader reader_;
   ifErrorMessage& errorMessage_;
-  std::map<std::string, int> kinds_;
+  std::vector<std::string> sideKeys_;                 // the keys of kind kTHLR
+  znInOutData::znInputDataReader::InputBlock block_;  // the block read last
 };
 
 }  // namespace znFEM::znTarvex

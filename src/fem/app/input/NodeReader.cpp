@@ -26,7 +26,7 @@ void csNodeReader::Read(W& wrapper, std::vector<NodeProp>& nodes) const {
                                 {"sptx", false, W::kBool},
                                 {"spty", false, W::kBool},
                                 {"sptm", false, W::kBool}});
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   std::vector<NodeProp> records;
   records.reserve(block.size());
   for (const W::InputLine& line : block) records.push_back(Build(line));

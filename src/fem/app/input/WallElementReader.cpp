@@ -45,7 +45,7 @@ void csWallElementReader::Read(W& wrapper, std::vector<WallElementProp>& wallEle
                                 {"alpyjb", false, W::kRealNotNegative},
                                 {"kwg", true, W::kRealNotNegative}});
   DeclareSectionKeys(wrapper);
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   std::vector<WallElementProp> records;
   records.reserve(block.size());
   for (const W::InputLine& line : block) records.push_back(Build(line));
