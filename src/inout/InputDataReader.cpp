@@ -1,6 +1,7 @@
 #include "inout/InputDataReader.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "text/AtoValue.h"
 #include "text/Space.h"
@@ -43,6 +44,17 @@ std::size_t SkipSpace(std::string_view text, std::size_t pos) {
 std::string ByteCode(unsigned char byte) {
   const char* const digits = "0123456789ABCDEF";
   return std::string("0x") + digits[byte / 16] + digits[byte % 16];
+}
+
+// The bytes from the stream's place to its end, when it can tell (a file); else 0. The place
+// is left as it was.
+std::size_t StreamSize(std::istream& stream) {
+  std::streambuf& buffer = *stream.rdbuf();
+  const std::streampos place = buffer.pubseekoff(0, std::ios_base::cur, std::ios_base::in);
+  if (place == std::streampos(-1)) return 0;
+  const std::streampos end = buffer.pubseekoff(0, std::ios_base::end, std::ios_base::in);
+  buffer.pubseekpos(place, std::ios_base::in);
+  return end > place ? static_cast<std::size_t>(end - place) : 0;
 }
 
 }  // namespace
@@ -117,46 +129,51 @@ const csInputDataReader::stKey* csInputDataReader::FindKey(std::string_view name
 }
 
 // The statements from each header of the block to the next header of any block.
-csInputDataReader::Block csInputDataReader::ReadBlock() {
+template <class Visit>
+void csInputDataReader::ForEachStatement(Visit visit) {
   Load();
   const std::vector<znString::stStatement>& statements = text_->Statements();
-  Block block;
-  std::vector<std::size_t> ends;  // the end of each line's values
-  std::vector<stWord> words;
   for (std::size_t h = 0; h < headers_.size(); ++h) {
     if (headers_[h].name != blockName_) continue;
     const std::size_t end = h + 1 < headers_.size() ? headers_[h + 1].statement : statements.size();
-    const std::size_t count = end - headers_[h].statement - 1;
-    block.Lines.reserve(block.Lines.size() + count);
-    ends.reserve(ends.size() + count);
-    for (std::size_t s = headers_[h].statement + 1; s < end; ++s) {
-      const znString::stStatement& statement = statements[s];
+    for (std::size_t s = headers_[h].statement + 1; s < end; ++s) visit(statements[s]);
+  }
+}
+
+std::size_t csInputDataReader::CountStatements() {
+  std::size_t count = 0;
+  ForEachStatement([&count](const znString::stStatement&) { ++count; });
+  return count;
+}
+
+// Reading a statement again costs less than keeping the records of a whole block.
+void csInputDataReader::ReadBlock(const LineVisitor& check, const LineVisitor& take) {
+  std::vector<stWord> words;
+  std::vector<KeyValue> values;
+  const LineVisitor none;
+  for (const LineVisitor* visit : {&none, &check, &take}) {
+    if (visit != &none && !*visit) continue;
+    ForEachStatement([&](const znString::stStatement& statement) {
       const int lineNum = static_cast<int>(statement.line);
-      ReadStatement(statement.text, lineNum, words, block.Values);
-      block.Lines.push_back({lineNum, {}});
-      ends.push_back(block.Values.size());
-    }
+      values.clear();
+      ReadStatement(statement.text, lineNum, words, values);
+      if (*visit) (*visit)(InputLine{lineNum, values});
+    });
   }
-  // The views are set once the values no longer move.
-  std::size_t begin = 0;
-  for (std::size_t l = 0; l < block.Lines.size(); ++l) {
-    block.Lines[l].Values = std::span<const KeyValue>(block.Values).subspan(begin, ends[l] - begin);
-    begin = ends[l];
-  }
-  return block;
 }
 
 // Reads the whole stream once and finds the headers of its blocks.
 void csInputDataReader::Load() {
   if (text_) return;
   std::string raw;
+  raw.reserve(StreamSize(stream_));
   char chunk[1 << 16];
   while (stream_.read(chunk, sizeof chunk) || stream_.gcount() > 0) {
     raw.append(chunk, static_cast<std::size_t>(stream_.gcount()));
   }
   if (stream_.bad()) throw exFailedToReadStream{};
   try {
-    text_ = std::make_unique<znString::csStatementText>(raw);
+    text_ = std::make_unique<znString::csStatementText>(std::move(raw));
   } catch (const znString::csStatementText::exControlCharacter& e) {
     throw exControlCharacterIsInText{{static_cast<int>(e.line), ByteCode(e.code)}};
   } catch (const znString::csStatementText::exUnterminatedComment& e) {
@@ -182,9 +199,9 @@ void csInputDataReader::SplitWords(std::string_view statement, std::vector<stWor
     const std::string_view word = statement.substr(pos, end - pos);
     const std::size_t split = word.find(separator_);
     if (split == std::string_view::npos) {
-      words.push_back({word, {}});
+      words.push_back({word, {}, nullptr});
     } else {
-      words.push_back({word.substr(0, split), word.substr(split + separator_.size())});
+      words.push_back({word.substr(0, split), word.substr(split + separator_.size()), nullptr});
     }
     pos = end;
   }
@@ -221,8 +238,9 @@ void csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
     }
     return false;
   };
-  for (const stWord& word : words) {
-    if (FindKey(word.key) == nullptr) throw exUnExpectedKey{{lineNum, std::string(word.key)}};
+  for (stWord& word : words) {
+    word.rule = FindKey(word.key);
+    if (word.rule == nullptr) throw exUnExpectedKey{{lineNum, std::string(word.key)}};
   }
   for (const stKey& key : keys_) {
     if (!key.necessary) continue;
@@ -234,13 +252,13 @@ void csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
     }
   }
   for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
-    const stKey& key = *FindKey(words[first].key);
+    const stKey& key = *words[first].rule;
     const bool given = hasValue(first, groupEnd(first));
     if (key.type == kNoValue && given) throw exUnRequiredValueHasBeenSet{{lineNum, key.name}};
     if (key.type != kNoValue && !given) throw exRequiredValueHasnotBeenSet{{lineNum, key.name}};
   }
   for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
-    const stKey& key = *FindKey(words[first].key);
+    const stKey& key = *words[first].rule;
     values.push_back({words[first].key, Convert(key, words, first, groupEnd(first), lineNum)});
   }
 }

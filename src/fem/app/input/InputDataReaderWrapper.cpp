@@ -9,6 +9,7 @@ namespace znFEM::znTarvex {
 namespace {
 
 using znInOutData::znInputDataReader::csInputDataReader;
+using znInOutData::znInputDataReader::KeyValue;
 namespace model = znFEM::znTraceYield2DRahmen;
 
 // A kTHLR value that is not one of the eight side letters.
@@ -87,12 +88,37 @@ void csInputDataReaderWrapper::CheckBlocks(const BlockList& blocks) {
   }
 }
 
-const csInputDataReaderWrapper::Block& csInputDataReaderWrapper::ReadBlock() {
+void csInputDataReaderWrapper::ReadBlock(const LineVisitor& take) {
   try {
-    block_ = {};  // the last block's records go before the next block's are made
-    block_ = reader_.ReadBlock();
-    CheckSides();
-    return block_.Lines;
+    LineVisitor checkSides;
+    if (!sideKeys_.empty()) checkSides = [this](const InputLine& line) { CheckSides(line); };
+    reader_.ReadBlock(checkSides, take);
+  } catch (...) {
+    ReportCurrentFailure();
+  }
+}
+
+const csInputDataReaderWrapper::Block& csInputDataReaderWrapper::ReadBlock() {
+  block_ = {};
+  std::vector<std::size_t> ends;  // the end of each line's values
+  ReadBlock([&](const InputLine& line) {
+    block_.Values.insert(block_.Values.end(), line.Values.begin(), line.Values.end());
+    block_.Lines.push_back({line.LineNum, {}});
+    ends.push_back(block_.Values.size());
+  });
+  // The views are set once the values no longer move.
+  std::size_t begin = 0;
+  for (std::size_t l = 0; l < block_.Lines.size(); ++l) {
+    block_.Lines[l].Values =
+        std::span<const KeyValue>(block_.Values).subspan(begin, ends[l] - begin);
+    begin = ends[l];
+  }
+  return block_.Lines;
+}
+
+std::size_t csInputDataReaderWrapper::CountStatements() {
+  try {
+    return reader_.CountStatements();
   } catch (...) {
     ReportCurrentFailure();
   }
@@ -135,16 +161,12 @@ int csInputDataReaderWrapper::GetSide(const InputLine& line, std::string_view ke
   return value == nullptr ? model::kTHLR_Undef : THLRCode(value->Str);
 }
 
-// After the block reader's checks of the whole block, statement by statement: the first
-// kTHLR value that is no side letter.
-void csInputDataReaderWrapper::CheckSides() const {
-  if (sideKeys_.empty()) return;
-  for (const InputLine& line : block_.Lines) {
-    for (const auto& [key, value] : line.Values) {
-      if (std::find(sideKeys_.begin(), sideKeys_.end(), key) != sideKeys_.end() &&
-          THLRCode(value.Str) == model::kTHLR_Undef) {
-        throw exSpecifiedTHLRStrIsWrong{line.LineNum, std::string(key)};
-      }
+// The first kTHLR value of the statement, in key order, that is no side letter.
+void csInputDataReaderWrapper::CheckSides(const InputLine& line) const {
+  for (const auto& [key, value] : line.Values) {
+    if (std::find(sideKeys_.begin(), sideKeys_.end(), key) != sideKeys_.end() &&
+        THLRCode(value.Str) == model::kTHLR_Undef) {
+      throw exSpecifiedTHLRStrIsWrong{line.LineNum, std::string(key)};
     }
   }
 }

@@ -40,6 +40,7 @@ class csInputDataReaderWrapper {
   // input text.
   using InputLine = znInOutData::znInputDataReader::InputLine;
   using Block = std::vector<InputLine>;
+  using LineVisitor = znInOutData::znInputDataReader::csInputDataReader::LineVisitor;
   using BlockList = znInOutData::znInputDataReader::csInputDataReader::BlockList;
 
   // One key of a block as the readers declare it.
@@ -59,9 +60,28 @@ class csInputDataReaderWrapper {
   void SetKey(const std::string& key, bool necessary, int kind);
   // A missing block that must occur, then a header of an unlisted block, is reported.
   void CheckBlocks(const BlockList& blocks);
-  // One record per statement of the named block, in file order. The records are the wrapper's:
-  // they stay valid until the next block is read.
+  // Hands the record of each statement of the named block to take, in file order, once every
+  // statement of the block has passed the checks of its keys. The record is valid during the
+  // call; its texts while the wrapper lives.
+  void ReadBlock(const LineVisitor& take);
+  // The records of every statement of the named block, in file order, kept by the wrapper
+  // until the next block is read: for the blocks of a few statements.
   const Block& ReadBlock();
+  // Appends the record that build makes of each statement of the named block to list, in file
+  // order. A failure removes the records appended, leaving list as it was, and is passed on.
+  template <class Record, class Build>
+  void ReadRecords(std::vector<Record>& list, Build build) {
+    const std::size_t first = list.size();
+    list.reserve(first + CountStatements());
+    try {
+      ReadBlock([&](const InputLine& line) { list.push_back(build(line)); });
+    } catch (...) {
+      list.erase(list.begin() + static_cast<std::ptrdiff_t>(first), list.end());
+      throw;
+    }
+  }
+  // The number of statements of the named block.
+  std::size_t CountStatements();
 
   // SetBlockName, ClearKeys and one SetKey per rule, in the order given.
   void DeclareBlock(const std::string& name, std::initializer_list<KeyRule> rules);
@@ -78,7 +98,7 @@ class csInputDataReaderWrapper {
  private:
   using csInputDataReader = znInOutData::znInputDataReader::csInputDataReader;
 
-  void CheckSides() const;
+  void CheckSides(const InputLine& line) const;
   [[noreturn]] void ReportCurrentFailure();
   [[noreturn]] void ReportLineAndKey(void (ifErrorMessage::*report)(unsigned, const std::string&),
                                      int lineNum, const std::string& key);
