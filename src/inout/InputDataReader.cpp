@@ -121,11 +121,12 @@ void csInputDataReader::SetKey(const std::string& key, bool necessary, int type)
   }
 }
 
+// A block declares a few keys, most of different lengths: a straight search is quickest.
 const csInputDataReader::stKey* csInputDataReader::FindKey(std::string_view name) const {
-  const auto at = std::lower_bound(
-      keys_.begin(), keys_.end(), name,
-      [](const stKey& k, std::string_view wanted) { return std::string_view(k.name) < wanted; });
-  return at != keys_.end() && at->name == name ? &*at : nullptr;
+  for (const stKey& key : keys_) {
+    if (std::string_view(key.name) == name) return &key;
+  }
+  return nullptr;
 }
 
 // The statements from each header of the block to the next header of any block.
@@ -207,13 +208,14 @@ void csInputDataReader::SplitWords(std::string_view statement, std::vector<stWor
   }
 }
 
-// Stable: the values of a key keep their order. A statement holds a few words, so a
-// straight insertion allocates nothing and is quickest.
-void csInputDataReader::SortByKey(std::vector<stWord>& words) {
+// Stable: the values of a key keep their order. The rules stand in key order, so the words
+// are ordered by the places of their rules. A statement holds a few words, so a straight
+// insertion allocates nothing and is quickest.
+void csInputDataReader::SortByRule(std::vector<stWord>& words) {
   for (std::size_t w = 1; w < words.size(); ++w) {
     const stWord word = words[w];
     std::size_t at = w;
-    for (; at > 0 && word.key < words[at - 1].key; --at) words[at] = words[at - 1];
+    for (; at > 0 && word.rule < words[at - 1].rule; --at) words[at] = words[at - 1];
     words[at] = word;
   }
 }
@@ -226,31 +228,31 @@ void csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
                                       std::vector<stWord>& words,
                                       std::vector<KeyValue>& values) const {
   SplitWords(statement, words);
-  SortByKey(words);  // grouped by key in key order
-  const auto groupEnd = [&](std::size_t first) {
-    std::size_t last = first + 1;
-    while (last < words.size() && words[last].key == words[first].key) ++last;
-    return last;
-  };
-  const auto hasValue = [&](std::size_t first, std::size_t last) {
-    for (std::size_t w = first; w < last; ++w) {
-      if (!words[w].value.empty()) return true;
-    }
-    return false;
-  };
+  const stWord* unknown = nullptr;  // the first unknown key in key order
   for (stWord& word : words) {
     word.rule = FindKey(word.key);
-    if (word.rule == nullptr) throw exUnExpectedKey{{lineNum, std::string(word.key)}};
+    if (word.rule == nullptr && (unknown == nullptr || word.key < unknown->key)) unknown = &word;
   }
+  if (unknown != nullptr) throw exUnExpectedKey{{lineNum, std::string(unknown->key)}};
+  SortByRule(words);  // grouped by key in key order
+  std::size_t w = 0;
   for (const stKey& key : keys_) {
-    if (!key.necessary) continue;
-    const auto found = std::lower_bound(
-        words.begin(), words.end(), key.name,
-        [](const stWord& w, const std::string& name) { return w.key < std::string_view(name); });
-    if (found == words.end() || found->key != key.name) {
+    while (w < words.size() && words[w].rule < &key) ++w;
+    if (key.necessary && (w == words.size() || words[w].rule != &key)) {
       throw exNecessaryKeyHasnotBeenSet{{lineNum, key.name}};
     }
   }
+  const auto groupEnd = [&](std::size_t first) {
+    std::size_t last = first + 1;
+    while (last < words.size() && words[last].rule == words[first].rule) ++last;
+    return last;
+  };
+  const auto hasValue = [&](std::size_t first, std::size_t last) {
+    for (std::size_t v = first; v < last; ++v) {
+      if (!words[v].value.empty()) return true;
+    }
+    return false;
+  };
   for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
     const stKey& key = *words[first].rule;
     const bool given = hasValue(first, groupEnd(first));

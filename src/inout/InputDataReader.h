@@ -126,7 +126,7 @@ class csInputDataReader {
                      std::vector<KeyValue>& values) const;
   const stKey* FindKey(std::string_view name) const;
   void SplitWords(std::string_view statement, std::vector<stWord>& words) const;
-  static void SortByKey(std::vector<stWord>& words);
+  static void SortByRule(std::vector<stWord>& words);
   InputValue Convert(const stKey& key, const std::vector<stWord>& words, std::size_t first,
                      std::size_t last, int lineNum) const;
   static void ConvertByType(int type, std::string_view text, InputValue& value);

@@ -3,9 +3,9 @@
 // not repeated within their block.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "fem/app/input/Failed.h"
@@ -26,13 +26,21 @@ class csCheckID {
 
   // The first record of records from first on whose id a record between first and it already
   // has; nullptr when those ids all differ. idOf returns a reference to the record's id.
+  // An open-addressed table of record places finds them without an allocation per record.
   template <class Record, class IDOf>
   static const Record* FindRepeated(const std::vector<Record>& records, std::size_t first,
                                     IDOf idOf) {
-    std::unordered_set<std::string_view> seen;
-    seen.reserve(records.size() - first);
+    constexpr std::size_t kEmpty = static_cast<std::size_t>(-1);
+    std::size_t size = 2;
+    while (size < 2 * (records.size() - first)) size *= 2;
+    std::vector<std::size_t> table(size, kEmpty);
     for (std::size_t r = first; r < records.size(); ++r) {
-      if (!seen.insert(idOf(records[r])).second) return &records[r];
+      const std::string_view id = idOf(records[r]);
+      std::size_t slot = std::hash<std::string_view>{}(id) & (size - 1);
+      for (; table[slot] != kEmpty; slot = (slot + 1) & (size - 1)) {
+        if (std::string_view(idOf(records[table[slot]])) == id) return &records[r];
+      }
+      table[slot] = r;
     }
     return nullptr;
   }
