@@ -1,6 +1,7 @@
 #include "text/StatementText.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "text/Space.h"
@@ -23,6 +24,12 @@ std::uint32_t LineBreaks(std::string_view text) {
     breaks += IsLineBreak(text[p], p + 1 < text.size() ? text[p + 1] : '\0') ? 1 : 0;
   }
   return breaks;
+}
+
+// No terminator, line break, comment marker or quote: a character that Deliver would only
+// copy once the statement has begun.
+bool IsPlain(char c) {
+  return c != kTerminator && c != '\n' && c != '\r' && c != '/' && c != '"';
 }
 
 // The white-space control characters stay white space; any other is no text.
@@ -70,6 +77,13 @@ csStatementText::csStatementText(std::string text) : text_(std::move(text)) {
       if (close == std::string_view::npos) throw exUnterminatedComment{lines_ + 1};
       lines_ += LineBreaks(raw.substr(p + 2, close - p - 2));
       p = close + 2;
+    } else if (!leading_ && IsPlain(c)) {
+      // Inside a statement a run of plain characters is copied whole.
+      std::size_t end = p + 1;
+      while (end < raw.size() && IsPlain(raw[end])) ++end;
+      std::memmove(text_.data() + cleanEnd_, raw.data() + p, end - p);  // never ahead of p
+      cleanEnd_ += end - p;
+      p = end;
     } else {
       inString = c == '"';
       Deliver(c, next);
