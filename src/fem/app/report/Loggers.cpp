@@ -30,8 +30,8 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
   elements.Records().ForEachResult(
       [&](const std::string& id, const csElementLogger::stResult& result) {
         znDraw::ElementResult& drawn = state.Elements[id];
-        drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
-                            result.TotalFaceForce.at(2)};
+        const csElementLogger::Six total = result.TotalFaceForce();
+        drawn.FaceForceI = {total.at(0), total.at(1), total.at(2)};
         drawn.AxialState = result.AxialState;
         drawn.HingeState = result.HingeState;
       });
