@@ -38,10 +38,24 @@ void csOutputDataWriterCompositor::Pair(const std::string& key, const std::strin
   }
 }
 
-void csOutputDataWriterCompositor::Table(const stTable& table) {
+void csOutputDataWriterCompositor::BeginTable(const stTableHead& head) {
   for (const auto& [writer, phase] : writers_) {
     const znClock::csPhase timed(phase);
-    writer->Table(table);
+    writer->BeginTable(head);
+  }
+}
+
+void csOutputDataWriterCompositor::Rows(const csRows& rows) {
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->Rows(rows);
+  }
+}
+
+void csOutputDataWriterCompositor::EndTable() {
+  for (const auto& [writer, phase] : writers_) {
+    const znClock::csPhase timed(phase);
+    writer->EndTable();
   }
 }
 

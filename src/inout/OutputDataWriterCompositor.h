@@ -22,7 +22,9 @@ class csOutputDataWriterCompositor : public ifOutputDataWriter {
   void Sentence(const std::string& text) override;
   void Pair(const std::string& key, const std::string& value, const std::string& separator,
             unsigned keyWidth) override;
-  void Table(const stTable& table) override;
+  void BeginTable(const stTableHead& head) override;
+  void Rows(const csRows& rows) override;
+  void EndTable() override;
   void End() override;
   // True when a writer is registered.
   bool IsWritten() const override;

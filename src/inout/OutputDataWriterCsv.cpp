@@ -1,5 +1,7 @@
 #include "inout/OutputDataWriterCsv.h"
 
+#include <string_view>
+
 #include "inout/TitleCounters.h"
 
 namespace znInOutData::znOutputDataWriter {
@@ -7,13 +9,19 @@ namespace znInOutData::znOutputDataWriter {
 namespace {
 
 // Every field is enclosed in double quotes, with each double quote inside it doubled.
-std::string Quote(const std::string& field) {
-  std::string quoted = "\"";
+std::string& AppendQuoted(std::string& out, std::string_view field) {
+  out += '"';
   for (char c : field) {
-    if (c == '"') quoted += '"';
-    quoted += c;
+    if (c == '"') out += '"';
+    out += c;
   }
-  return quoted + "\"";
+  return out += '"';
+}
+
+std::string Quote(std::string_view field) {
+  std::string quoted;
+  AppendQuoted(quoted, field);
+  return quoted;
 }
 
 }  // namespace
@@ -47,16 +55,35 @@ void csOutputDataWriterCsv::Pair(const std::string& key, const std::string& valu
   stream_ << Quote(key) << "," << Quote(value) << "\n";
 }
 
-void csOutputDataWriterCsv::Table(const stTable& table) {
-  for (const auto& row : table.Head) WriteRow(row);
-  for (const auto& row : table.Value) WriteRow(row);
+void csOutputDataWriterCsv::BeginTable(const stTableHead& head) {
+  for (const auto& row : head.Head) {
+    for (const auto& cell : row) AppendQuoted(line_, cell) += ',';
+    WriteRow();
+  }
 }
+
+void csOutputDataWriterCsv::Rows(const csRows& rows) {
+  for (std::size_t row = 0; row < rows.Size(); ++row) {
+    for (std::size_t column = 0; column < rows.CellCount(row); ++column) {
+      AppendQuoted(line_, rows.Cell(row, column)) += ',';
+    }
+    line_ += '\n';
+  }
+  Flush();
+}
+
+void csOutputDataWriterCsv::EndTable() {}
 
 void csOutputDataWriterCsv::End() {}
 
-void csOutputDataWriterCsv::WriteRow(const std::vector<std::string>& row) {
-  for (const auto& cell : row) stream_ << Quote(cell) << ",";
-  stream_ << "\n";
+void csOutputDataWriterCsv::WriteRow() {
+  line_ += '\n';
+  Flush();
+}
+
+void csOutputDataWriterCsv::Flush() {
+  stream_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+  line_.clear();
 }
 
 }  // namespace znInOutData::znOutputDataWriter

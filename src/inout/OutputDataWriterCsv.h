@@ -20,13 +20,18 @@ class csOutputDataWriterCsv : public ifOutputDataWriter {
   void Sentence(const std::string& text) override;
   void Pair(const std::string& key, const std::string& value, const std::string& separator,
             unsigned keyWidth) override;
-  void Table(const stTable& table) override;
+  void BeginTable(const stTableHead& head) override;
+  void Rows(const csRows& rows) override;
+  void EndTable() override;
   void End() override;
 
  private:
-  void WriteRow(const std::vector<std::string>& row);
+  // Ends the row in the line buffer and writes the buffer.
+  void WriteRow();
+  void Flush();
 
   std::ostream& stream_;
+  std::string line_;  // the rows not yet written
   std::vector<unsigned> titleCounters_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 #include "inout/TitleCounters.h"
 #include "text/XmlText.h"
@@ -27,9 +28,10 @@ td.num{text-align:right;font-family:"DejaVu Sans Mono",monospace}
 )";
 
 // A cell that reads as a number (or as the "----" of an unset value) is right-aligned.
-bool IsNumeric(const std::string& cell) {
-  if (cell.empty()) return false;
-  if (cell.find_first_not_of('-') == std::string::npos) return true;
+bool IsNumeric(std::string_view text) {
+  if (text.empty()) return false;
+  if (text.find_first_not_of('-') == std::string_view::npos) return true;
+  const std::string cell(text);
   std::size_t used = 0;
   try {
     std::stod(cell, &used);
@@ -39,51 +41,69 @@ bool IsNumeric(const std::string& cell) {
   return used == cell.size();
 }
 
-void WriteRows(std::ostream& os, const std::vector<std::vector<std::string>>& rows,
-               const char* cellTag, bool markNumbers) {
-  for (const auto& row : rows) {
-    os << "<tr>";
-    for (const std::string& cell : row) {
-      const bool number = markNumbers && IsNumeric(cell);
-      os << "<" << cellTag << (number ? " class=\"num\"" : "") << ">" << XmlEscaped(cell) << "</"
-         << cellTag << ">";
-    }
-    os << "</tr>\n";
-  }
+void WriteCell(std::ostream& os, std::string_view cell, const char* cellTag, bool markNumbers) {
+  const bool number = markNumbers && IsNumeric(cell);
+  os << "<" << cellTag << (number ? " class=\"num\"" : "") << ">" << XmlEscaped(std::string(cell))
+     << "</" << cellTag << ">";
 }
 
 }  // namespace
 
 void csOutputDataWriterHtml::MainTitle(const std::string& text) {
-  items_.push_back({Kind::kMainTitle, 0, text, "", {}});
+  Item(false) << "<h2>" << XmlEscaped(text) << "</h2>\n";
 }
 
+// Titles are headings two levels below the page's.
 void csOutputDataWriterHtml::Title(unsigned level, const std::string& text) {
-  items_.push_back({Kind::kTitle, level, text, "", {}});
+  AdvanceTitleCounters(counters_, level);
+  const auto depth = std::min<std::size_t>(counters_.size() + 1, 6);
+  Item(false) << "<h" << depth << ">" << JoinTitleCounters(counters_, ".", true) << " "
+              << XmlEscaped(text) << "</h" << depth << ">\n";
 }
 
 void csOutputDataWriterHtml::NewLine() {}
 
 void csOutputDataWriterHtml::Sentence(const std::string& text) {
-  items_.push_back({Kind::kSentence, 0, text, "", {}});
+  Item(false) << "<p>" << XmlEscaped(text) << "</p>\n";
 }
 
+// Consecutive pairs form one definition list.
 void csOutputDataWriterHtml::Pair(const std::string& key, const std::string& value,
                                   const std::string& /*separator*/, unsigned /*keyWidth*/) {
-  items_.push_back({Kind::kPair, 0, key, value, {}});
+  if (pairs_.count(key) == 0) pairs_.emplace(key, value);
+  Item(true) << "<dt>" << XmlEscaped(key) << "</dt><dd>" << XmlEscaped(value) << "</dd>\n";
 }
 
-void csOutputDataWriterHtml::Table(const stTable& table) {
-  items_.push_back({Kind::kTable, 0, "", "", table});
+void csOutputDataWriterHtml::BeginTable(const stTableHead& head) {
+  std::ostream& os = Item(false);
+  os << "<table>\n<thead>\n";
+  for (const auto& row : head.Head) {
+    os << "<tr>";
+    for (const std::string& cell : row) WriteCell(os, cell, "th", false);
+    os << "</tr>\n";
+  }
+  os << "</thead>\n<tbody>\n";
+}
+
+void csOutputDataWriterHtml::Rows(const csRows& rows) {
+  for (std::size_t row = 0; row < rows.Size(); ++row) {
+    report_ << "<tr>";
+    for (std::size_t column = 0; column < rows.CellCount(row); ++column) {
+      WriteCell(report_, rows.Cell(row, column), "td", true);
+    }
+    report_ << "</tr>\n";
+  }
+}
+
+void csOutputDataWriterHtml::EndTable() {
+  report_ << "</tbody>\n</table>\n";
 }
 
 void csOutputDataWriterHtml::End() {}
 
 std::string csOutputDataWriterHtml::PairValue(const std::string& key) const {
-  const auto found = std::find_if(items_.begin(), items_.end(), [&](const stItem& item) {
-    return item.kind == Kind::kPair && item.text == key;
-  });
-  return found == items_.end() ? std::string() : found->value;
+  const auto found = pairs_.find(key);
+  return found == pairs_.end() ? std::string() : found->second;
 }
 
 void csOutputDataWriterHtml::WritePage(std::ostream& os, const std::string& title,
@@ -97,49 +117,17 @@ void csOutputDataWriterHtml::WritePage(std::ostream& os, const std::string& titl
   }
   os << "</dl>\n</section>\n";
   if (!drawing.empty()) os << "<section class=\"drawing\">\n" << drawing << "</section>\n";
-  os << "<section class=\"report\">\n";
-  WriteReport(os);
+  os << "<section class=\"report\">\n" << report_.view();
+  if (inList_) os << "</dl>\n";
   os << "</section>\n</body>\n</html>\n";
 }
 
-// Consecutive pairs form one definition list; titles are headings two levels below the page's.
-void csOutputDataWriterHtml::WriteReport(std::ostream& os) const {
-  std::vector<unsigned> counters;
-  bool inList = false;
-  for (const stItem& item : items_) {
-    if (inList && item.kind != Kind::kPair) {
-      os << "</dl>\n";
-      inList = false;
-    }
-    switch (item.kind) {
-      case Kind::kMainTitle:
-        os << "<h2>" << XmlEscaped(item.text) << "</h2>\n";
-        break;
-      case Kind::kTitle: {
-        AdvanceTitleCounters(counters, item.level);
-        const auto depth = std::min<std::size_t>(counters.size() + 1, 6);
-        os << "<h" << depth << ">" << JoinTitleCounters(counters, ".", true) << " "
-           << XmlEscaped(item.text) << "</h" << depth << ">\n";
-        break;
-      }
-      case Kind::kSentence:
-        os << "<p>" << XmlEscaped(item.text) << "</p>\n";
-        break;
-      case Kind::kPair:
-        if (!inList) os << "<dl>\n";
-        inList = true;
-        os << "<dt>" << XmlEscaped(item.text) << "</dt><dd>" << XmlEscaped(item.value) << "</dd>\n";
-        break;
-      case Kind::kTable:
-        os << "<table>\n<thead>\n";
-        WriteRows(os, item.table.Head, "th", false);
-        os << "</thead>\n<tbody>\n";
-        WriteRows(os, item.table.Value, "td", true);
-        os << "</tbody>\n</table>\n";
-        break;
-    }
-  }
-  if (inList) os << "</dl>\n";
+// A pair opens a definition list unless one is open; any other item closes it.
+std::ostream& csOutputDataWriterHtml::Item(bool pair) {
+  if (inList_ && !pair) report_ << "</dl>\n";
+  if (!inList_ && pair) report_ << "<dl>\n";
+  inList_ = pair;
+  return report_;
 }
 
 }  // namespace znInOutData::znOutputDataWriter

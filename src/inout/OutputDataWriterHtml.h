@@ -1,8 +1,10 @@
-// The report as HTML: keeps every item it receives and writes them, after the run, into one
-// self-contained page with a summary and the drawing above the report.
+// The report as HTML: renders every item as it is received and writes the markup, after the
+// run, into one self-contained page with a summary and the drawing above the report.
 #pragma once
 
+#include <map>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,7 +25,9 @@ class csOutputDataWriterHtml : public ifOutputDataWriter {
   void Sentence(const std::string& text) override;
   void Pair(const std::string& key, const std::string& value, const std::string& separator,
             unsigned keyWidth) override;
-  void Table(const stTable& table) override;
+  void BeginTable(const stTableHead& head) override;
+  void Rows(const csRows& rows) override;
+  void EndTable() override;
   void End() override;
 
   // The value of the first pair received with the key; empty when there is none.
@@ -36,18 +40,14 @@ class csOutputDataWriterHtml : public ifOutputDataWriter {
                  const std::string& drawing) const;
 
  private:
-  enum class Kind { kMainTitle, kTitle, kSentence, kPair, kTable };
-  struct stItem {
-    Kind kind;
-    unsigned level = 0;
-    std::string text;
-    std::string value;
-    stTable table;
-  };
+  // The stream of the report's markup, after closing or opening the definition list that
+  // consecutive pairs form.
+  std::ostream& Item(bool pair);
 
-  void WriteReport(std::ostream& os) const;
-
-  std::vector<stItem> items_;
+  std::ostringstream report_;
+  std::vector<unsigned> counters_;
+  std::map<std::string, std::string> pairs_;  // the first value received with each key
+  bool inList_ = false;
 };
 
 }  // namespace znInOutData::znOutputDataWriter

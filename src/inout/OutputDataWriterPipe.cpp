@@ -8,7 +8,7 @@ namespace znInOutData::znOutputDataWriter {
 namespace {
 
 // 1 plus the number of newline characters: an empty string still takes one line.
-std::size_t LineCount(const std::string& text) {
+std::size_t LineCount(std::string_view text) {
   return 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
@@ -46,10 +46,33 @@ void csOutputDataWriterPipe::Pair(const std::string& key, const std::string& val
   EndItem();
 }
 
-void csOutputDataWriterPipe::Table(const stTable& table) {
+// The rows of the table's body come in blocks, between which the other writers write theirs:
+// the table is kept until its end, so that a reader never finds part of it while the program
+// waits on another file.
+void csOutputDataWriterPipe::BeginTable(const stTableHead& head) {
   WriteLine("&&Table");
-  WriteBlock(table.Head);
-  WriteBlock(table.Value);
+  WriteLine("#RowNum");
+  WriteCount(head.Head.size());
+  for (const auto& row : head.Head) {
+    WriteLine("#ColNum");
+    WriteCount(row.size());
+    for (const auto& cell : row) WriteCounted(cell);
+  }
+  WriteLine("#RowNum");
+  WriteCount(head.RowCount);
+}
+
+void csOutputDataWriterPipe::Rows(const csRows& rows) {
+  for (std::size_t row = 0; row < rows.Size(); ++row) {
+    WriteLine("#ColNum");
+    WriteCount(rows.CellCount(row));
+    for (std::size_t column = 0; column < rows.CellCount(row); ++column) {
+      WriteCounted(rows.Cell(row, column));
+    }
+  }
+}
+
+void csOutputDataWriterPipe::EndTable() {
   EndItem();
 }
 
@@ -59,8 +82,8 @@ void csOutputDataWriterPipe::End() {
 }
 
 void csOutputDataWriterPipe::WriteLine(std::string_view line) {
-  stream_.write(line.data(), static_cast<std::streamsize>(line.size()));
-  stream_.put('\n');
+  item_.append(line);
+  item_ += '\n';
 }
 
 void csOutputDataWriterPipe::WriteCount(std::size_t count) {
@@ -72,23 +95,14 @@ void csOutputDataWriterPipe::WriteCount(std::size_t count) {
 // The reading process sees every item whole as soon as it is written, with one write per item
 // rather than one per line.
 void csOutputDataWriterPipe::EndItem() {
-  stream_.flush();
+  stream_.write(item_.data(), static_cast<std::streamsize>(item_.size())).flush();
+  item_.clear();
 }
 
-void csOutputDataWriterPipe::WriteCounted(const std::string& text) {
+void csOutputDataWriterPipe::WriteCounted(std::string_view text) {
   WriteLine("#LineNum");
   WriteCount(LineCount(text));
   WriteLine(text);
-}
-
-void csOutputDataWriterPipe::WriteBlock(const std::vector<std::vector<std::string>>& rows) {
-  WriteLine("#RowNum");
-  WriteCount(rows.size());
-  for (const auto& row : rows) {
-    WriteLine("#ColNum");
-    WriteCount(row.size());
-    for (const auto& cell : row) WriteCounted(cell);
-  }
 }
 
 }  // namespace znInOutData::znOutputDataWriter

@@ -1,6 +1,6 @@
 // Tagged, line-oriented rendering of the report for another program; each item (title,
-// sentence, pair, table, end mark) is flushed as soon as it is complete, and multi-line strings
-// are preceded by their line count.
+// sentence, pair, table, end mark) is kept until it is complete, then written and flushed at
+// once, and multi-line strings are preceded by their line count.
 #pragma once
 
 #include <ostream>
@@ -22,17 +22,19 @@ class csOutputDataWriterPipe : public ifOutputDataWriter {
   void Sentence(const std::string& text) override;
   void Pair(const std::string& key, const std::string& value, const std::string& separator,
             unsigned keyWidth) override;
-  void Table(const stTable& table) override;
+  void BeginTable(const stTableHead& head) override;
+  void Rows(const csRows& rows) override;
+  void EndTable() override;
   void End() override;
 
  private:
   void WriteLine(std::string_view line);
   void WriteCount(std::size_t count);
   void EndItem();
-  void WriteCounted(const std::string& text);
-  void WriteBlock(const std::vector<std::vector<std::string>>& rows);
+  void WriteCounted(std::string_view text);
 
   std::ostream& stream_;
+  std::string item_;  // the item being written
 };
 
 }  // namespace znInOutData::znOutputDataWriter

@@ -33,13 +33,17 @@ std::size_t CodePointBytes(std::string_view text, std::size_t count) {
   return bytes;
 }
 
-// Pads the cell with spaces to exactly the width in characters, in front when right-aligned,
-// or cuts it to its first width characters.
-std::string FitCell(const std::string& cell, std::size_t width, bool rightAlign) {
+// Appends the cell padded with spaces to exactly the width in characters, in front when
+// right-aligned, or cut to its first width characters.
+void AppendFitted(std::string& out, std::string_view cell, std::size_t width, bool rightAlign) {
   const std::size_t length = CodePointCount(cell);
-  if (length > width) return cell.substr(0, CodePointBytes(cell, width));
-  const std::string padding(width - length, ' ');
-  return rightAlign ? padding + cell : cell + padding;
+  if (length > width) {
+    out.append(cell.substr(0, CodePointBytes(cell, width)));
+    return;
+  }
+  if (rightAlign) out.append(width - length, ' ');
+  out.append(cell);
+  if (!rightAlign) out.append(width - length, ' ');
 }
 
 }  // namespace
@@ -84,16 +88,33 @@ void csOutputDataWriterText::Pair(const std::string& key, const std::string& val
   stream_ << separator << value << "\n";
 }
 
-void csOutputDataWriterText::Table(const stTable& table) {
-  if (!table.Head.empty()) {
-    for (const auto& row : table.Head) WriteRow(row, table.Widths, headRightAlign_);
-    const std::size_t ruleLength =
-        std::accumulate(table.Widths.begin(), table.Widths.end(), std::size_t{0}) +
-        table.Widths.size();
-    stream_ << Repeat('=', ruleLength) << "\n";
+void csOutputDataWriterText::BeginTable(const stTableHead& head) {
+  widths_ = head.Widths;
+  if (head.Head.empty()) return;
+  for (const auto& row : head.Head) {
+    for (std::size_t column = 0; column < row.size(); ++column) {
+      AppendCell(row[column], column, headRightAlign_);
+    }
+    line_ += '\n';
   }
-  for (const auto& row : table.Value) WriteRow(row, table.Widths, valueRightAlign_);
+  const std::size_t ruleLength =
+      std::accumulate(widths_.begin(), widths_.end(), std::size_t{0}) + widths_.size();
+  line_.append(ruleLength, '=');
+  line_ += '\n';
+  Flush();
 }
+
+void csOutputDataWriterText::Rows(const csRows& rows) {
+  for (std::size_t row = 0; row < rows.Size(); ++row) {
+    for (std::size_t column = 0; column < rows.CellCount(row); ++column) {
+      AppendCell(rows.Cell(row, column), column, valueRightAlign_);
+    }
+    line_ += '\n';
+  }
+  Flush();
+}
+
+void csOutputDataWriterText::EndTable() {}
 
 void csOutputDataWriterText::End() {}
 
@@ -112,14 +133,17 @@ csOutputDataWriterText& csOutputDataWriterText::SetWidth(unsigned width) {
   return *this;
 }
 
-void csOutputDataWriterText::WriteRow(const std::vector<std::string>& row,
-                                      const std::vector<unsigned>& widths, bool rightAlign) {
-  for (std::size_t column = 0; column < row.size(); ++column) {
-    // A cell beyond the given widths is written whole rather than read past the widths.
-    const std::size_t width = column < widths.size() ? widths[column] : CodePointCount(row[column]);
-    stream_ << " " << FitCell(row[column], width, rightAlign);
-  }
-  stream_ << "\n";
+// A cell beyond the given widths is written whole rather than read past the widths.
+void csOutputDataWriterText::AppendCell(std::string_view cell, std::size_t column,
+                                        bool rightAlign) {
+  const std::size_t width = column < widths_.size() ? widths_[column] : CodePointCount(cell);
+  line_ += ' ';
+  AppendFitted(line_, cell, width, rightAlign);
+}
+
+void csOutputDataWriterText::Flush() {
+  stream_.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+  line_.clear();
 }
 
 }  // namespace znInOutData::znOutputDataWriter

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inout/OutputDataWriter.h"
@@ -20,7 +21,9 @@ class csOutputDataWriterText : public ifOutputDataWriter {
   void Sentence(const std::string& text) override;
   void Pair(const std::string& key, const std::string& value, const std::string& separator,
             unsigned keyWidth) override;
-  void Table(const stTable& table) override;
+  void BeginTable(const stTableHead& head) override;
+  void Rows(const csRows& rows) override;
+  void EndTable() override;
   void End() override;
 
   csOutputDataWriterText& SetHeadRightAlign(bool rightAlign);
@@ -28,10 +31,13 @@ class csOutputDataWriterText : public ifOutputDataWriter {
   csOutputDataWriterText& SetWidth(unsigned width);
 
  private:
-  void WriteRow(const std::vector<std::string>& row, const std::vector<unsigned>& widths,
-                bool rightAlign);
+  // Appends " " and the cell fitted to the width of its column to the line buffer.
+  void AppendCell(std::string_view cell, std::size_t column, bool rightAlign);
+  void Flush();
 
   std::ostream& stream_;
+  std::vector<unsigned> widths_;  // of the table being written
+  std::string line_;              // the rows not yet written
   std::vector<unsigned> titleCounters_;
   unsigned width_;
   bool headRightAlign_ = false;

@@ -13,17 +13,30 @@ const std::string kBadCase = "bad case!!!";
 
 // The text of printf's %.pf or %.pe. The local buffer holds every value of a double with up to
 // 80 decimals; the integer part of a fixed double has at most 309 digits.
-std::string FormatNumber(double value, unsigned precision, bool fixed) {
-  if (std::fabs(value) == std::numeric_limits<double>::max()) return kUnset;
+void AppendNumber(std::string& out, double value, unsigned precision, bool fixed) {
+  if (std::fabs(value) == std::numeric_limits<double>::max()) {
+    out += kUnset;
+    return;
+  }
   const auto format = fixed ? std::chars_format::fixed : std::chars_format::scientific;
   const int digits = static_cast<int>(precision);
   char local[400];
   const auto written = std::to_chars(local, local + sizeof local, value, format, digits);
-  if (written.ec == std::errc()) return std::string(local, written.ptr);
-  std::string large(330 + std::size_t{precision}, '\0');
-  const auto end = std::to_chars(large.data(), large.data() + large.size(), value, format, digits);
-  large.resize(static_cast<std::size_t>(end.ptr - large.data()));
-  return large;
+  if (written.ec == std::errc()) {
+    out.append(local, written.ptr);
+    return;
+  }
+  const std::size_t start = out.size();
+  out.resize(start + 330 + std::size_t{precision});
+  const auto end =
+      std::to_chars(out.data() + start, out.data() + out.size(), value, format, digits);
+  out.resize(static_cast<std::size_t>(end.ptr - out.data()));
+}
+
+std::string FormatNumber(double value, unsigned precision, bool fixed) {
+  std::string text;
+  AppendNumber(text, value, precision, fixed);
+  return text;
 }
 
 std::string FormatCount(unsigned count) {

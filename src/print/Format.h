@@ -8,6 +8,8 @@ namespace znPrint {
 // "----" for the unset sentinel (largest finite magnitude); else p digits after the point,
 // fixed or scientific.
 std::string FormatNumber(double value, unsigned precision, bool fixed);
+// The same text appended to out.
+void AppendNumber(std::string& out, double value, unsigned precision, bool fixed);
 // "----" for the unset sentinel (all bits set); else the count in decimal.
 std::string FormatCount(unsigned count);
 // "X", "Y", "M" for 0, 1, 2; empty for any other code.

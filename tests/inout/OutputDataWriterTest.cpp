@@ -78,7 +78,19 @@ TEST(OutputDataWriter, PipeCountsTheLinesOfItsStringsAndWritesEveryHeadBlock) {
   writer.Title(2, "Node");
   writer.Pair("Line", "12", " : ", 8);
   writer.NewLine();
-  writer.Table(stTable{{5, 5}, {}, {{"x", "y"}, {"z"}}});
+  const std::size_t before = out.str().size();
+  writer.BeginTable({{5, 5}, {}, 2});  // rows given in two blocks: one item, at the table's end
+  csRows rows;
+  rows.NewRow();
+  rows.Cell("x");
+  rows.Cell("y");
+  writer.Rows(rows);
+  rows.Clear();
+  rows.NewRow();
+  rows.Cell("z");
+  writer.Rows(rows);
+  EXPECT_EQ(out.str().size(), before);
+  writer.EndTable();
   writer.Table(stTable{{5}, {{"h"}}, {}});
   writer.End();
   EXPECT_EQ(out.str(),

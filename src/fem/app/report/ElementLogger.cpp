@@ -40,8 +40,9 @@ class fnPropTable : public fnRecordTable<ElementProp, Result> {
     Head({"ID", "NodeID", "", "A", "E", "I", "Poisson", "Kappa", "Lij", "", "Kij", ""});
     Head({"", "I", "J", "", "", "", "", "", "I", "J", "I", "J"});
   }
-  void operator()(const std::string& id) {
-    const ElementProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const ElementProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     NewRow();
     Text(id);
     Text(prop.NodeID[0]);
@@ -67,8 +68,9 @@ class fnEquivalentEdgeLoad : public fnRecordTable<ElementProp, Result> {
     Head({"ID", "EdgeLoad", "", "", "", "", ""});
     Head({"", "I_X", "I_Y", "I_M", "J_X", "J_Y", "J_M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Result& result = ResultAt(k);
+    const std::string& id = PropAt(k).ID;
     if (!result.HasEquivalentEdgeLoad) return;
     NewRow();
     Text(id);
@@ -87,8 +89,9 @@ class fnFaceLoadEachTable : public fnRecordTable<ElementProp, Result> {
     Head({"ID", "IJ", "Imposed", "", "", "FixCase", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Result& result = ResultAt(k);
+    const std::string& id = PropAt(k).ID;
     for (int end = 0; end < 2; ++end) {
       NewRow();
       Text(id);
@@ -99,27 +102,36 @@ class fnFaceLoadEachTable : public fnRecordTable<ElementProp, Result> {
   }
 };
 
-// Per end, one six-value result chosen by the member pointer (face force, end displacement).
+// Per end, one six-value result chosen by the function (face force, end displacement).
 class fnFaceLoadTable : public fnRecordTable<ElementProp, Result> {
  public:
-  using Member = Six Result::*;
-  fnFaceLoadTable(const F& formats, const csElementLogger& logger, Member member)
-      : fnRecordTable(formats, kEndTriple, logger.Records()), member_(member) {
+  using Values = Six (*)(const Result&);
+  fnFaceLoadTable(const F& formats, const csElementLogger& logger, Values values)
+      : fnRecordTable(formats, kEndTriple, logger.Records()), values_(values) {
     Head({"ID", "IJ", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Six six = values_(ResultAt(k));
+    const std::string& id = PropAt(k).ID;
     for (int end = 0; end < 2; ++end) {
       NewRow();
       Text(id);
       Text(znPrint::EndName(end));
-      Numbers(EndTriple(result.*member_, end), F::kFormatForce);
+      Numbers(EndTriple(six, end), F::kFormatForce);
     }
   }
 
  private:
-  Member member_;
+  Values values_;
 };
+
+Six TotalFaceForce(const Result& result) {
+  return result.TotalFaceForce();
+}
+
+Six EdgeDisp(const Result& result) {
+  return result.EdgeDisp;
+}
 
 bool IsAllZero(const Six& values) {
   for (double value : values) {
@@ -155,9 +167,6 @@ void csElementLogger::FaceForce(const ElementProp& prop, const Vector& force,
   stResult& result = records_.ResultOf(prop.ID);
   result.FaceForce = FirstSix(force);
   result.FixFaceForce = FirstSix(fixForce);
-  for (std::size_t i = 0; i < result.TotalFaceForce.size(); ++i) {
-    result.TotalFaceForce[i] = result.FaceForce[i] + result.FixFaceForce[i];
-  }
 }
 
 void csElementLogger::Stretch(const ElementProp& prop, double, double,
@@ -178,9 +187,8 @@ void csElementLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   WriteTable(writer, "EquivalentEdgeLoad", records_, fnEquivalentEdgeLoad(formats_, *this));
   if (!resultsAvailable_) return;
   WriteTable(writer, "FaceLoad(Each)", records_, fnFaceLoadEachTable(formats_, *this));
-  WriteTable(writer, "FaceLoad", records_,
-             fnFaceLoadTable(formats_, *this, &stResult::TotalFaceForce));
-  WriteTable(writer, "EdgeDisp", records_, fnFaceLoadTable(formats_, *this, &stResult::EdgeDisp));
+  WriteTable(writer, "FaceLoad", records_, fnFaceLoadTable(formats_, *this, TotalFaceForce));
+  WriteTable(writer, "EdgeDisp", records_, fnFaceLoadTable(formats_, *this, EdgeDisp));
 }
 
 }  // namespace znFEM::znTarvex

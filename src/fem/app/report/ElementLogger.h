@@ -29,13 +29,19 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   struct stResult {
     Six FaceForce{};     // produced by the end displacements
     Six FixFaceForce{};  // produced by the edge loads (fixed-end state)
-    Six TotalFaceForce{};
     Six EdgeDisp{};
     Six EquivalentEdgeLoad{};
     bool HasEquivalentEdgeLoad = false;  // some value of it is not zero
     // Yield states per end, for the drawing's hinge and yield marks.
     PerEnd<std::int32_t> AxialState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
     PerEnd<std::int32_t> HingeState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
+
+    // The sum of the two face forces.
+    Six TotalFaceForce() const {
+      Six total{};
+      for (std::size_t i = 0; i < total.size(); ++i) total[i] = FaceForce[i] + FixFaceForce[i];
+      return total;
+    }
   };
 
   void Reserve(std::size_t count) override { records_.Reserve(count); }

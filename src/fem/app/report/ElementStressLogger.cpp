@@ -1,6 +1,8 @@
 #include "fem/app/report/ElementStressLogger.h"
 
 #include <cstdint>
+#include <iterator>
+#include <string_view>
 
 #include "fem/app/report/TableBase.h"
 #include "fem/model/ElementStress.h"
@@ -22,7 +24,7 @@ const char* const kExtremeNames[6] = {"MaxN", "MinN", "MaxQ", "MinQ", "MaxM", "M
 
 // The I-face force of a member's total face force (member axes).
 model::Triple FaceForceI(const csElementLogger::stResult& result) {
-  const auto& total = result.TotalFaceForce;
+  const csElementLogger::Six total = result.TotalFaceForce();
   return {total.at(0), total.at(1), total.at(2)};
 }
 
@@ -56,7 +58,7 @@ class fnElementStressTable : public fnTableBase {
   }
 
  private:
-  void Row(const std::string& id, const std::string& no, double position,
+  void Row(std::string_view id, std::string_view no, double position,
            const model::StressPair& stress) {
     NewRow();
     Text(id);
@@ -81,16 +83,25 @@ void csElementStressLogger::Write(znInOutData::ifOutputDataWriter& writer,
   const model::csElementStressPropMaker maker(
       nodes.Records().GetProps(), elements.Records().GetProps(), edgeLoads.GetConcentratedRecords(),
       edgeLoads.GetDistributedRecords());
-  fnElementStressTable table(formats_);
+  // Every member's forces are found before the table starts, so that a definition the
+  // calculator refuses leaves none of the table written.
+  std::vector<stMemberStress> stresses;
+  stresses.reserve(definitions_.size());
+  std::size_t rowCount = 0;
   for (const ElementStressProp& definition : definitions_) {
     model::csElementStress calculator(kDivisionCount, kMinimumSearchLength);
     calculator.SetProp(maker.Make(definition));
     const model::Triple faceForce = FaceForceI(elements.Records().ResultOf(definition.ID));
-    table(definition.ID,
-          {definition.Positions, calculator.GetStressAtPositions(faceForce, definition.Positions),
-           calculator.GetExtremes(faceForce)});
+    stresses.push_back({definition.Positions,
+                        calculator.GetStressAtPositions(faceForce, definition.Positions),
+                        calculator.GetExtremes(faceForce)});
+    rowCount += definition.Positions.size() + std::size(kExtremeNames);
   }
-  table.Write(writer, "Stress");
+  fnElementStressTable table(formats_);
+  table.SetRowCount(rowCount);
+  if (!table.BeginWriting(writer, "Stress")) return;
+  for (std::size_t k = 0; k < definitions_.size(); ++k) table(definitions_[k].ID, stresses[k]);
+  table.EndWriting();
 }
 
 }  // namespace znFEM::znTarvex

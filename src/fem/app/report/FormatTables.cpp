@@ -9,22 +9,33 @@ std::string csFormatTables::Number(double value, unsigned formatIndex) const {
   return znPrint::FormatNumber(value + 0.0, Precision(formatIndex), IsFixed(formatIndex));
 }
 
+std::string csFormatTables::Number(double value, unsigned formatIndex, unsigned width) const {
+  std::string text;
+  AppendNumber(text, value, formatIndex, width);
+  return text;
+}
+
 // Too wide in its own format, a number takes scientific notation with the most decimals, at
 // most those of its format, that fit the width. Each decimal less is one character less (the
 // point goes with the last one), unless rounding lengthens the exponent, so the first try is
 // the precision that removes the excess.
-std::string csFormatTables::Number(double value, unsigned formatIndex, unsigned width) const {
-  std::string text = Number(value, formatIndex);
-  if (text.size() <= width) return text;
+void csFormatTables::AppendNumber(std::string& out, double value, unsigned formatIndex,
+                                  unsigned width) const {
+  const std::size_t start = out.size();
+  znPrint::AppendNumber(out, value + 0.0, Precision(formatIndex), IsFixed(formatIndex));
+  if (out.size() - start <= width) return;
   const unsigned full = Precision(formatIndex);
-  text = znPrint::FormatNumber(value, full, false);
-  const std::size_t excess = text.size() > width ? text.size() - width : 0;
+  const auto retry = [&](unsigned precision) {
+    out.resize(start);
+    znPrint::AppendNumber(out, value, precision, false);
+    return out.size() - start;
+  };
+  const std::size_t fullLength = retry(full);
+  const std::size_t excess = fullLength > width ? fullLength - width : 0;
   unsigned precision = excess > full ? 0 : full - static_cast<unsigned>(excess);
   for (++precision; precision-- > 0;) {
-    if (precision != full) text = znPrint::FormatNumber(value, precision, false);
-    if (text.size() <= width) return text;
+    if ((precision == full ? fullLength : retry(precision)) <= width) return;
   }
-  return text;
 }
 
 }  // namespace znFEM::znTarvex

@@ -41,6 +41,8 @@ class csFormatTables {
   // written in scientific notation, with fewer digits if it still does not fit, because the
   // text report cuts a cell at its width and a cut number reads wrong.
   std::string Number(double value, unsigned formatIndex, unsigned width) const;
+  // The same text appended to out.
+  void AppendNumber(std::string& out, double value, unsigned formatIndex, unsigned width) const;
 
  private:
   std::array<unsigned, 14> widths_{10, 4, 7, 10, 10, 12, 8, 12, 12, 12, 7, 4, 4, 4};

@@ -23,6 +23,9 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
+  state.Nodes.reserve(nodes.Records().Size());
+  state.Elements.reserve(elements.Records().Size());
+  state.WallElements.reserve(walls.Records().Size());
   nodes.Records().ForEachResult([&](const std::string& id, const csNodeLogger::stResult& result) {
     state.Nodes[id].PanelState = result.PanelState;
     state.Nodes[id].Disp = result.Disp;
@@ -30,8 +33,8 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
   elements.Records().ForEachResult(
       [&](const std::string& id, const csElementLogger::stResult& result) {
         znDraw::ElementResult& drawn = state.Elements[id];
-        drawn.FaceForceI = {result.TotalFaceForce.at(0), result.TotalFaceForce.at(1),
-                            result.TotalFaceForce.at(2)};
+        const csElementLogger::Six total = result.TotalFaceForce();
+        drawn.FaceForceI = {total.at(0), total.at(1), total.at(2)};
         drawn.AxialState = result.AxialState;
         drawn.HingeState = result.HingeState;
       });

@@ -1,5 +1,7 @@
 #include "fem/app/report/NodeLogger.h"
 
+#include <algorithm>
+
 #include "fem/app/report/TableBase.h"
 #include "print/Format.h"
 
@@ -38,8 +40,9 @@ class fnCoordinateTable : public fnRecordTable<NodeProp, csNodeLogger::stResult>
     Head({"ID", "Coord", "", "Support", "", "", "Coef", "", ""});
     Head({"", "X", "Y", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const NodeProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const NodeProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     NewRow();
     Text(id);
     Numbers(prop.Coordinate, F::kFormatCoordinate);
@@ -67,8 +70,9 @@ class fnImposedLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stRe
     Head(kLoadDispHead1);
     Head(kLoadDispHead2);
   }
-  void operator()(const std::string& id) {
-    const NodeProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const NodeProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     const Triple load = FirstCase(prop.ImposedLoads);
     const Triple disp = FirstCase(prop.ImposedDisps);
     if (IsZero(load) && IsZero(disp)) return;
@@ -90,8 +94,9 @@ class fnImposedLoadDispCaseTable : public fnRecordTable<NodeProp, csNodeLogger::
     Head({"ID", "Case", "Load", "", "", "Disp", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const NodeProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const NodeProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     for (std::size_t c = 0; c < prop.ImposedLoads.size(); ++c) {
       const Triple& load = prop.ImposedLoads[c];
       const Triple disp = c < prop.ImposedDisps.size() ? prop.ImposedDisps[c] : Triple{};
@@ -107,14 +112,16 @@ class fnImposedLoadDispCaseTable : public fnRecordTable<NodeProp, csNodeLogger::
 
 // The ground displacements imposed on the nodes' spring supports; supports without are left
 // out.
-class fnSsImposedDispTable : public fnTableBase {
+class fnSsImposedDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
  public:
-  fnSsImposedDispTable(const F& formats, const Springs& springs)
-      : fnTableBase(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce}),
-        springs_(springs) {
+  fnSsImposedDispTable(const F& formats, const csNodeLogger& logger)
+      : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()),
+        springs_(logger.GetSpringSupports()) {
     Head(kXYMHead);
   }
-  void operator()(const std::string& id) {
+  void operator()(std::size_t k) {
+    const std::string& id = PropAt(k).ID;
     const auto spring = springs_.find(id);
     if (spring == springs_.end()) return;
     const Triple disp = FirstCase(spring->second.GroundNode.ImposedDisp);
@@ -128,36 +135,65 @@ class fnSsImposedDispTable : public fnTableBase {
   const Springs& springs_;
 };
 
-// One result triple per node, chosen by the member pointer; with onlySprings, the nodes
-// without a spring support are left out.
+// One result triple per node, chosen by the member pointer.
 class fnLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
  public:
   using Member = Triple csNodeLogger::stResult::*;
-  fnLoadDispTable(const F& formats, const csNodeLogger& logger, Member member, bool onlySprings)
+  fnLoadDispTable(const F& formats, const csNodeLogger& logger, Member member)
+      : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
+                      logger.Records()),
+        member_(member) {
+    Head(kXYMHead);
+  }
+  void operator()(std::size_t k) {
+    NewRow();
+    Text(PropAt(k).ID);
+    Numbers(ResultAt(k).*member_, F::kFormatForce);
+  }
+
+ private:
+  Member member_;
+};
+
+// One result triple of the spring support of every node that has one, chosen by the member
+// pointer.
+class fnSpringSupportLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+ public:
+  using Member = Triple csNodeLogger::stSpringSupport::*;
+  fnSpringSupportLoadDispTable(const F& formats, const csNodeLogger& logger, Member member)
       : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
                       logger.Records()),
         springs_(logger.GetSpringSupports()),
-        member_(member),
-        onlySprings_(onlySprings) {
+        member_(member) {
     Head(kXYMHead);
   }
-  void operator()(const std::string& id) {
-    if (onlySprings_ && springs_.count(id) == 0) return;
+  void operator()(std::size_t k) {
+    const std::string& id = PropAt(k).ID;
+    const auto spring = springs_.find(id);
+    if (spring == springs_.end()) return;
     NewRow();
     Text(id);
-    Numbers(LogOf(id).*member_, F::kFormatForce);
+    Numbers(spring->second.*member_, F::kFormatForce);
   }
 
  private:
   const Springs& springs_;
   Member member_;
-  bool onlySprings_;
 };
 
 }  // namespace
 
+// Loads and imposed displacements that are zero in every load case show nowhere: they are not
+// kept.
 void csNodeLogger::Prop(const NodeProp& prop) {
-  records_.Add(prop);
+  NodeProp& kept = records_.Add(prop);
+  const auto zero = [](const std::vector<Triple>& perCase) {
+    return std::all_of(perCase.begin(), perCase.end(), IsZero);
+  };
+  if (zero(kept.ImposedLoads) && zero(kept.ImposedDisps)) {
+    kept.ImposedLoads = {};
+    kept.ImposedDisps = {};
+  }
 }
 
 void csNodeLogger::Force(const NodeProp& prop, const Triple& force) {
@@ -176,11 +212,11 @@ void csNodeLogger::MergeSpringSupports(const csSpringSupportNodeLogger& groundNo
                                        const csSpringSupportElementLogger& springs) {
   for (const std::string& groundID : groundNodes.GetIDs()) {
     const auto& groundNode = groundNodes.GetProp(groundID);
-    springs_[groundNode.ConnectNodeID].GroundNode = groundNode;
+    stSpringSupport& spring = springs_[groundNode.ConnectNodeID];
+    spring.GroundNode = groundNode;
     if (!resultsAvailable_) continue;
-    stResult& result = records_.ResultOf(groundNode.ConnectNodeID);
-    result.SpringSupportForce = groundNodes.GetForce(groundID);
-    result.SpringSupportDisp = groundNodes.GetDisp(groundID);
+    spring.Force = groundNodes.GetForce(groundID);
+    spring.Disp = groundNodes.GetDisp(groundID);
   }
   for (const std::string& springID : springs.GetIDs()) {
     const auto& record = springs.GetRecord(springID);
@@ -197,17 +233,16 @@ void csNodeLogger::Write(znInOutData::ifOutputDataWriter& writer) const {
   } else {
     WriteTable(writer, "ImposedLoadAndDisp", records_, fnImposedLoadDispTable(formats_, *this));
   }
-  WriteTable(writer, "SpringSupportImposedDisp", records_,
-             fnSsImposedDispTable(formats_, springs_));
+  WriteTable(writer, "SpringSupportImposedDisp", records_, fnSsImposedDispTable(formats_, *this));
   if (!resultsAvailable_) return;
-  using R = stResult;
-  WriteTable(writer, "NodeLoad", records_, fnLoadDispTable(formats_, *this, &R::Force, false));
-  WriteTable(writer, "NodeDisp", records_, fnLoadDispTable(formats_, *this, &R::Disp, false));
+  WriteTable(writer, "NodeLoad", records_, fnLoadDispTable(formats_, *this, &stResult::Force));
+  WriteTable(writer, "NodeDisp", records_, fnLoadDispTable(formats_, *this, &stResult::Disp));
   if (springs_.empty()) return;
+  using S = stSpringSupport;
   WriteTable(writer, "SpringSupportNodeLoad", records_,
-             fnLoadDispTable(formats_, *this, &R::SpringSupportForce, true));
+             fnSpringSupportLoadDispTable(formats_, *this, &S::Force));
   WriteTable(writer, "SpringSupportNodeDisp", records_,
-             fnLoadDispTable(formats_, *this, &R::SpringSupportDisp, true));
+             fnSpringSupportLoadDispTable(formats_, *this, &S::Disp));
 }
 
 }  // namespace znFEM::znTarvex

@@ -23,18 +23,19 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   using Triple = znTraceYield2DRahmen::Triple;
 
   // A node's results: its total force (load, or reaction where it is supported) and total
-  // displacement, and those of its spring support when it has one.
+  // displacement.
   struct stResult {
     Triple Force{0.0, 0.0, 0.0};
     Triple Disp{0.0, 0.0, 0.0};
-    Triple SpringSupportForce{0.0, 0.0, 0.0};
-    Triple SpringSupportDisp{0.0, 0.0, 0.0};
     std::int32_t PanelState = znTraceYield2DRahmen::kElastic;  // for the drawing's yield marks
   };
-  // The spring support of a node: ground node record, spring coefficients (kx, ky, km).
+  // The spring support of a node: ground node record, spring coefficients (kx, ky, km), and
+  // the ground node's force and displacement.
   struct stSpringSupport {
     znTraceYield2DRahmen::SpringSupportNodeProp GroundNode;
     Triple SpringCoef{0.0, 0.0, 0.0};
+    Triple Force{0.0, 0.0, 0.0};
+    Triple Disp{0.0, 0.0, 0.0};
   };
 
   void Reserve(std::size_t count) override { records_.Reserve(count); }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <stdexcept>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,35 +20,40 @@ class csRecordLog {
   // A record of an ID kept already replaces it in its place (the managers refuse a repeated
   // ID before the record reaches the logger).
   Prop& Add(const Prop& prop) {
-    const auto [found, added] = index_.try_emplace(prop.ID, props_.size());
-    if (added) {
-      props_.push_back(prop);
-      results_.emplace_back();
-    } else {
-      props_[found->second] = prop;
-      results_[found->second] = Result{};
+    const std::size_t found = Find(prop.ID);
+    if (found != kNone) {
+      props_[found] = prop;
+      results_[found] = Result{};
+      return props_[found];
     }
-    return props_[found->second];
+    props_.push_back(prop);
+    results_.emplace_back();
+    if (2 * props_.size() > slots_.size()) {
+      Rehash(props_.size());  // indexes the new record too
+    } else {
+      Insert(props_.size() - 1);
+    }
+    return props_.back();
   }
   void Reserve(std::size_t count) {
     props_.reserve(props_.size() + count);
     results_.reserve(results_.size() + count);
-    index_.reserve(index_.size() + count);
+    Rehash(props_.size() + count);
   }
   // The result of a record never kept goes nowhere.
   Result& ResultOf(const std::string& id) {
-    const auto found = index_.find(id);
-    if (found == index_.end()) {
+    const std::size_t found = Find(id);
+    if (found == kNone) {
       unkept_ = Result{};
       return unkept_;
     }
-    return results_[found->second];
+    return results_[found];
   }
 
   std::size_t Size() const { return props_.size(); }
   // std::out_of_range for an ID never kept.
-  const Prop& PropOf(const std::string& id) const { return props_[index_.at(id)]; }
-  const Result& ResultOf(const std::string& id) const { return results_[index_.at(id)]; }
+  const Prop& PropOf(const std::string& id) const { return props_[At(id)]; }
+  const Result& ResultOf(const std::string& id) const { return results_[At(id)]; }
   // The records in input order, and their results in the same order.
   const std::vector<Prop>& GetProps() const { return props_; }
   const std::vector<Result>& GetResults() const { return results_; }
@@ -56,14 +63,49 @@ class csRecordLog {
     for (std::size_t k = 0; k < props_.size(); ++k) f(props_[k].ID, results_[k]);
   }
   // Lends the records to a reader that needs them as its own (the drawing) without a copy;
-  // until they are given back, only the results and the index (which holds its own IDs) stay.
+  // until they are given back, only the results stay, and no record is found by its ID.
   std::vector<Prop> LendProps() { return std::move(props_); }
   void GiveBackProps(std::vector<Prop> props) { props_ = std::move(props); }
 
  private:
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+  // The index is an open-addressed hash table of positions (plus one; 0 is a free slot),
+  // hashed by the IDs the records themselves hold, so that no ID is stored twice. It is kept
+  // at most half full, and a search stops at the first free slot.
+  std::size_t Find(std::string_view id) const {
+    if (slots_.empty()) return kNone;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = Hash(id) & mask;; slot = (slot + 1) & mask) {
+      const std::uint32_t entry = slots_[slot];
+      if (entry == 0) return kNone;
+      if (entry <= props_.size() && props_[entry - 1].ID == id) return entry - 1;
+    }
+  }
+  std::size_t At(const std::string& id) const {
+    const std::size_t found = Find(id);
+    if (found == kNone) throw std::out_of_range("no record of the ID " + id);
+    return found;
+  }
+  void Insert(std::size_t position) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = Hash(props_[position].ID) & mask;
+    while (slots_[slot] != 0) slot = (slot + 1) & mask;
+    slots_[slot] = static_cast<std::uint32_t>(position + 1);
+  }
+  // Room for count records.
+  void Rehash(std::size_t count) {
+    std::size_t size = 16;
+    while (size < 2 * count) size *= 2;
+    if (size <= slots_.size()) return;
+    slots_.assign(size, 0);
+    for (std::size_t k = 0; k < props_.size(); ++k) Insert(k);
+  }
+  static std::size_t Hash(std::string_view id) { return std::hash<std::string_view>{}(id); }
+
   std::vector<Prop> props_;
   std::vector<Result> results_;
-  std::unordered_map<std::string, std::uint32_t> index_;  // ID -> position
+  std::vector<std::uint32_t> slots_;  // the index: ID -> position + 1
   Result unkept_;
 };
 

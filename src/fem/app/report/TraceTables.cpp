@@ -83,15 +83,4 @@ stTable CurveTable(const StepRecords& steps) {
   return table;
 }
 
-stTable WithCaseColumn(stTable table, const std::vector<std::uint32_t>& caseOfRow) {
-  table.Widths.insert(table.Widths.begin() + 1, kWidthCount);
-  for (std::size_t r = 0; r < table.Head.size(); ++r) {
-    table.Head[r].insert(table.Head[r].begin() + 1, r == 0 ? "Case" : "");
-  }
-  for (std::size_t r = 0; r < table.Value.size(); ++r) {
-    table.Value[r].insert(table.Value[r].begin() + 1, Count(caseOfRow.at(r)));
-  }
-  return table;
-}
-
 }  // namespace znFEM::znTarvex

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fem/app/report/TableBase.h"
 #include "fem/model/Analyzer.h"
 #include "inout/OutputDataWriter.h"
 
@@ -26,27 +27,19 @@ znInOutData::stTable EventTable(const StepRecords& steps);
 // the unloaded state.
 znInOutData::stTable CurveTable(const StepRecords& steps);
 
-// The table with a Case column after its first: caseOfRow gives the load case of each body
-// row.
-znInOutData::stTable WithCaseColumn(znInOutData::stTable table,
-                                    const std::vector<std::uint32_t>& caseOfRow);
-
 // Applies a table functor (see TableBase.h) to every record and writes its table under the
-// name; with cases, the table names each record's load case, given by caseOf(record).
+// name; with cases, the table names each record's load case, given by caseOf(record), in a
+// column after its first.
 template <class Functor, class Records, class CaseOf>
 void WriteRecordTable(znInOutData::ifOutputDataWriter& writer, const std::string& name,
                       const Records& records, Functor functor, bool cases, CaseOf caseOf) {
-  std::vector<std::uint32_t> caseOfRow;
-  for (const auto& record : records) {
-    functor(record);
-    caseOfRow.resize(functor.GetTable().Value.size(), caseOf(record));
-  }
-  if (!cases) {
-    functor.Write(writer, name);
-  } else if (functor.HasRows()) {
-    writer.Title(2, name);
-    writer.Table(WithCaseColumn(functor.GetTable(), caseOfRow));
-  }
+  if (cases) functor.AddCaseColumn();
+  WriteWalked(writer, name, functor, [&](Functor& f) {
+    for (const auto& record : records) {
+      f.SetRowCase(caseOf(record));
+      f(record);
+    }
+  });
 }
 
 }  // namespace znFEM::znTarvex

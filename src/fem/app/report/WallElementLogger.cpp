@@ -21,8 +21,9 @@ class fnProp1Table : public fnRecordTable<WallElementProp, Result> {
                       logger.Records()) {
     Head({"ID", "A", "E", "I", "Poisson", "Kappa", "Kwg"});
   }
-  void operator()(const std::string& id) {
-    const WallElementProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const WallElementProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     NewRow();
     Text(id);
     Number(prop.A, F::kFormatSection);
@@ -45,8 +46,9 @@ class fnProp2Table : public fnRecordTable<WallElementProp, Result> {
     Head({"ID", "Node", "", "", "", "La", "", "AlphaY", "", "", ""});
     Head({"", "I-A", "I-B", "J-A", "J-B", "I", "J", "I-A", "I-B", "J-A", "J-B"});
   }
-  void operator()(const std::string& id) {
-    const WallElementProp& prop = PropOf(id);
+  void operator()(std::size_t k) {
+    const WallElementProp& prop = PropAt(k);
+    const std::string& id = prop.ID;
     NewRow();
     Text(id);
     Text(prop.NodeID.first.first);
@@ -77,8 +79,9 @@ class fnEdgeLoadDispTable : public fnRecordTable<WallElementProp, Result> {
     Head({"ID", "IJ", "AB", "Load", "", "", "Disp", "", ""});
     Head({"", "", "", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Result& result = ResultAt(k);
+    const std::string& id = PropAt(k).ID;
     for (int corner = 0; corner < 4; ++corner) {
       NewRow();
       Text(id);
@@ -101,8 +104,9 @@ class fnFaceLoadDispTable : public fnRecordTable<WallElementProp, Result> {
     Head({"ID", "IJ", "Load", "", "", "Disp", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
-  void operator()(const std::string& id) {
-    const Result& result = LogOf(id);
+  void operator()(std::size_t k) {
+    const Result& result = ResultAt(k);
+    const std::string& id = PropAt(k).ID;
     for (int end = 0; end < 2; ++end) {
       NewRow();
       Text(id);

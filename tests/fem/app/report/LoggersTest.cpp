@@ -18,9 +18,9 @@ using namespace znFEM::znTraceYield2DRahmen;
 class csFailingWriter : public znInOutData::znOutputDataWriter::csOutputDataWriterPipe {
  public:
   using csOutputDataWriterPipe::csOutputDataWriterPipe;
-  void Table(const znInOutData::stTable& table) override {
+  void BeginTable(const znInOutData::stTableHead& head) override {
     if (++tables_ == 2) throw std::string("bad case!!!");
-    csOutputDataWriterPipe::Table(table);
+    csOutputDataWriterPipe::BeginTable(head);
   }
 
  private:
