@@ -2,6 +2,7 @@
 // numeric helpers (zero test, near-equality, products).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -9,6 +10,8 @@ namespace znMatrix {
 
 using Index = std::uint32_t;
 using Vector = std::vector<double>;
+// A 6×6 matrix row after row, held in place: the member matrices of a plane frame.
+using Matrix6 = std::array<double, 36>;
 
 // Base of every matrix exception, so a caller can catch the whole family at once.
 struct exMatrixException {};

@@ -20,6 +20,8 @@ class csSymmetryMatrix : public ifMatrix {
   csSymmetryMatrix(const csSymmetryMatrix&) = default;
   csSymmetryMatrix& operator=(const ifMatrix& m);
   csSymmetryMatrix& operator=(const csSymmetryMatrix& m);
+  // Takes the other's size and values.
+  csSymmetryMatrix& operator=(csSymmetryMatrix&& m) noexcept = default;
 
   void Fill(double value) override;
   Index GetRowN() const override;

@@ -12,17 +12,12 @@ using znMatrix::Vector;
 
 namespace {
 
-// Member rotation R (global = R · member) or its transpose, on the diagonal of a 6×6 matrix.
+// The rotation as a library matrix.
 csMatrix MakeRotation(double angle, bool transposed) {
-  const double c = std::cos(angle);
-  const double s = transposed ? -std::sin(angle) : std::sin(angle);
+  const znMatrix::Matrix6 r = MakeRotation6(angle, transposed);
   csMatrix t(6, 6, 0.0);
-  for (znMatrix::Index k = 0; k < 6; k += 3) {
-    t.Set(k, k, c);
-    t.Set(k, k + 1, -s);
-    t.Set(k + 1, k, s);
-    t.Set(k + 1, k + 1, c);
-    t.Set(k + 2, k + 2, 1.0);
+  for (znMatrix::Index i = 0; i < 6; ++i) {
+    for (znMatrix::Index j = 0; j < 6; ++j) t.Set(i, j, r[6 * i + j]);
   }
   return t;
 }
@@ -54,6 +49,21 @@ Vector FaceSpringRow(const FrameStiffnessProp& prop, double kn, bool far_spring,
 
 }  // namespace
 
+// docs/theory.md "Frame member: rotation to global axes".
+znMatrix::Matrix6 MakeRotation6(double angle, bool transposed) {
+  const double c = std::cos(angle);
+  const double s = transposed ? -std::sin(angle) : std::sin(angle);
+  znMatrix::Matrix6 t{};
+  for (std::size_t k = 0; k < 6; k += 3) {
+    t[6 * k + k] = c;
+    t[6 * k + k + 1] = -s;
+    t[6 * (k + 1) + k] = s;
+    t[6 * (k + 1) + k + 1] = c;
+    t[6 * (k + 2) + k + 2] = 1.0;
+  }
+  return t;
+}
+
 // docs/theory.md "Frame member: bending coefficients".
 BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop) {
   const double phi = ShearParameter(prop);
@@ -80,7 +90,7 @@ BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop) {
 // The flexible part between the faces (transverse stiffness 6EI·ā/l0³, the moments by
 // equilibrium about each face), carried to the nodes by the rigid arms; the axial terms carry Kn.
 // docs/theory.md "Frame member: local stiffness with rigid zones".
-csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop) {
+znMatrix::Matrix6 MakeLocalStiffness(const FrameStiffnessProp& prop) {
   const auto [a, b, c] = MakeBendingCoefficients(prop);
   const double l0 = ClearLength(prop);
   const double ea = prop.E * prop.A / l0 * prop.Kn;
@@ -88,20 +98,24 @@ csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop) {
   const double s2 = 6.0 * prop.E * prop.I * b / (l0 * l0);       // 6EI·b̄/l0²
   const double s1 = 2.0 * prop.E * prop.I * c / l0;              // 2EI·c̄/l0
 
-  csSymmetryMatrix k(6, 0.0);
-  k.Set(0, 0, ea);  // block I–I
-  k.Set(1, 1, s3);
-  k.Set(1, 2, s3 * l0 - s2);
-  k.Set(2, 2, s3 * l0 * l0 - 2.0 * s2 * l0 + s1);
-  k.Set(0, 3, -ea);  // block I–J
-  k.Set(1, 4, -s3);
-  k.Set(1, 5, s2);
-  k.Set(2, 4, -s3 * l0 + s2);
-  k.Set(2, 5, s2 * l0 - s1);
-  k.Set(3, 3, ea);  // block J–J
-  k.Set(4, 4, s3);
-  k.Set(4, 5, -s2);
-  k.Set(5, 5, s1);
+  znMatrix::Matrix6 k{};
+  const auto set = [&k](std::size_t i, std::size_t j, double value) {
+    k[6 * i + j] = value;
+    k[6 * j + i] = value;
+  };
+  set(0, 0, ea);  // block I–I
+  set(1, 1, s3);
+  set(1, 2, s3 * l0 - s2);
+  set(2, 2, s3 * l0 * l0 - 2.0 * s2 * l0 + s1);
+  set(0, 3, -ea);  // block I–J
+  set(1, 4, -s3);
+  set(1, 5, s2);
+  set(2, 4, -s3 * l0 + s2);
+  set(2, 5, s2 * l0 - s1);
+  set(3, 3, ea);  // block J–J
+  set(4, 4, s3);
+  set(4, 5, -s2);
+  set(5, 5, s1);
   return csRigidArms(prop.Lij.first, prop.Lij.second).StiffnessToNodes(k);
 }
 
@@ -109,10 +123,25 @@ csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop) {
 // symmetric, and the stiffness is symmetric by construction.
 // docs/theory.md "Frame member: rotation to global axes".
 csSymmetryMatrix csMatrixMaker2DRahmen::MakeStiffness(const FrameStiffnessProp& prop) const {
-  const csMatrix k_tt =
-      znMatrix::MultiplyMatrix(MakeLocalStiffness(prop), MakeGlobalToLocal(prop.Angle));
+  const znMatrix::Matrix6 k = MakeLocalStiffness(prop);
+  const znMatrix::Matrix6 tt = MakeRotation6(prop.Angle, true);
+  znMatrix::Matrix6 k_tt;
+  for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t j = 0; j < 6; ++j) {
+      double sum = 0.0;
+      for (std::size_t m = 0; m < 6; ++m) sum += k[6 * i + m] * tt[6 * m + j];
+      k_tt[6 * i + j] = sum;
+    }
+  }
+  const znMatrix::Matrix6 t = MakeRotation6(prop.Angle, false);
   csSymmetryMatrix stiffness(6, 0.0);
-  znMatrix::MultiplySymmetric(stiffness, MakeLocalToGlobal(prop.Angle), k_tt, 1.0);
+  for (znMatrix::Index i = 0; i < 6; ++i) {
+    for (znMatrix::Index j = i; j < 6; ++j) {
+      double sum = 0.0;
+      for (std::size_t m = 0; m < 6; ++m) sum += t[6 * i + m] * k_tt[6 * m + j];
+      stiffness.Set(i, j, sum);
+    }
+  }
   return stiffness;
 }
 

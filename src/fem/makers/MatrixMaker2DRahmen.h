@@ -37,6 +37,10 @@ class csMatrixMaker2DRahmen : public ifMatrixMaker2DRahmen {
   znMatrix::csSymmetryMatrix MakeSpringStiffness(const znMatrix::Vector& coef) const override;
 };
 
+// The member rotation R on the diagonal of a 6×6 block, row after row: global = T·member, and
+// with transposed set Tᵀ (member = Tᵀ·global).
+znMatrix::Matrix6 MakeRotation6(double angle, bool transposed);
+
 // The three coefficients ā, b̄, c̄ of the local bending stiffness; they carry the shear
 // deformation and the end springs (2, 1, 2 for the Euler–Bernoulli member without springs).
 struct BendingCoefficients {
@@ -47,6 +51,6 @@ struct BendingCoefficients {
 BendingCoefficients MakeBendingCoefficients(const FrameStiffnessProp& prop);
 
 // The 6×6 stiffness in member axes, Kn applied, before the rotation to global axes.
-znMatrix::csSymmetryMatrix MakeLocalStiffness(const FrameStiffnessProp& prop);
+znMatrix::Matrix6 MakeLocalStiffness(const FrameStiffnessProp& prop);
 
 }  // namespace znFEM::znMatrixMaker

@@ -32,21 +32,18 @@ znMatrix::Vector csRigidArms::RowToNodes(znMatrix::Vector faceRow) const {
 }
 
 // Cᵀ·k·C: column θ += s·column v, then row θ += s·row v, for each end.
-znMatrix::csSymmetryMatrix csRigidArms::StiffnessToNodes(
-    const znMatrix::ifMatrix& faceStiffness) const {
-  znMatrix::csMatrix k(6, 6);
-  k.Assign(faceStiffness);
+znMatrix::Matrix6 csRigidArms::StiffnessToNodes(znMatrix::Matrix6 k) const {
+  const auto at = [&k](znMatrix::Index r, znMatrix::Index c) -> double& { return k[6 * r + c]; };
   for (int end = 0; end < 2; ++end) {
-    for (znMatrix::Index r = 0; r < 6; ++r) k.AddAt(r, M(end), arm_[end] * k.Get(r, Q(end)));
+    for (znMatrix::Index r = 0; r < 6; ++r) at(r, M(end)) += arm_[end] * at(r, Q(end));
   }
   for (int end = 0; end < 2; ++end) {
-    for (znMatrix::Index c = 0; c < 6; ++c) k.AddAt(M(end), c, arm_[end] * k.Get(Q(end), c));
+    for (znMatrix::Index c = 0; c < 6; ++c) at(M(end), c) += arm_[end] * at(Q(end), c);
   }
-  znMatrix::csSymmetryMatrix nodes(6);
   for (znMatrix::Index r = 0; r < 6; ++r) {
-    for (znMatrix::Index c = r; c < 6; ++c) nodes.Set(r, c, k.Get(r, c));
+    for (znMatrix::Index c = r + 1; c < 6; ++c) at(c, r) = at(r, c);
   }
-  return nodes;
+  return k;
 }
 
 }  // namespace znFEM::znMatrixMaker

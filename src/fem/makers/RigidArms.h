@@ -22,9 +22,9 @@ class csRigidArms {
   Triple ToNode(int end, const Triple& atFace) const;
   // A row over the face displacements turned into the same row over the node displacements.
   znMatrix::Vector RowToNodes(znMatrix::Vector faceRow) const;
-  // A stiffness over the face displacements turned into the stiffness over the node
-  // displacements, Cᵀ·k·C.
-  znMatrix::csSymmetryMatrix StiffnessToNodes(const znMatrix::ifMatrix& faceStiffness) const;
+  // A symmetric stiffness over the face displacements turned into the symmetric stiffness over
+  // the node displacements, Cᵀ·k·C, its lower triangle mirrored from its upper one.
+  znMatrix::Matrix6 StiffnessToNodes(znMatrix::Matrix6 k) const;
 
  private:
   double arm_[2];  // signed position of each face from its node along member x: +li, −lj

@@ -10,6 +10,8 @@ namespace znFEM {
 // Three components of one node or member end: (x, y, moment) in global axes or (N, Q, M) in
 // member axes.
 using Triple = std::array<double, 3>;
+// The two end triples of a member, end I then end J.
+using Six = std::array<double, 6>;
 
 // The fixed-end forces of one load case, 18 values: six triples (N, Q, M; member axes; forces
 // acting on the segment) in the order of SegmentEnd. The i-edge and j-edge are the rigid zones,

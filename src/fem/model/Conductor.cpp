@@ -130,7 +130,7 @@ class fnNodeMaker {
   void operator()(NodeProp& prop) const {
     for (PanelElementProp& entry : prop.ElementProps) Resolve(prop.ID, entry);
     if (!prop.ElementProps.empty()) CheckEveryMemberIsListed(prop);
-    nodes_.MakeNode(prop);
+    nodes_.MakeNode(std::move(prop));
   }
 
  private:
@@ -326,15 +326,21 @@ void csConductor::MakeElements() {
   edgeLoad_.SetElements(elementRecords_);
   edgeLoad_.Apply(directInputRecords_, concentratedRecords_, distributedRecords_);
   elementMgr_.Reserve(elementRecords_.size());
-  for (const ElementProp& record : elementRecords_) elementMgr_.MakeElement(record);
+  for (ElementProp& record : elementRecords_) elementMgr_.MakeElement(std::move(record));
   for (const WallElementProp& record : wallElementRecords_) {
     wallElementMgr_.MakeWallElement(record);
   }
 }
 
-// Every member is built, so its nodes exist and its length is known.
+// Every member is built, so its nodes exist and its length is known. The nodes and members
+// hold their records now: the few models that ask for stresses lend the check copies.
 void csConductor::CheckElementStresses() {
-  const csElementStressPropMaker maker(nodeRecords_, elementRecords_, {}, {});
+  if (elementStressRecords_.empty()) return;
+  std::vector<NodeProp> nodes;
+  for (const ifNode* node : nodeMgr_.GetNodes()) nodes.push_back(node->GetProp());
+  std::vector<ElementProp> elements;
+  for (const ifElement* element : elementMgr_.GetElements()) elements.push_back(element->GetProp());
+  const csElementStressPropMaker maker(nodes, elements, {}, {});
   for (ElementStressProp& record : elementStressRecords_) record = maker.Check(record);
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 #include <stdexcept>
+#include <type_traits>
 
 #include "clock/PhaseClock.h"
 #include "matrix/BandOrder.h"
@@ -30,7 +31,7 @@ void PutTriple(Vector& v, Index first, const Triple& t) {
   for (Index d = 0; d < kDirections; ++d) v[first + d] = t[d];
 }
 
-void AddTriple(Vector& v, Index first, const Vector& source, Index sourceFirst) {
+void AddTriple(Vector& v, Index first, const Six& source, Index sourceFirst) {
   for (Index d = 0; d < kDirections; ++d) v[first + d] += source[sourceFirst + d];
 }
 
@@ -40,9 +41,16 @@ Vector Gather(const Vector& v, const std::vector<Index>& dofs) {
   return out;
 }
 
+// The six values of a frame element's degrees of freedom.
+Six GatherSix(const Vector& v, const std::array<Index, 6>& dofs) {
+  Six out;
+  for (std::size_t a = 0; a < out.size(); ++a) out[a] = v[dofs[a]];
+  return out;
+}
+
 // Adds the upper triangle of a member matrix at the member's global indices.
-void AddMemberStiffness(csBandMatrix& K, const znMatrix::ifMatrix& k,
-                        const std::vector<Index>& dofs) {
+template <class Dofs>
+void AddMemberStiffness(csBandMatrix& K, const znMatrix::ifMatrix& k, const Dofs& dofs) {
   for (Index a = 0; a < dofs.size(); ++a) {
     for (Index b = a; b < dofs.size(); ++b) K.AddAt(dofs[a], dofs[b], k.Get(a, b));
   }
@@ -87,9 +95,10 @@ void csEachDone::SetNodes(const std::vector<ifNode*>& nodes) {
 void csEachDone::SetElements(const std::vector<ifElement*>& elements) {
   elements_ = elements;
   elementNodes_.clear();
+  elementNodes_.reserve(elements_.size());
   for (const ifElement* element : elements_) {
     const PerEnd<ifNode*> ends = element->GetNodes();
-    elementNodes_.push_back(PositionsOf({ends[0], ends[1]}));
+    elementNodes_.push_back({PositionOf(ends[0]), PositionOf(ends[1])});
   }
   numbered_ = false;
 }
@@ -105,7 +114,7 @@ void csEachDone::SetWallElements(const std::vector<ifWallElement*>& wallElements
   }
   numbered_ = false;
   std::vector<PerEnd<std::size_t>> endPositions;
-  for (const NodeList& positions : elementNodes_)
+  for (const PerEnd<Index>& positions : elementNodes_)
     endPositions.push_back({positions[0], positions[1]});
   std::vector<std::size_t> walled;
   for (const NodeList& positions : wallNodes_)
@@ -135,18 +144,19 @@ void csEachDone::Number() {
   std::vector<znMatrix::Edge> edges;
   Index inputSpread = 0;
   bool anyMember = false;
-  for (const auto* lists : {&elementNodes_, &wallNodes_}) {
-    for (const NodeList& positions : *lists) {
-      anyMember = true;
-      const auto [low, high] = std::minmax_element(positions.begin(), positions.end());
-      inputSpread = std::max(inputSpread, *high - *low);
-      for (std::size_t a = 0; a + 1 < positions.size(); ++a) {
-        for (std::size_t b = a + 1; b < positions.size(); ++b) {
-          edges.emplace_back(positions[a], positions[b]);
-        }
+  const auto addEdges = [&](const auto& positions) {
+    anyMember = true;
+    const auto [low, high] = std::minmax_element(positions.begin(), positions.end());
+    inputSpread = std::max(inputSpread, *high - *low);
+    for (std::size_t a = 0; a + 1 < positions.size(); ++a) {
+      for (std::size_t b = a + 1; b < positions.size(); ++b) {
+        edges.emplace_back(positions[a], positions[b]);
       }
     }
-  }
+  };
+  edges.reserve(elementNodes_.size() + 6 * wallNodes_.size());
+  for (const PerEnd<Index>& positions : elementNodes_) addEdges(positions);
+  for (const NodeList& positions : wallNodes_) addEdges(positions);
   slot_.clear();
   Index spread = inputSpread;
   if (inputSpread > 0) {
@@ -166,9 +176,12 @@ void csEachDone::Number() {
   }
   w_ = anyMember ? kDirections * (spread + 1) : 0;
   elementDofs_.clear();
-  for (const NodeList& positions : elementNodes_) elementDofs_.push_back(DofsOf(positions));
+  elementDofs_.reserve(elementNodes_.size());
+  for (const PerEnd<Index>& positions : elementNodes_) {
+    elementDofs_.push_back(DofsOf<FrameDofs>(positions));
+  }
   wallDofs_.clear();
-  for (const NodeList& positions : wallNodes_) wallDofs_.push_back(DofsOf(positions));
+  for (const NodeList& positions : wallNodes_) wallDofs_.push_back(DofsOf<DofList>(positions));
   numbered_ = true;
 }
 
@@ -176,10 +189,12 @@ Index csEachDone::FirstDof(Index position) const {
   return kDirections * (slot_.empty() ? position : slot_[position]);
 }
 
-csEachDone::DofList csEachDone::DofsOf(const NodeList& positions) const {
-  DofList dofs;
-  for (const Index p : positions) {
-    for (Index d = 0; d < kDirections; ++d) dofs.push_back(FirstDof(p) + d);
+template <class Dofs, class Positions>
+Dofs csEachDone::DofsOf(const Positions& positions) const {
+  Dofs dofs{};
+  if constexpr (std::is_same_v<Dofs, DofList>) dofs.resize(kDirections * positions.size());
+  for (std::size_t k = 0; k < positions.size(); ++k) {
+    for (Index d = 0; d < kDirections; ++d) dofs[kDirections * k + d] = FirstDof(positions[k]) + d;
   }
   return dofs;
 }
@@ -265,7 +280,7 @@ System csEachDone::BuildSystem(const csBandMatrix& K) const {
 void csEachDone::AddEquivalentLoads(Vector& F) const {
   for (Index end = 0; end < 2; ++end) {
     for (std::size_t e = 0; e < elements_.size(); ++e) {
-      const Vector& load = elements_[e]->GetEquivalentLoad();
+      const Six& load = elements_[e]->GetEquivalentLoad();
       AddTriple(F, elementDofs_[e][kDirections * end], load, kDirections * end);
     }
   }
@@ -296,7 +311,7 @@ void csEachDone::SolveSystem(System& system, std::uint32_t step) const {
 
 void csEachDone::Distribute(const System& system) const {
   for (std::size_t e = 0; e < elements_.size(); ++e) {
-    elements_[e]->SetDispIncrement(Gather(system.U, elementDofs_[e]));
+    elements_[e]->SetDispIncrement(GatherSix(system.U, elementDofs_[e]));
   }
   for (std::size_t e = 0; e < wallElements_.size(); ++e) {
     wallElements_[e]->SetDispIncrement(Gather(system.U, wallDofs_[e]));

@@ -2,6 +2,7 @@
 // unit increment, applies the smallest ratio to the next yield event and records the extremes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -124,13 +125,15 @@ class csEachDone : public ifEachDone {
  private:
   // Global degree-of-freedom indices of a member's nodes, three per node in node order.
   using DofList = std::vector<znMatrix::Index>;
+  using FrameDofs = std::array<znMatrix::Index, 6>;
   // Positions of a member's nodes in the node list.
   using NodeList = std::vector<znMatrix::Index>;
 
   znMatrix::Index PositionOf(const ifNode* node) const;
   NodeList PositionsOf(const std::vector<const ifNode*>& nodes) const;
   void Number();
-  DofList DofsOf(const NodeList& positions) const;
+  template <class Dofs, class Positions>
+  Dofs DofsOf(const Positions& positions) const;
   znMatrix::Index FirstDof(znMatrix::Index position) const;
   znMatrix::csBandMatrix AssembleStiffness() const;
   znSimulEquation::System BuildSystem(const znMatrix::csBandMatrix& K) const;
@@ -148,13 +151,13 @@ class csEachDone : public ifEachDone {
   std::vector<ifElement*> elements_;
   std::vector<ifWallElement*> wallElements_;
   std::unordered_map<const ifNode*, znMatrix::Index> nodeIndex_;
-  std::vector<NodeList> elementNodes_;
+  std::vector<PerEnd<znMatrix::Index>> elementNodes_;
   std::vector<NodeList> wallNodes_;
   bool numbered_ = false;
   // The equation block of each node position; empty while the equations follow the node list.
   std::vector<znMatrix::Index> slot_;
-  std::vector<DofList> elementDofs_;  // six per frame element
-  std::vector<DofList> wallDofs_;     // twelve per wall element: ia, ib, ja, jb
+  std::vector<FrameDofs> elementDofs_;
+  std::vector<DofList> wallDofs_;  // twelve per wall element: ia, ib, ja, jb
   csJointTies joints_;
   Failure failure_;
   std::vector<MemberEvent> events_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "fem/model/Finite.h"
 
@@ -49,36 +50,70 @@ std::int32_t YieldSide(double increment) {
   return increment > 0.0 ? kYieldedUpper : kYieldedLower;
 }
 
-Triple EndTriple(const Vector& v, int end) {
+Triple EndTriple(const Six& v, int end) {
   return {v[N(end)], v[Q(end)], v[M(end)]};
 }
 
-Vector Join(const Triple& i, const Triple& j) {
+Six Join(const Triple& i, const Triple& j) {
   return {i[0], i[1], i[2], j[0], j[1], j[2]};
 }
 
-Vector Sum(const Vector& a, const Vector& b) {
-  Vector s(a.size());
+Six Sum(const Six& a, const Six& b) {
+  Six s;
   for (std::size_t k = 0; k < a.size(); ++k) s[k] = a[k] + b[k];
   return s;
 }
 
-// Aᵀ·x, summed as MultiplyVector sums A·x: the global-to-local rotation is the transpose of
-// the local-to-global one, so the member keeps only the latter.
-Vector MultiplyTransposed(const znMatrix::csMatrix& A, const Vector& x) {
-  Vector y(A.GetColN());
-  for (znMatrix::Index i = 0; i < A.GetColN(); ++i) {
+// T·x for the member's local-to-global rotation T, summed term by term as the matrix
+// library's products sum.
+Six ToGlobal(double angle, const Six& x) {
+  const znMatrix::Matrix6 t = znMatrixMaker::MakeRotation6(angle, false);
+  Six y;
+  for (std::size_t i = 0; i < 6; ++i) {
     double sum = 0.0;
-    for (znMatrix::Index j = 0; j < A.GetRowN(); ++j) sum += A.Get(j, i) * x[j];
+    for (std::size_t j = 0; j < 6; ++j) sum += t[6 * i + j] * x[j];
     y[i] = sum;
   }
   return y;
 }
 
-double Dot(const Vector& a, const Vector& b) {
+// Tᵀ·x, summed as ToGlobal sums T·x: the global-to-local rotation is the transpose of the
+// local-to-global one.
+Six ToLocal(double angle, const Six& x) {
+  const znMatrix::Matrix6 t = znMatrixMaker::MakeRotation6(angle, false);
+  Six y;
+  for (std::size_t i = 0; i < 6; ++i) {
+    double sum = 0.0;
+    for (std::size_t j = 0; j < 6; ++j) sum += t[6 * j + i] * x[j];
+    y[i] = sum;
+  }
+  return y;
+}
+
+// K·x of the member stiffness, summed as the matrix library's products sum.
+Six Multiply(const znMatrix::csSymmetryMatrix& k, const Six& x) {
+  Six y;
+  for (znMatrix::Index i = 0; i < 6; ++i) {
+    double sum = 0.0;
+    for (znMatrix::Index j = 0; j < 6; ++j) sum += k.Get(i, j) * x[j];
+    y[i] = sum;
+  }
+  return y;
+}
+
+double Dot(const Six& a, const Six& b) {
   double s = 0.0;
   for (std::size_t k = 0; k < a.size(); ++k) s += a[k] * b[k];
   return s;
+}
+
+// The loggers read 6-vectors as std::vector: a member lends its values through one of two
+// reused buffers, so that logging allocates nothing per call.
+const Vector& Lend(const Six& six, std::size_t buffer = 0) {
+  thread_local std::array<Vector, 2> buffers{Vector(6), Vector(6)};
+  Vector& lent = buffers[buffer];
+  std::copy(six.begin(), six.end(), lent.begin());
+  return lent;
 }
 
 }  // namespace
@@ -99,22 +134,15 @@ void csElement::Response::AddScaled(const Response& increment, double ratio) {
 }
 
 csElement::csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger)
-    : maker_(maker),
-      logger_(logger),
-      K_(6),
-      T_(6, 6),
-      springVector_{Vector(6, 0.0), Vector(6, 0.0)},
-      equivalentLoad_(6, 0.0),
-      disp_(6, 0.0),
-      dispIncrement_(6, 0.0) {}
+    : maker_(maker), logger_(logger), K_(6) {}
 
-void csElement::SetProp(const ElementProp& prop) {
+void csElement::SetProp(ElementProp prop) {
   for (std::uint32_t end = 0; end < 2; ++end) {
     if (IsPinnedByInput(prop, end) && prop.PreFaceLoad[end][2] != 0.0) {
       throw exPreFaceMomentIsSetAtHinge{prop.ID, end};
     }
   }
-  prop_ = prop;
+  prop_ = std::move(prop);
   const auto ci = prop_.Node[0]->GetCoordinate();
   const auto cj = prop_.Node[1]->GetCoordinate();
   const double dx = cj[0] - ci[0];
@@ -123,9 +151,8 @@ void csElement::SetProp(const ElementProp& prop) {
   if (ClearLength() <= 0.0) throw exLnIsUnderOrEqualToZero{prop_.ID};
   response_.FaceForce = Join(prop_.PreFaceLoad[0], prop_.PreFaceLoad[1]);
   angle_ = std::atan2(dy, dx);
-  T_ = maker_.MakeLocalToGlobal(angle_);
   arms_ = znMatrixMaker::csRigidArms(prop_.Lij[0], prop_.Lij[1]);
-  const Vector v = znMatrix::MultiplyVector(T_, response_.FaceForce);
+  const Six v = ToGlobal(angle_, response_.FaceForce);
   for (int end = 0; end < 2; ++end) prop_.Node[end]->SetPanelForce(prop_.ID, EndTriple(v, end));
   if (logger_) logger_->Prop(prop_);
 }
@@ -185,8 +212,10 @@ FrameStiffnessProp csElement::MakeStiffnessProp() const {
 void csElement::PrepareStiffness() {
   const FrameStiffnessProp sp = MakeStiffnessProp();
   K_ = maker_.MakeStiffness(sp);
-  springVector_[0] = maker_.MakeSpringFixCaseI(sp);
-  springVector_[1] = maker_.MakeSpringFixCaseJ(sp);
+  const Vector springI = maker_.MakeSpringFixCaseI(sp);
+  const Vector springJ = maker_.MakeSpringFixCaseJ(sp);
+  std::copy(springI.begin(), springI.end(), springVector_[0].begin());
+  std::copy(springJ.begin(), springJ.end(), springVector_[1].begin());
   if (!IsFinite(K_, true) || !AreFinite(springVector_[0]) || !AreFinite(springVector_[1])) {
     throw exStiffnessIsNotFinite{prop_.ID};
   }
@@ -215,8 +244,7 @@ void csElement::PrepareFixCase() {
   const FixCaseLoad* load = CurrentFixCase();
   const znMatrixMaker::csEquivalentEdgeLoad result =
       znMatrixMaker::MakeEquivalentEdgeLoad(sp, {releaseI, releaseJ}, load ? *load : FixCaseLoad{});
-  equivalentLoad_ =
-      znMatrix::MultiplyVector(T_, Join(result.EquivalentLoadI, result.EquivalentLoadJ));
+  equivalentLoad_ = ToGlobal(angle_, Join(result.EquivalentLoadI, result.EquivalentLoadJ));
   fixIncrement_.FaceForce = Join(result.FaceForceI, result.FaceForceJ);
   if (!AreFinite(equivalentLoad_) || !AreFinite(fixIncrement_.FaceForce)) {
     throw exEquivalentLoadIsNotFinite{prop_.ID, caseIndex_};
@@ -230,8 +258,9 @@ void csElement::PrepareFixCase() {
     fixIncrement_.PanelRotation[end] = split.panel;
   }
   if (logger_) {
-    logger_->FixCase(prop_, equivalentLoad_, result, fixIncrement_.FaceForce, fixIncrement_.Stretch,
-                     fixIncrement_.SpringRotation, fixIncrement_.PanelRotation);
+    logger_->FixCase(prop_, Lend(equivalentLoad_, 0), result, Lend(fixIncrement_.FaceForce, 1),
+                     fixIncrement_.Stretch, fixIncrement_.SpringRotation,
+                     fixIncrement_.PanelRotation);
   }
 }
 
@@ -239,13 +268,13 @@ const znMatrix::csSymmetryMatrix& csElement::GetStiffness() const {
   return K_;
 }
 
-const Vector& csElement::GetEquivalentLoad() const {
+const Six& csElement::GetEquivalentLoad() const {
   return equivalentLoad_;
 }
 
-void csElement::SetDispIncrement(const Vector& disp) {
-  dispIncrement_ = MultiplyTransposed(T_, disp);
-  const Vector f = MultiplyTransposed(T_, znMatrix::MultiplyVector(K_, disp));
+void csElement::SetDispIncrement(const Six& disp) {
+  dispIncrement_ = ToLocal(angle_, disp);
+  const Six f = ToLocal(angle_, Multiply(K_, disp));
   responseIncrement_.FaceForce =
       Join(arms_.ToFace(0, EndTriple(f, 0)), arms_.ToFace(1, EndTriple(f, 1)));
   for (int end = 0; end < 2; ++end) {
@@ -257,8 +286,8 @@ void csElement::SetDispIncrement(const Vector& disp) {
   responseIncrement_.Stretch = axialYielded ? dispIncrement_[N(1)] - dispIncrement_[N(0)] : 0.0;
   SendPanelIncrements();
   if (!logger_) return;
-  logger_->DispIncrement(prop_, dispIncrement_);
-  logger_->FaceForceIncrement(prop_, responseIncrement_.FaceForce);
+  logger_->DispIncrement(prop_, Lend(dispIncrement_));
+  logger_->FaceForceIncrement(prop_, Lend(responseIncrement_.FaceForce));
   logger_->StretchIncrement(prop_, responseIncrement_.Stretch);
   logger_->SpringRotationIncrement(prop_, responseIncrement_.SpringRotation);
   logger_->PanelRotationIncrement(prop_, responseIncrement_.PanelRotation);
@@ -267,7 +296,7 @@ void csElement::SetDispIncrement(const Vector& disp) {
 
 // The end nodes follow their panels with this member's share, in global axes.
 void csElement::SendPanelIncrements() const {
-  const Vector v = znMatrix::MultiplyVector(T_, ForceIncrement());
+  const Six v = ToGlobal(angle_, ForceIncrement());
   for (int end = 0; end < 2; ++end) {
     ifNode* node = prop_.Node[end];
     node->SetPanelForceIncrement(prop_.ID, EndTriple(v, end));
@@ -276,21 +305,21 @@ void csElement::SendPanelIncrements() const {
   }
 }
 
-const Vector& csElement::GetFaceForceIncrement() const {
+const Six& csElement::GetFaceForceIncrement() const {
   return responseIncrement_.FaceForce;
 }
 
-Vector csElement::TotalForce() const {
+Six csElement::TotalForce() const {
   return Sum(response_.FaceForce, fix_.FaceForce);
 }
 
-Vector csElement::ForceIncrement() const {
+Six csElement::ForceIncrement() const {
   return Sum(responseIncrement_.FaceForce, fixIncrement_.FaceForce);
 }
 
 // A yielded end unloads when the plastic stretch runs against its yield: compression yield
 // (upper at I, lower at J) against lengthening, tension yield against shortening.
-void csElement::ComputeAxialRatio(const Vector& c, const Vector& g, double remaining) {
+void csElement::ComputeAxialRatio(const Six& c, const Six& g, double remaining) {
   const double s = responseIncrement_.Stretch + fixIncrement_.Stretch;
   const bool unloadingI =
       (axialState_[0] == kYieldedUpper && s > 0.0) || (axialState_[0] == kYieldedLower && s < 0.0);
@@ -309,7 +338,7 @@ void csElement::ComputeAxialRatio(const Vector& c, const Vector& g, double remai
   }
 }
 
-void csElement::ComputeMomentRatio(const Vector& c, const Vector& g, double remaining) {
+void csElement::ComputeMomentRatio(const Six& c, const Six& g, double remaining) {
   for (int end = 0; end < 2; ++end) {
     if (IsPinnedByInput(prop_, end)) {
       momentRatio_[end] = kInfinite;
@@ -353,8 +382,8 @@ void csElement::ReleaseUnloadingStates() {
 }
 
 PerEnd<double> csElement::GetNextRatio(double remaining) {
-  const Vector c = TotalForce();
-  const Vector g = ForceIncrement();
+  const Six c = TotalForce();
+  const Six g = ForceIncrement();
   ComputeAxialRatio(c, g, remaining);
   for (int end = 0; end < 2; ++end) {
     shearRatio_[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Qy[end], remaining);
@@ -388,7 +417,7 @@ void csElement::Update(double ratio) {
   for (std::size_t k = 0; k < 6; ++k) disp_[k] += ratio * dispIncrement_[k];
   response_.AddScaled(responseIncrement_, ratio);
   fix_.AddScaled(fixIncrement_, ratio);
-  const Vector g = ForceIncrement();
+  const Six g = ForceIncrement();
   events_.clear();
   UpdateAxialStates(ratio, g);
   UpdateHingeStates(ratio, g);
@@ -403,7 +432,7 @@ void csElement::AddEvent(int end, EventKind kind, int component) {
   events_.push_back({prop_.ID, static_cast<std::uint32_t>(end), kind, TotalForce()[component]});
 }
 
-void csElement::UpdateAxialStates(double ratio, const Vector& g) {
+void csElement::UpdateAxialStates(double ratio, const Six& g) {
   if (axialUnloading_) {
     axialUnloading_ = false;
     for (int end = 0; end < 2; ++end) {
@@ -419,7 +448,7 @@ void csElement::UpdateAxialStates(double ratio, const Vector& g) {
   }
 }
 
-void csElement::UpdateHingeStates(double ratio, const Vector& g) {
+void csElement::UpdateHingeStates(double ratio, const Six& g) {
   for (int end = 0; end < 2; ++end) {
     if (IsPinnedByInput(prop_, end)) continue;
     if (hingeUnloading_[end]) {
@@ -432,7 +461,7 @@ void csElement::UpdateHingeStates(double ratio, const Vector& g) {
   }
 }
 
-void csElement::UpdatePanelStates(double ratio, const Vector& g) {
+void csElement::UpdatePanelStates(double ratio, const Six& g) {
   for (int end = 0; end < 2; ++end) {
     if (panelUnloading_[end]) {
       panelUnloading_[end] = false;
@@ -488,8 +517,8 @@ MemberTies csElement::GetTies(std::optional<double> stepRatio) const {
 
 void csElement::LogTotals() const {
   if (!logger_) return;
-  logger_->Disp(prop_, disp_);
-  logger_->FaceForce(prop_, response_.FaceForce, fix_.FaceForce);
+  logger_->Disp(prop_, Lend(disp_));
+  logger_->FaceForce(prop_, Lend(response_.FaceForce, 0), Lend(fix_.FaceForce, 1));
   logger_->Stretch(prop_, response_.Stretch, fix_.Stretch, axialState_);
   logger_->SpringRotation(prop_, response_.SpringRotation, fix_.SpringRotation, hingeState_);
   logger_->PanelRotation(prop_, response_.PanelRotation, fix_.PanelRotation, panelState_);
@@ -504,7 +533,7 @@ void csElement::NextCase() {
 // Shear has no yield state: reaching a shear capacity ends the analysis. So does an axial
 // mechanism (both ends yielded) under an axial edge load.
 bool csElement::IsFailed() {
-  const Vector c = TotalForce();
+  const Six c = TotalForce();
   for (std::uint32_t end = 0; end < 2; ++end) {
     const double q = c[Q(end)];
     if (q == 0.0) continue;
@@ -528,11 +557,11 @@ bool csElement::IsFailed() {
   return false;
 }
 
-const Vector& csElement::GetDisp() const {
+const Six& csElement::GetDisp() const {
   return disp_;
 }
 
-const Vector& csElement::GetFaceForce() const {
+const Six& csElement::GetFaceForce() const {
   return response_.FaceForce;
 }
 

@@ -47,10 +47,10 @@ class ifElement {
   // 6×6 in global axes.
   virtual const znMatrix::csSymmetryMatrix& GetStiffness() const = 0;
   // Nodal loads equivalent to the edge loads of the current case, global axes.
-  virtual const znMatrix::Vector& GetEquivalentLoad() const = 0;
+  virtual const Six& GetEquivalentLoad() const = 0;
   // The six global end displacements of the unit increment.
-  virtual void SetDispIncrement(const znMatrix::Vector& disp) = 0;
-  virtual const znMatrix::Vector& GetFaceForceIncrement() const = 0;
+  virtual void SetDispIncrement(const Six& disp) = 0;
+  virtual const Six& GetFaceForceIncrement() const = 0;
   // Ratio of the unit increment at which the next event occurs at I and at J; remaining is
   // the ratio the load case still allows.
   virtual PerEnd<double> GetNextRatio(double remaining) = 0;
@@ -73,8 +73,8 @@ class ifElement {
   virtual void HoldAxialYield(bool hold) { (void)hold; }
   virtual PerEnd<bool> GetHeldHinges() const { return {false, false}; }
   virtual bool IsAxialYieldHeld() const { return false; }
-  virtual const znMatrix::Vector& GetDisp() const = 0;
-  virtual const znMatrix::Vector& GetFaceForce() const = 0;
+  virtual const Six& GetDisp() const = 0;
+  virtual const Six& GetFaceForce() const = 0;
   virtual double GetRotationAngleIncrement() const = 0;
   virtual double GetRotationAngle() const = 0;
   virtual void BeginAnalysis() = 0;
@@ -159,17 +159,18 @@ class csElement : public ifElement {
   // Neither the maker nor the logger (may be null) is owned.
   csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger);
 
-  // Called once right after construction; the record's nodes must be set.
-  void SetProp(const ElementProp& prop);
+  // Called once right after construction; the record's nodes must be set. The member keeps
+  // the record.
+  void SetProp(ElementProp prop);
 
   const ElementProp& GetProp() const override;
   PerEnd<ifNode*> GetNodes() const override;
   void PrepareStiffness() override;
   void PrepareFixCase() override;
   const znMatrix::csSymmetryMatrix& GetStiffness() const override;
-  const znMatrix::Vector& GetEquivalentLoad() const override;
-  void SetDispIncrement(const znMatrix::Vector& disp) override;
-  const znMatrix::Vector& GetFaceForceIncrement() const override;
+  const Six& GetEquivalentLoad() const override;
+  void SetDispIncrement(const Six& disp) override;
+  const Six& GetFaceForceIncrement() const override;
   PerEnd<double> GetNextRatio(double remaining) override;
   void Update(double ratio) override;
   void NextCase() override;
@@ -181,8 +182,8 @@ class csElement : public ifElement {
   void HoldAxialYield(bool hold) override;
   PerEnd<bool> GetHeldHinges() const override { return hingeHeld_; }
   bool IsAxialYieldHeld() const override { return axialHeld_; }
-  const znMatrix::Vector& GetDisp() const override;
-  const znMatrix::Vector& GetFaceForce() const override;
+  const Six& GetDisp() const override;
+  const Six& GetFaceForce() const override;
   double GetRotationAngleIncrement() const override;
   double GetRotationAngle() const override;
   void BeginAnalysis() override;
@@ -201,7 +202,7 @@ class csElement : public ifElement {
   // Forces and plastic deformations produced by one cause (end displacements, or the edge
   // loads' fixed-end state): a total or its increment per unit ratio.
   struct Response {
-    znMatrix::Vector FaceForce = znMatrix::Vector(6, 0.0);
+    Six FaceForce{};
     double Stretch = 0.0;
     PerEnd<double> SpringRotation{0.0, 0.0};
     PerEnd<double> PanelRotation{0.0, 0.0};
@@ -218,16 +219,16 @@ class csElement : public ifElement {
   double StiffnessRatio(int end) const;
   RotationSplit SplitRotation(int end, double rotation) const;
   const FixCaseLoad* CurrentFixCase() const;
-  znMatrix::Vector TotalForce() const;
-  znMatrix::Vector ForceIncrement() const;
+  Six TotalForce() const;
+  Six ForceIncrement() const;
   void SendPanelIncrements() const;
-  void ComputeAxialRatio(const znMatrix::Vector& c, const znMatrix::Vector& g, double remaining);
-  void ComputeMomentRatio(const znMatrix::Vector& c, const znMatrix::Vector& g, double remaining);
+  void ComputeAxialRatio(const Six& c, const Six& g, double remaining);
+  void ComputeMomentRatio(const Six& c, const Six& g, double remaining);
   bool IsHingePending(int end, double stepRatio) const;
   bool IsAxialYieldPending(double stepRatio) const;
-  void UpdateAxialStates(double ratio, const znMatrix::Vector& g);
-  void UpdateHingeStates(double ratio, const znMatrix::Vector& g);
-  void UpdatePanelStates(double ratio, const znMatrix::Vector& g);
+  void UpdateAxialStates(double ratio, const Six& g);
+  void UpdateHingeStates(double ratio, const Six& g);
+  void UpdatePanelStates(double ratio, const Six& g);
   void AddEvent(int end, EventKind kind, int component);
   void ComputePanelRatio();
   void ReleaseUnloadingStates();
@@ -241,12 +242,11 @@ class csElement : public ifElement {
   double angle_ = 0.0;
   std::uint32_t caseIndex_ = 0;
   znMatrix::csSymmetryMatrix K_;
-  znMatrix::csMatrix T_;  // local to global; its transpose takes global to local
   znMatrixMaker::csRigidArms arms_{0.0, 0.0};
-  PerEnd<znMatrix::Vector> springVector_;
-  znMatrix::Vector equivalentLoad_;
-  znMatrix::Vector disp_;
-  znMatrix::Vector dispIncrement_;
+  PerEnd<Six> springVector_{};
+  Six equivalentLoad_{};
+  Six disp_{};
+  Six dispIncrement_{};
   Response response_;  // FaceForce starts at PreFaceLoad
   Response responseIncrement_;
   Response fix_;

@@ -1,15 +1,17 @@
 #include "fem/model/ElementMgr.h"
 
+#include <utility>
+
 namespace znFEM::znTraceYield2DRahmen {
 
 csElementMgr::csElementMgr(const znMatrixMaker::ifMatrixMaker2DRahmen& maker,
                            csElement::ifLogger* logger)
     : maker_(maker), logger_(logger) {}
 
-ifElement* csElementMgr::MakeElement(const ElementProp& prop) {
+ifElement* csElementMgr::MakeElement(ElementProp prop) {
   if (byID_.count(prop.ID) != 0) throw exItIsMakingDuplicatedElement{prop.ID};
   auto element = std::make_unique<csElement>(maker_, logger_);
-  element->SetProp(prop);
+  element->SetProp(std::move(prop));
   owned_.push_back(std::move(element));
   ifElement* made = owned_.back().get();
   elements_.push_back(made);

@@ -26,8 +26,9 @@ class csElementMgr {
   csElementMgr(const csElementMgr&) = delete;
   csElementMgr& operator=(const csElementMgr&) = delete;
 
-  // The record's nodes must be set. An element whose record is rejected is not kept.
-  ifElement* MakeElement(const ElementProp& prop);
+  // The record's nodes must be set; the element keeps the record. An element whose record is
+  // rejected is not kept.
+  ifElement* MakeElement(ElementProp prop);
   ifElement* GetElement(const std::string& id) const;
   // Makes room for count more elements, here and in the logger.
   void Reserve(std::size_t count);

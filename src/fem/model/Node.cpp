@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace znFEM::znTraceYield2DRahmen {
 
@@ -34,8 +35,8 @@ bool HasBothGroups(const std::vector<PanelElementProp>& elements) {
 
 csNode::csNode(ifLogger* logger) : logger_(logger) {}
 
-void csNode::SetProp(const NodeProp& prop) {
-  prop_ = prop;
+void csNode::SetProp(NodeProp prop) {
+  prop_ = std::move(prop);
   currentLoad_ = 0;
   currentDisp_ = 0;
   if (IsMypSet(prop_.Myp) && !HasBothGroups(prop_.ElementProps)) {
@@ -46,8 +47,6 @@ void csNode::SetProp(const NodeProp& prop) {
   panelForceIncrement_.assign(n, Triple{});
   panelRotationIncrement_.assign(n, 0.0);
   panelState_ = kElastic;
-  elementIndex_.clear();
-  for (std::uint32_t i = 0; i < n; ++i) elementIndex_.emplace(prop_.ElementProps[i].ID, i);
   const bool noRigidZone = std::all_of(prop_.ElementProps.begin(), prop_.ElementProps.end(),
                                        [](const PanelElementProp& e) { return e.Lij <= 0.0; });
   if (noRigidZone && prop_.ExcludedElement == kNoExcludedElement) prop_.ExcludedElement = 0;
@@ -75,13 +74,15 @@ Triple csNode::GetImposedDisp() const {
   return currentDisp_ < prop_.ImposedDisps.size() ? prop_.ImposedDisps[currentDisp_] : Triple{};
 }
 
-const std::uint32_t* csNode::FindElement(const std::string& elementID) const {
-  const auto it = elementIndex_.find(elementID);
-  return it == elementIndex_.end() ? nullptr : &it->second;
+std::optional<std::uint32_t> csNode::FindElement(const std::string& elementID) const {
+  for (std::uint32_t i = 0; i < prop_.ElementProps.size(); ++i) {
+    if (prop_.ElementProps[i].ID == elementID) return i;
+  }
+  return std::nullopt;
 }
 
 void csNode::SetPanelForce(const std::string& elementID, const Triple& force) {
-  const std::uint32_t* position = FindElement(elementID);
+  const std::optional<std::uint32_t> position = FindElement(elementID);
   if (!position) return;
   panelForce_[*position] = force;
   if (logger_) logger_->PanelForce(prop_, elementID, force);
@@ -98,7 +99,7 @@ void csNode::SetDispIncrement(const Triple& disp) {
 }
 
 void csNode::SetPanelForceIncrement(const std::string& elementID, const Triple& force) {
-  const std::uint32_t* position = FindElement(elementID);
+  const std::optional<std::uint32_t> position = FindElement(elementID);
   if (!position) return;
   panelForceIncrement_[*position] = force;
   ratioValid_ = false;
@@ -106,7 +107,7 @@ void csNode::SetPanelForceIncrement(const std::string& elementID, const Triple& 
 }
 
 void csNode::SetPanelRotationIncrement(const std::string& elementID, double rotation) {
-  const std::uint32_t* position = FindElement(elementID);
+  const std::optional<std::uint32_t> position = FindElement(elementID);
   if (!position) return;
   panelRotationIncrement_[*position] = rotation;
   if (logger_) logger_->PanelRotationIncrement(prop_, elementID, rotation);
@@ -192,7 +193,7 @@ void csNode::ComputePanelRatio() {
 
 double csNode::GetPanelRatio(const std::string& elementID) {
   if (!HasPanel()) return kInfinite;
-  const std::uint32_t* position = FindElement(elementID);
+  const std::optional<std::uint32_t> position = FindElement(elementID);
   if (!position) return kInfinite;
   if (!ratioValid_) ComputePanelRatio();
   return *position == prop_.ExcludedElement ? kInfinite : panelRatio_;
@@ -236,7 +237,7 @@ void csNode::Update(double ratio) {
 double csNode::GetKijForPy(const std::string& elementID) const {
   double kij = 0.0;
   if (HasPanel()) {
-    const std::uint32_t* position = FindElement(elementID);
+    const std::optional<std::uint32_t> position = FindElement(elementID);
     if (!position) return 0.0;
     kij = prop_.ElementProps[*position].KijForPy;
   }

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,8 +91,8 @@ class csNode : public ifNode {
 
   explicit csNode(ifLogger* logger);
 
-  // Called once right after construction.
-  void SetProp(const NodeProp& prop);
+  // Called once right after construction; the node keeps the record.
+  void SetProp(NodeProp prop);
 
   const NodeProp& GetProp() const override;
   std::array<double, 2> GetCoordinate() const override;
@@ -127,8 +127,9 @@ class csNode : public ifNode {
   };
 
   bool HasPanel() const { return !prop_.ElementProps.empty(); }
-  // Position of a panel member, or nullptr when the node does not list it.
-  const std::uint32_t* FindElement(const std::string& elementID) const;
+  // Position of a panel member (the first entry of its ID), or none when the node does not
+  // list it. A panel lists a handful of members: a search beats an index.
+  std::optional<std::uint32_t> FindElement(const std::string& elementID) const;
   PanelMoments PanelMomentsOf(const std::vector<Triple>& forces) const;
   double PanelRotationSum() const;
   double PanelSumRatio(double current, double increment) const;
@@ -137,7 +138,6 @@ class csNode : public ifNode {
 
   ifLogger* logger_;
   NodeProp prop_;
-  std::map<std::string, std::uint32_t> elementIndex_;
   std::size_t currentLoad_ = 0;
   std::size_t currentDisp_ = 0;
   Triple force_{};

@@ -1,15 +1,17 @@
 #include "fem/model/NodeMgr.h"
 
+#include <utility>
+
 namespace znFEM::znTraceYield2DRahmen {
 
 csNodeMgr::csNodeMgr(csNode::ifLogger* logger) : logger_(logger) {}
 
-ifNode* csNodeMgr::MakeNode(const NodeProp& prop) {
+ifNode* csNodeMgr::MakeNode(NodeProp prop) {
   if (byID_.count(prop.ID) != 0) throw exItIsMakingDuplicatedNode{prop.ID};
   owned_.push_back(std::make_unique<csNode>(logger_));
   csNode* node = owned_.back().get();
   nodes_.push_back(node);
-  node->SetProp(prop);
+  node->SetProp(std::move(prop));
   byID_.emplace(node->GetProp().ID, node);
   return node;
 }

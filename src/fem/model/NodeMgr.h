@@ -25,7 +25,8 @@ class csNodeMgr {
   csNodeMgr(const csNodeMgr&) = delete;
   csNodeMgr& operator=(const csNodeMgr&) = delete;
 
-  ifNode* MakeNode(const NodeProp& prop);
+  // The node keeps the record.
+  ifNode* MakeNode(NodeProp prop);
   ifNode* GetNode(const std::string& id) const;
   // Makes room for count more nodes, here and in the logger.
   void Reserve(std::size_t count);

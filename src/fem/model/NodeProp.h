@@ -16,6 +16,7 @@ namespace znFEM::znTraceYield2DRahmen {
 // The largest finite double: no limit for a capacity, no event for a ratio.
 inline constexpr double kInfinite = std::numeric_limits<double>::max();
 
+using znFEM::Six;
 using znFEM::Triple;
 
 // A limit pair indexed by the yield state code: [0] upper limit, [1] lower limit.

@@ -1,5 +1,6 @@
 #include "fem/model/SpringSupportElement.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -16,8 +17,13 @@ ElementProp SpringElementProp(const SpringSupportElementProp& prop) {
   return element;
 }
 
-void AddScaled(znMatrix::Vector& total, double ratio, const znMatrix::Vector& increment) {
+void AddScaled(Six& total, double ratio, const Six& increment) {
   for (std::size_t k = 0; k < total.size(); ++k) total[k] += ratio * increment[k];
+}
+
+// The loggers read 6-vectors as std::vector.
+znMatrix::Vector AsVector(const Six& six) {
+  return {six.begin(), six.end()};
 }
 
 }  // namespace
@@ -44,20 +50,21 @@ const znMatrix::csSymmetryMatrix& csSpringSupportElement::GetStiffness() const {
   return springProp_.K;
 }
 
-const znMatrix::Vector& csSpringSupportElement::GetEquivalentLoad() const {
+const Six& csSpringSupportElement::GetEquivalentLoad() const {
   return equivalentLoad_;
 }
 
-void csSpringSupportElement::SetDispIncrement(const znMatrix::Vector& disp) {
+void csSpringSupportElement::SetDispIncrement(const Six& disp) {
   dispIncrement_ = disp;
-  forceIncrement_ = znMatrix::MultiplyVector(springProp_.K, dispIncrement_);
+  const znMatrix::Vector force = znMatrix::MultiplyVector(springProp_.K, AsVector(disp));
+  std::copy(force.begin(), force.end(), forceIncrement_.begin());
   if (logger_) {
-    logger_->DispIncrement(springProp_, dispIncrement_);
-    logger_->ForceIncrement(springProp_, forceIncrement_);
+    logger_->DispIncrement(springProp_, AsVector(dispIncrement_));
+    logger_->ForceIncrement(springProp_, force);
   }
 }
 
-const znMatrix::Vector& csSpringSupportElement::GetFaceForceIncrement() const {
+const Six& csSpringSupportElement::GetFaceForceIncrement() const {
   return forceIncrement_;
 }
 
@@ -70,8 +77,8 @@ void csSpringSupportElement::Update(double ratio) {
   AddScaled(force_, ratio, forceIncrement_);
   if (logger_) {
     logger_->Update(springProp_, ratio);
-    logger_->Disp(springProp_, disp_);
-    logger_->Force(springProp_, force_);
+    logger_->Disp(springProp_, AsVector(disp_));
+    logger_->Force(springProp_, AsVector(force_));
   }
 }
 
@@ -81,11 +88,11 @@ bool csSpringSupportElement::IsFailed() {
   return false;
 }
 
-const znMatrix::Vector& csSpringSupportElement::GetDisp() const {
+const Six& csSpringSupportElement::GetDisp() const {
   return disp_;
 }
 
-const znMatrix::Vector& csSpringSupportElement::GetFaceForce() const {
+const Six& csSpringSupportElement::GetFaceForce() const {
   return force_;
 }
 

@@ -51,16 +51,16 @@ class csSpringSupportElement : public ifElement {
   void PrepareStiffness() override;
   void PrepareFixCase() override;
   const znMatrix::csSymmetryMatrix& GetStiffness() const override;
-  const znMatrix::Vector& GetEquivalentLoad() const override;
-  void SetDispIncrement(const znMatrix::Vector& disp) override;
+  const Six& GetEquivalentLoad() const override;
+  void SetDispIncrement(const Six& disp) override;
   // The spring force increment of both ends (the springs have no faces of their own).
-  const znMatrix::Vector& GetFaceForceIncrement() const override;
+  const Six& GetFaceForceIncrement() const override;
   PerEnd<double> GetNextRatio(double remaining) override;
   void Update(double ratio) override;
   void NextCase() override;
   bool IsFailed() override;
-  const znMatrix::Vector& GetDisp() const override;
-  const znMatrix::Vector& GetFaceForce() const override;
+  const Six& GetDisp() const override;
+  const Six& GetFaceForce() const override;
   double GetRotationAngleIncrement() const override;
   double GetRotationAngle() const override;
   void BeginAnalysis() override;
@@ -72,11 +72,11 @@ class csSpringSupportElement : public ifElement {
   SpringSupportElementProp springProp_;
   ElementProp elementProp_;
   ifLogger* logger_;
-  znMatrix::Vector equivalentLoad_ = znMatrix::Vector(6, 0.0);
-  znMatrix::Vector dispIncrement_ = znMatrix::Vector(6, 0.0);
-  znMatrix::Vector forceIncrement_ = znMatrix::Vector(6, 0.0);
-  znMatrix::Vector disp_ = znMatrix::Vector(6, 0.0);
-  znMatrix::Vector force_ = znMatrix::Vector(6, 0.0);
+  Six equivalentLoad_{};
+  Six dispIncrement_{};
+  Six forceIncrement_{};
+  Six disp_{};
+  Six force_{};
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

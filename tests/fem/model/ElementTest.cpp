@@ -22,9 +22,9 @@ constexpr double kL = 10.0;
 constexpr double kTol = 1e-9;  // forces of order 1e2 after a few dozen roundings
 
 // Global 6-vector of a member-axis 6-vector for a member at angle theta.
-Vector ToGlobal(const Vector& local, double theta) {
+Six ToGlobal(const Six& local, double theta) {
   const double c = std::cos(theta), s = std::sin(theta);
-  Vector g(6);
+  Six g;
   for (int e = 0; e < 6; e += 3) {
     g[e] = c * local[e] - s * local[e + 1];
     g[e + 1] = s * local[e] + c * local[e + 1];
@@ -117,7 +117,7 @@ TEST(ElementTest, RejectedRecordsAndLookups) {
 TEST(ElementTest, EndForcesMatchTheFixedFixedMemberBetweenTheFaces) {
   struct Case {
     double li, lj;
-    Vector d;  // member axes
+    Six d;  // member axes
   };
   const Case cases[] = {{0.0, 0.0, {0.001, -0.02, 0.003, 0.004, 0.05, -0.006}},
                         {1.0, 2.0, {0.002, 0.0, 0.0, -0.001, 0.01, 0.0}}};
@@ -127,7 +127,7 @@ TEST(ElementTest, EndForcesMatchTheFixedFixedMemberBetweenTheFaces) {
   load[9] = 2.0;
   load[10] = -5.0;
   for (const Case& c : cases) {
-    const Vector& d = c.d;
+    const Six& d = c.d;
     const double l = kL - c.li - c.lj, k = kEI / (l * l * l);
     const double q = k * (12 * d[1] + 6 * l * d[2] - 12 * d[4] + 6 * l * d[5]);
     const double mI = k * (6 * l * d[1] + 4 * l * l * d[2] - 6 * l * d[4] + 2 * l * l * d[5]);
@@ -146,10 +146,10 @@ TEST(ElementTest, EndForcesMatchTheFixedFixedMemberBetweenTheFaces) {
       element.PrepareStiffness();
       element.PrepareFixCase();
       element.SetDispIncrement(ToGlobal(d, theta));
-      const Vector& f = element.GetFaceForceIncrement();
+      const Six& f = element.GetFaceForceIncrement();
       for (int i = 0; i < 6; ++i) EXPECT_NEAR(f[i], expected[i], kTol) << theta << " " << i;
       EXPECT_NEAR(element.GetRotationAngleIncrement(), (d[4] - d[1]) / kL, 1e-12);
-      const Vector nodal = ToGlobal({-1.0, 5.0, 0.0, -2.0, 5.0, 0.0}, theta);
+      const Six nodal = ToGlobal({-1.0, 5.0, 0.0, -2.0, 5.0, 0.0}, theta);
       for (int i : {0, 1, 3, 4}) EXPECT_NEAR(element.GetEquivalentLoad()[i], nodal[i], kTol);
     }
   }
@@ -188,7 +188,7 @@ class YieldTest : public ::testing::Test {
   }
   // One step up to the ratios, the case allowing a ratio of 1; loaded: with the fixed-end
   // state of the current case.
-  PerEnd<double> Step(const Vector& d, bool loaded = false) {
+  PerEnd<double> Step(const Six& d, bool loaded = false) {
     element_->PrepareStiffness();
     if (loaded) element_->PrepareFixCase();
     element_->SetDispIncrement(d);
@@ -309,7 +309,7 @@ TEST_F(YieldTest, AxialEdgeLoadKeepsItsEndYieldedUntilTheLoadTurns) {
     double p;            // load in member x: negative pushes towards I
     std::int32_t state;  // compression is N > 0 at I (upper), N < 0 at J (lower)
   };
-  const Vector held(6, 0.0);
+  const Six held{};
   for (const Case& c : {Case{0, -40.0, kYieldedUpper}, Case{1, 40.0, kYieldedLower}}) {
     ElementProp prop = Prop();
     prop.Ny[c.end] = {10.0, -10.0};
@@ -354,12 +354,12 @@ TEST_F(YieldTest, EdgeLoadOnAProppedMemberGivesItsFixedEndState) {
   load[11] = q * kL * kL / 12;
   prop.FixCases = {load};
   Make(prop);
-  Step(Vector(6, 0.0), true);
+  Step(Six{}, true);
   const Vector expected{0.0, -5 * q * kL / 8, -q * kL * kL / 8, 0.0, -3 * q * kL / 8, 0.0};
   for (int i = 0; i < 6; ++i) EXPECT_NEAR(log_.fixFace[i], expected[i], kTol) << i;
   EXPECT_EQ(log_.fixSpring[0], 0.0);
   EXPECT_NEAR(log_.fixSpring[1], q * kL * kL * kL / (48 * kEI), kTol);
-  const Vector& f = element_->GetEquivalentLoad();
+  const Six& f = element_->GetEquivalentLoad();
   EXPECT_NEAR(f[1] + f[4], q * kL, kTol);
 }
 

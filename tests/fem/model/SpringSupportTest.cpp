@@ -63,10 +63,10 @@ TEST_F(SpringSupportTest, SpringElementTiesTheNodeToItsGroundNode) {
   const Vector rigid{1, -2, 0.5, 1, -2, 0.5};
   EXPECT_EQ(znMatrix::MultiplyVector(element->GetStiffness(), rigid), Vector(6, 0.0));
   element->SetDispIncrement({0, 0, 0, 1, 0, 1});
-  EXPECT_EQ(element->GetFaceForceIncrement(), (Vector{-5, 0, -7, 5, 0, 7}));
+  EXPECT_EQ(element->GetFaceForceIncrement(), (Six{-5, 0, -7, 5, 0, 7}));
   element->Update(0.5);
   element->Update(0.5);
-  EXPECT_EQ(element->GetFaceForce(), (Vector{-5, 0, -7, 5, 0, 7}));
+  EXPECT_EQ(element->GetFaceForce(), (Six{-5, 0, -7, 5, 0, 7}));
   EXPECT_EQ(element->GetNextRatio(1.0), (PerEnd<double>{kInfinite, kInfinite}));
 }
 
