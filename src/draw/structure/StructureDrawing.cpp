@@ -631,18 +631,14 @@ class csStructureDrawing {
   // has no place in the drawing.
   template <class Draw>
   void ForEachElement(Draw&& draw) {
-    model::ElementStressProp plain;
-    for (const model::ElementProp& element : records_.Elements) {
+    const std::vector<double> none;
+    for (std::size_t k = 0; k < records_.Elements.size(); ++k) {
+      const model::ElementProp& element = records_.Elements[k];
       const auto found = definitions_.find(element.ID);
-      const model::ElementStressProp* definition = &plain;
-      if (found != definitions_.end()) {
-        definition = found->second;
-      } else {
-        plain.ID = element.ID;
-      }
       model::ElementStressProp stressProp;
       try {
-        stressProp = stressMaker_.Make(*definition);
+        stressProp =
+            stressMaker_.MakeAt(k, found != definitions_.end() ? found->second->Positions : none);
       } catch (const model::csElementStressPropMaker::exSpecifiedNodeIsnotExist&) {
         continue;
       }

@@ -69,19 +69,23 @@ std::vector<Load> csElementStressPropMaker::LoadsOf(const LoadsByMember<Load>& g
 ElementStressProp csElementStressPropMaker::Make(const ElementStressProp& definition) const {
   const auto found = elementIndex_.find(definition.ID);
   if (found == elementIndex_.end()) throw exSpecifiedElementIsnotExist{definition.ID};
-  const ElementProp& member = elements_[found->second];
+  return MakeAt(found->second, definition.Positions);
+}
+
+ElementStressProp csElementStressPropMaker::MakeAt(std::size_t member,
+                                                   const std::vector<double>& positions) const {
+  const ElementProp& element = elements_[member];
   ElementStressProp prop;
-  prop.ID = definition.ID;
+  prop.ID = element.ID;
   for (int end = 0; end < 2; ++end) {
-    const auto node = nodeIndex_.find(member.NodeID[end]);
-    if (node == nodeIndex_.end())
-      throw exSpecifiedNodeIsnotExist{definition.ID, member.NodeID[end]};
+    const auto node = nodeIndex_.find(element.NodeID[end]);
+    if (node == nodeIndex_.end()) throw exSpecifiedNodeIsnotExist{element.ID, element.NodeID[end]};
     prop.Coordinates[end] = nodes_[node->second].Coordinate;
   }
-  prop.Lij = member.Lij;
-  prop.Positions = definition.Positions;
-  prop.ConcentratedLoads = LoadsOf(concentrated_, found->second);
-  prop.DistributedLoads = LoadsOf(distributed_, found->second);
+  prop.Lij = element.Lij;
+  prop.Positions = positions;
+  prop.ConcentratedLoads = LoadsOf(concentrated_, member);
+  prop.DistributedLoads = LoadsOf(distributed_, member);
   return prop;
 }
 

@@ -51,6 +51,9 @@ class csElementStressPropMaker {
   ElementStressProp Check(const ElementStressProp& definition) const;
   // The record of a member without requested positions.
   ElementStressProp Make(const std::string& id) const;
+  // The record of the member at this index of the member records, for the positions given: for
+  // a caller going through the members in order.
+  ElementStressProp MakeAt(std::size_t member, const std::vector<double>& positions) const;
 
  private:
   // The loads of every member, grouped by member in input order: those of member m are
