@@ -1,6 +1,7 @@
 #include "inout/InputDataReader.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "text/AtoValue.h"
 #include "text/Space.h"
@@ -43,6 +44,17 @@ std::size_t SkipSpace(std::string_view text, std::size_t pos) {
 std::string ByteCode(unsigned char byte) {
   const char* const digits = "0123456789ABCDEF";
   return std::string("0x") + digits[byte / 16] + digits[byte % 16];
+}
+
+// The bytes from the stream's place to its end, when it can tell (a file); else 0. The place
+// is left as it was.
+std::size_t StreamSize(std::istream& stream) {
+  std::streambuf& buffer = *stream.rdbuf();
+  const std::streampos place = buffer.pubseekoff(0, std::ios_base::cur, std::ios_base::in);
+  if (place == std::streampos(-1)) return 0;
+  const std::streampos end = buffer.pubseekoff(0, std::ios_base::end, std::ios_base::in);
+  buffer.pubseekpos(place, std::ios_base::in);
+  return end > place ? static_cast<std::size_t>(end - place) : 0;
 }
 
 }  // namespace
@@ -109,42 +121,60 @@ void csInputDataReader::SetKey(const std::string& key, bool necessary, int type)
   }
 }
 
+// A block declares a few keys, most of different lengths: a straight search is quickest.
 const csInputDataReader::stKey* csInputDataReader::FindKey(std::string_view name) const {
-  const auto at = std::lower_bound(
-      keys_.begin(), keys_.end(), name,
-      [](const stKey& k, std::string_view wanted) { return std::string_view(k.name) < wanted; });
-  return at != keys_.end() && at->name == name ? &*at : nullptr;
+  for (const stKey& key : keys_) {
+    if (std::string_view(key.name) == name) return &key;
+  }
+  return nullptr;
 }
 
 // The statements from each header of the block to the next header of any block.
-csInputDataReader::Block csInputDataReader::ReadBlock() {
+template <class Visit>
+void csInputDataReader::ForEachStatement(Visit visit) {
   Load();
   const std::vector<znString::stStatement>& statements = text_->Statements();
-  Block block;
-  std::vector<stWord> words;
   for (std::size_t h = 0; h < headers_.size(); ++h) {
     if (headers_[h].name != blockName_) continue;
     const std::size_t end = h + 1 < headers_.size() ? headers_[h + 1].statement : statements.size();
-    block.reserve(block.size() + (end - headers_[h].statement - 1));
-    for (std::size_t s = headers_[h].statement + 1; s < end; ++s) {
-      const znString::stStatement& statement = statements[s];
-      block.push_back(ReadStatement(statement.text, static_cast<int>(statement.line), words));
-    }
+    for (std::size_t s = headers_[h].statement + 1; s < end; ++s) visit(statements[s]);
   }
-  return block;
+}
+
+std::size_t csInputDataReader::CountStatements() {
+  std::size_t count = 0;
+  ForEachStatement([&count](const znString::stStatement&) { ++count; });
+  return count;
+}
+
+// Reading a statement again costs less than keeping the records of a whole block.
+void csInputDataReader::ReadBlock(const LineVisitor& check, const LineVisitor& take) {
+  std::vector<stWord> words;
+  std::vector<KeyValue> values;
+  const LineVisitor none;
+  for (const LineVisitor* visit : {&none, &check, &take}) {
+    if (visit != &none && !*visit) continue;
+    ForEachStatement([&](const znString::stStatement& statement) {
+      const int lineNum = static_cast<int>(statement.line);
+      values.clear();
+      ReadStatement(statement.text, lineNum, words, values);
+      if (*visit) (*visit)(InputLine{lineNum, values});
+    });
+  }
 }
 
 // Reads the whole stream once and finds the headers of its blocks.
 void csInputDataReader::Load() {
   if (text_) return;
   std::string raw;
+  raw.reserve(StreamSize(stream_));
   char chunk[1 << 16];
   while (stream_.read(chunk, sizeof chunk) || stream_.gcount() > 0) {
     raw.append(chunk, static_cast<std::size_t>(stream_.gcount()));
   }
   if (stream_.bad()) throw exFailedToReadStream{};
   try {
-    text_ = std::make_unique<znString::csStatementText>(raw);
+    text_ = std::make_unique<znString::csStatementText>(std::move(raw));
   } catch (const znString::csStatementText::exControlCharacter& e) {
     throw exControlCharacterIsInText{{static_cast<int>(e.line), ByteCode(e.code)}};
   } catch (const znString::csStatementText::exUnterminatedComment& e) {
@@ -170,11 +200,23 @@ void csInputDataReader::SplitWords(std::string_view statement, std::vector<stWor
     const std::string_view word = statement.substr(pos, end - pos);
     const std::size_t split = word.find(separator_);
     if (split == std::string_view::npos) {
-      words.push_back({word, {}});
+      words.push_back({word, {}, nullptr});
     } else {
-      words.push_back({word.substr(0, split), word.substr(split + separator_.size())});
+      words.push_back({word.substr(0, split), word.substr(split + separator_.size()), nullptr});
     }
     pos = end;
+  }
+}
+
+// Stable: the values of a key keep their order. The rules stand in key order, so the words
+// are ordered by the places of their rules. A statement holds a few words, so a straight
+// insertion allocates nothing and is quickest.
+void csInputDataReader::SortByRule(std::vector<stWord>& words) {
+  for (std::size_t w = 1; w < words.size(); ++w) {
+    const stWord word = words[w];
+    std::size_t at = w;
+    for (; at > 0 && word.rule < words[at - 1].rule; --at) words[at] = words[at - 1];
+    words[at] = word;
   }
 }
 
@@ -182,49 +224,45 @@ void csInputDataReader::SplitWords(std::string_view statement, std::vector<stWor
 // thrown: unknown keys, missing necessary keys, values given or missing against the rule
 // ('key' and 'key=' both give no value). Then, key by key, the repetition check and the
 // conversion.
-InputLine csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
-                                           std::vector<stWord>& words) const {
+void csInputDataReader::ReadStatement(std::string_view statement, int lineNum,
+                                      std::vector<stWord>& words,
+                                      std::vector<KeyValue>& values) const {
   SplitWords(statement, words);
-  // Grouped by key in key order; the values of a key keep their order.
-  std::stable_sort(words.begin(), words.end(),
-                   [](const stWord& a, const stWord& b) { return a.key < b.key; });
-  const auto groupEnd = [&](std::size_t first) {
-    std::size_t last = first + 1;
-    while (last < words.size() && words[last].key == words[first].key) ++last;
-    return last;
-  };
-  const auto hasValue = [&](std::size_t first, std::size_t last) {
-    for (std::size_t w = first; w < last; ++w) {
-      if (!words[w].value.empty()) return true;
-    }
-    return false;
-  };
-  for (const stWord& word : words) {
-    if (FindKey(word.key) == nullptr) throw exUnExpectedKey{{lineNum, std::string(word.key)}};
+  const stWord* unknown = nullptr;  // the first unknown key in key order
+  for (stWord& word : words) {
+    word.rule = FindKey(word.key);
+    if (word.rule == nullptr && (unknown == nullptr || word.key < unknown->key)) unknown = &word;
   }
+  if (unknown != nullptr) throw exUnExpectedKey{{lineNum, std::string(unknown->key)}};
+  SortByRule(words);  // grouped by key in key order
+  std::size_t w = 0;
   for (const stKey& key : keys_) {
-    if (!key.necessary) continue;
-    const auto found = std::lower_bound(
-        words.begin(), words.end(), key.name,
-        [](const stWord& w, const std::string& name) { return w.key < std::string_view(name); });
-    if (found == words.end() || found->key != key.name) {
+    while (w < words.size() && words[w].rule < &key) ++w;
+    if (key.necessary && (w == words.size() || words[w].rule != &key)) {
       throw exNecessaryKeyHasnotBeenSet{{lineNum, key.name}};
     }
   }
+  const auto groupEnd = [&](std::size_t first) {
+    std::size_t last = first + 1;
+    while (last < words.size() && words[last].rule == words[first].rule) ++last;
+    return last;
+  };
+  const auto hasValue = [&](std::size_t first, std::size_t last) {
+    for (std::size_t v = first; v < last; ++v) {
+      if (!words[v].value.empty()) return true;
+    }
+    return false;
+  };
   for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
-    const stKey& key = *FindKey(words[first].key);
+    const stKey& key = *words[first].rule;
     const bool given = hasValue(first, groupEnd(first));
     if (key.type == kNoValue && given) throw exUnRequiredValueHasBeenSet{{lineNum, key.name}};
     if (key.type != kNoValue && !given) throw exRequiredValueHasnotBeenSet{{lineNum, key.name}};
   }
-  InputLine line;
-  line.LineNum = lineNum;
   for (std::size_t first = 0; first < words.size(); first = groupEnd(first)) {
-    const stKey& key = *FindKey(words[first].key);
-    line.Value.emplace_hint(line.Value.end(), key.name,
-                            Convert(key, words, first, groupEnd(first), lineNum));
+    const stKey& key = *words[first].rule;
+    values.push_back({words[first].key, Convert(key, words, first, groupEnd(first), lineNum)});
   }
-  return line;
 }
 
 InputValue csInputDataReader::Convert(const stKey& key, const std::vector<stWord>& words,
@@ -239,7 +277,7 @@ InputValue csInputDataReader::Convert(const stKey& key, const std::vector<stWord
   const int type = key.type;
   InputValue value;
   try {
-    ConvertByType(type, std::string(text), value);
+    ConvertByType(type, text, value);
   } catch (const av::exSpecifiedStringIsnotNumeric&) {
     throw exSpecifiedStringIsnotNumeric{{lineNum, key.name}};
   } catch (const av::exSpecifiedStringIsnotInteger&) {
@@ -257,7 +295,7 @@ InputValue csInputDataReader::Convert(const stKey& key, const std::vector<stWord
   return value;
 }
 
-void csInputDataReader::ConvertByType(int type, const std::string& text, InputValue& value) {
+void csInputDataReader::ConvertByType(int type, std::string_view text, InputValue& value) {
   if (type == kText) {
     value.Str = text;
   } else if (type <= kIntegerNotPositive) {

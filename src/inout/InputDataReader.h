@@ -1,8 +1,10 @@
 // The block input reader: reads an input stream as named blocks of key=value statements and
 // returns one record per statement, each value converted and range-checked by the type
-// declared for its key and stamped with the statement's line number.
+// declared for its key and stamped with the statement's line number. The stream is read once
+// into memory; the records view its text.
 #pragma once
 
+#include <functional>
 #include <istream>
 #include <map>
 #include <memory>
@@ -35,7 +37,9 @@ class csInputDataReader {
   };
 
   using BlockList = std::map<std::string, bool>;  // block name -> must occur
-  using Block = std::vector<InputLine>;
+  // Sees one statement's record; the record and its values are valid during the call only,
+  // its texts while the reader lives.
+  using LineVisitor = std::function<void(const InputLine&)>;
 
   // Every exception carries a line number and the key (the block name for the two block
   // exceptions; line 0 for a missing block).
@@ -79,8 +83,13 @@ class csInputDataReader {
   void ClearKeys();
   // Declares a key of the block; type is a ValueType code (any other code counts as kNoValue).
   void SetKey(const std::string& key, bool necessary, int type);
-  // One record per statement of the block, in file order.
-  Block ReadBlock();
+  // The block's statements are read in file order, each time over the whole block: first each
+  // is checked by the rules of its keys, then (when given) by check, and then each record is
+  // handed to take. So the first error in the block by each of these checks is thrown before
+  // any statement is taken. No record is kept.
+  void ReadBlock(const LineVisitor& check, const LineVisitor& take);
+  // The number of statements of the block.
+  std::size_t CountStatements();
 
   // The block name of a header statement: "&&" and the name, white space at both ends of the
   // statement ignored and inner runs of white space folded to one blank. False when the
@@ -100,21 +109,27 @@ class csInputDataReader {
     int type;
   };
   // One word of a statement: the key, and the value after the first separator (empty for
-  // none). Both view the statement's characters.
+  // none), both viewing the statement's characters; and the key's declaration once found.
   struct stWord {
     std::string_view key;
     std::string_view value;
+    const stKey* rule = nullptr;
   };
 
   void Load();
-  // words is room for the statement's words, kept between statements.
-  InputLine ReadStatement(std::string_view statement, int lineNum,
-                          std::vector<stWord>& words) const;
+  // Calls visit with each statement of the block, in file order.
+  template <class Visit>
+  void ForEachStatement(Visit visit);
+  // Appends the statement's values to values; words is room for the statement's words, kept
+  // between statements.
+  void ReadStatement(std::string_view statement, int lineNum, std::vector<stWord>& words,
+                     std::vector<KeyValue>& values) const;
   const stKey* FindKey(std::string_view name) const;
   void SplitWords(std::string_view statement, std::vector<stWord>& words) const;
+  static void SortByRule(std::vector<stWord>& words);
   InputValue Convert(const stKey& key, const std::vector<stWord>& words, std::size_t first,
                      std::size_t last, int lineNum) const;
-  static void ConvertByType(int type, const std::string& text, InputValue& value);
+  static void ConvertByType(int type, std::string_view text, InputValue& value);
 
   std::istream& stream_;
   std::unique_ptr<znString::csStatementText> text_;  // set by Load

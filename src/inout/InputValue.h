@@ -1,52 +1,49 @@
 // The records of the block input reader: InputValue, the converted value of one key, and
-// LineValue, a value stamped with the line number of its statement. A statement's record is a
-// LineValue holding the map from each key present to its InputValue.
+// InputLine, the values of one statement stamped with its line number. A block's records are
+// held flat: one list of the values of every statement and one line per statement viewing its
+// part of that list, so that reading a statement allocates nothing of its own.
 #pragma once
 
-#include <map>
-#include <ostream>
-#include <string>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace znInOutData::znInputDataReader {
 
 // Only the field of the key's value type is set; the others keep their defaults, so a key
-// that takes no value reads as Bool true.
+// that takes no value reads as Bool true. A text views the characters of the reader's input.
 struct InputValue {
-  std::string Str;
+  std::string_view Str;
   int Int = 0;
   double Dbl = 0.0;
   bool Bool = true;
 };
 
-// Equal when Str, Int and Bool are equal and Dbl is nearly equal (6 significant digits, zero
-// tolerance 1e-6).
-bool operator==(const InputValue& a, const InputValue& b);
-std::ostream& operator<<(std::ostream& out, const InputValue& value);
-
-template <class T>
-struct LineValue {
-  int LineNum = 0;
-  T Value;
+// A key present in a statement, as the statement writes it, and its value.
+struct KeyValue {
+  std::string_view Key;
+  InputValue Value;
 };
 
-template <class T>
-bool operator==(const LineValue<T>& a, const LineValue<T>& b) {
-  return a.LineNum == b.LineNum && a.Value == b.Value;
-}
+// One statement of a block: its line number and each key present with its value, in key order.
+struct InputLine {
+  int LineNum = 0;
+  std::span<const KeyValue> Values;
 
-template <class V>
-std::ostream& operator<<(std::ostream& out, const std::map<std::string, V>& values) {
-  for (const auto& [key, value] : values) out << "[" << key << "]\n" << value;
-  return out;
-}
+  // The value of key; nullptr when the statement does not hold the key.
+  const InputValue* Find(std::string_view key) const {
+    for (const KeyValue& value : Values) {
+      if (value.Key == key) return &value.Value;
+    }
+    return nullptr;
+  }
+};
 
-template <class T>
-std::ostream& operator<<(std::ostream& out, const LineValue<T>& lineValue) {
-  return out << "(LineNum) : " << lineValue.LineNum << "\n(Value  ) :\n" << lineValue.Value;
-}
-
-// One statement of a block: its line number and each key present with its value.
-using InputValueMap = std::map<std::string, InputValue>;
-using InputLine = LineValue<InputValueMap>;
+// The statements of a block in file order; Lines view Values, and both views and texts stay
+// valid while the block and its reader live.
+struct InputBlock {
+  std::vector<InputLine> Lines;
+  std::vector<KeyValue> Values;
+};
 
 }  // namespace znInOutData::znInputDataReader

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace znString::znAtoValue {
 
@@ -16,12 +17,12 @@ struct exSpecifiedStringIsnotBool : exFailedInAtoValue {};
 
 // A decimal number with optional sign, fraction and exponent; leading and trailing white
 // space allowed. A value beyond the range of double (1e999) is refused as not numeric.
-double AtoDouble(const std::string& text);
+double AtoDouble(std::string_view text);
 // A number without fractional part that fits an int ("3", "3.0", "3e2").
-int AtoInt(const std::string& text);
+int AtoInt(std::string_view text);
 // As AtoInt, but a negative number is refused first; the value must fit an unsigned int.
-unsigned int AtoUInt(const std::string& text);
+unsigned int AtoUInt(std::string_view text);
 // Exactly one of true TRUE True t T 1 false FALSE False f F 0.
-bool AtoBool(const std::string& text);
+bool AtoBool(std::string_view text);
 
 }  // namespace znString::znAtoValue

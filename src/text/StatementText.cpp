@@ -1,6 +1,8 @@
 #include "text/StatementText.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include "text/Space.h"
 
@@ -24,6 +26,12 @@ std::uint32_t LineBreaks(std::string_view text) {
   return breaks;
 }
 
+// No terminator, line break, comment marker or quote: a character that Deliver would only
+// copy once the statement has begun.
+bool IsPlain(char c) {
+  return c != kTerminator && c != '\n' && c != '\r' && c != '/' && c != '"';
+}
+
 // The white-space control characters stay white space; any other is no text.
 bool IsControl(char c) {
   const auto byte = static_cast<unsigned char>(c);
@@ -40,14 +48,20 @@ void CheckControlCharacters(std::string_view raw) {
 
 }  // namespace
 
-csStatementText::csStatementText(std::string_view raw) {
-  if (raw.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    raw.remove_prefix(kByteOrderMark.size());
+csStatementText::csStatementText(std::string text) : text_(std::move(text)) {
+  std::string_view rest(text_);
+  if (rest.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    rest.remove_prefix(kByteOrderMark.size());
   }
-  CheckControlCharacters(raw);
-  clean_.reserve(raw.size());
+  CheckControlCharacters(rest);
+  // Every terminator ends a statement, and one more follows the last.
+  statements_.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), kTerminator)) +
+                      1);
+  const std::size_t start = text_.size() - rest.size();
+  cleanEnd_ = statementBegin_ = start;
+  const std::string_view raw = text_;  // read ahead of cleanEnd_, where Deliver writes
   bool inString = false;
-  std::size_t p = 0;
+  std::size_t p = start;
   while (p < raw.size()) {
     const char c = raw[p];
     const char next = p + 1 < raw.size() ? raw[p + 1] : '\0';
@@ -63,6 +77,13 @@ csStatementText::csStatementText(std::string_view raw) {
       if (close == std::string_view::npos) throw exUnterminatedComment{lines_ + 1};
       lines_ += LineBreaks(raw.substr(p + 2, close - p - 2));
       p = close + 2;
+    } else if (!leading_ && IsPlain(c)) {
+      // Inside a statement a run of plain characters is copied whole.
+      std::size_t end = p + 1;
+      while (end < raw.size() && IsPlain(raw[end])) ++end;
+      std::memmove(text_.data() + cleanEnd_, raw.data() + p, end - p);  // never ahead of p
+      cleanEnd_ += end - p;
+      p = end;
     } else {
       inString = c == '"';
       Deliver(c, next);
@@ -71,14 +92,6 @@ csStatementText::csStatementText(std::string_view raw) {
   }
   if (leading_) statementLine_ = lines_;
   EndStatement();
-  std::size_t begin = 0;
-  statements_.reserve(ends_.size());
-  for (std::size_t s = 0; s < ends_.size(); ++s) {
-    statements_[s].text = std::string_view(clean_).substr(begin, ends_[s] - begin);
-    begin = ends_[s];
-  }
-  ends_.clear();
-  ends_.shrink_to_fit();
 }
 
 // The line of a statement is taken when its first non-white character (or its terminator)
@@ -92,13 +105,16 @@ void csStatementText::Deliver(char c, char next) {
   if (c == kTerminator) {
     EndStatement();
   } else {
-    clean_.push_back(c);
+    text_[cleanEnd_++] = c;
   }
 }
 
+// The text never grows, so the statement's view stays valid.
 void csStatementText::EndStatement() {
-  ends_.push_back(clean_.size());
-  statements_.push_back({std::string_view(), statementLine_ + 1});
+  statements_.push_back(
+      {std::string_view(text_).substr(statementBegin_, cleanEnd_ - statementBegin_),
+       statementLine_ + 1});
+  statementBegin_ = cleanEnd_;
   leading_ = true;
 }
 

@@ -25,8 +25,9 @@ class csStatementText {
   // it. The line breaks inside a comment count. The text after the last ';' is a last
   // statement, so a text of n terminators holds n + 1 statements. A UTF-8 byte order mark
   // opening the text is no part of it. Throws exControlCharacter for the first control
-  // character in the text, then exUnterminatedComment.
-  explicit csStatementText(std::string_view raw);
+  // character in the text, then exUnterminatedComment. The statements are cut out of raw in
+  // place, so the text is held once.
+  explicit csStatementText(std::string raw);
   csStatementText(const csStatementText&) = delete;
   csStatementText& operator=(const csStatementText&) = delete;
 
@@ -48,8 +49,11 @@ class csStatementText {
   void Deliver(char c, char next);
   void EndStatement();
 
-  std::string clean_;  // the characters of every statement, one after the other
-  std::vector<std::size_t> ends_;
+  // The raw text, overwritten from its start by the characters of every statement, one after
+  // the other: they are never more than the characters read.
+  std::string text_;
+  std::size_t cleanEnd_ = 0;        // the end of the statements' characters
+  std::size_t statementBegin_ = 0;  // where the current statement's characters begin
   std::vector<stStatement> statements_;
   std::uint32_t lines_ = 0;  // line breaks passed so far
   std::uint32_t statementLine_ = 0;

@@ -13,7 +13,6 @@ namespace {
 
 using inputtest::Catch;
 using znInOutData::znInputDataReader::InputLine;
-using znInOutData::znInputDataReader::InputValue;
 using R = znInOutData::znInputDataReader::csInputDataReader;
 
 TEST(InputDataReader, BlockIndexReportsMissingThenUnexpectedBlocksInNameOrder) {
@@ -67,8 +66,9 @@ TEST(InputDataReader, BlockRecordsInFileOrderWithTheLineOfTheirFirstCharacter) {
     reader.SetKey("id", true, R::kText);
     reader.SetKey("x", false, R::kReal);
     std::string records;
-    for (const InputLine& line : reader.ReadBlock())
-      records += line.Value.at("id").Str + "@" + std::to_string(line.LineNum) + "|";
+    reader.ReadBlock({}, [&](const InputLine& line) {
+      records += std::string(line.Find("id")->Str) + "@" + std::to_string(line.LineNum) + "|";
+    });
     EXPECT_EQ(records, c.records) << c.text << " " << c.block;
   }
 }
@@ -85,14 +85,43 @@ TEST(InputDataReader, ValuesOfPresentKeysOnly) {
                                   {"d", R::kBool},
                                   {"e", R::kNoValue}})
     reader.SetKey(key, false, type);
-  const R::Block block = reader.ReadBlock();
-  ASSERT_EQ(block.size(), 3u);
-  InputValue a, b, c, d;
-  a.Str = "N1", b.Int = -3, c.Dbl = 2.5, d.Bool = false;
-  EXPECT_EQ(block[0],
-            (InputLine{1, {{"a", a}, {"b", b}, {"c", c}, {"d", d}, {"e", InputValue{}}}}));
-  EXPECT_TRUE(block[1].Value.empty());
-  EXPECT_EQ(block[2].LineNum, 2);
+  std::string records;  // "line:" and "key:Str,Int,Dbl,Bool " per value, then "|"
+  reader.ReadBlock({}, [&](const InputLine& line) {
+    records += std::to_string(line.LineNum) + ":";
+    for (const auto& [key, value] : line.Values) {
+      records += std::string(key) + ":" + std::string(value.Str) + "," + std::to_string(value.Int) +
+                 "," + std::to_string(value.Dbl) + "," + (value.Bool ? "T" : "F") + " ";
+    }
+    records += line.Find("f") == nullptr ? "|" : "f?|";
+  });
+  EXPECT_EQ(records,
+            "1:a:N1,0,0.000000,T b:,-3,0.000000,T c:,0,2.500000,T d:,0,0.000000,F "
+            "e:,0,0.000000,T |1:|2:|");
+}
+
+// Every statement of the block passes the rules of its keys before any is checked further,
+// and every one is checked before any is taken.
+TEST(InputDataReader, BlockPassesEachCheckWholeBeforeTheNext) {
+  const std::pair<const char*, const char*> cases[] = {{"a=bad;\na=1 z=1;", "UnExpectedKey@2:z"},
+                                                       {"a=1;\na=bad;", "Check@2"}};
+  for (const auto& [statements, outcome] : cases) {
+    std::istringstream in(std::string("&&B;") + statements);
+    R reader(in, "=");
+    reader.SetBlockName("B");
+    reader.SetKey("a", false, R::kText);
+    std::string taken;
+    const auto check = [](const InputLine& line) {
+      if (line.Find("a")->Str == "bad") throw std::string("Check@") + std::to_string(line.LineNum);
+    };
+    std::string caught = Catch([&] {
+      try {
+        reader.ReadBlock(check, [&](const InputLine&) { taken += "taken"; });
+      } catch (const std::string& e) {
+        taken += e;
+      }
+    });
+    EXPECT_EQ(caught == "none" ? taken : caught, outcome) << statements;
+  }
 }
 
 // Words are split at runs of white space and at their first separator only; every other
@@ -106,9 +135,12 @@ TEST(InputDataReader, WordsSplitAtWhiteSpaceAndTheFirstSeparator) {
     reader.SetBlockName("B");
     reader.SetKey("a", true, R::kText);
     reader.SetKey("b", false, R::kNoValue);
-    const R::Block block = reader.ReadBlock();
-    ASSERT_EQ(block.size(), 1u) << statement;
-    EXPECT_EQ(block[0].Value.count("a") ? block[0].Value.at("a").Str : "?", value) << statement;
+    std::string values;
+    reader.ReadBlock({}, [&](const InputLine& line) {
+      const auto* a = line.Find("a");
+      values += a != nullptr ? std::string(a->Str) : "?";
+    });
+    EXPECT_EQ(values, value) << statement;
   }
   std::istringstream in(
       "&&B;\xEF\xBB\xBF"
@@ -116,7 +148,7 @@ TEST(InputDataReader, WordsSplitAtWhiteSpaceAndTheFirstSeparator) {
   R reader(in, "=");
   reader.SetBlockName("B");
   reader.SetKey("a", false, R::kText);
-  EXPECT_EQ(Catch([&] { reader.ReadBlock(); }),
+  EXPECT_EQ(Catch([&] { reader.ReadBlock({}, {}); }),
             "UnExpectedKey@1:\xEF\xBB\xBF"
             "a");
 }
@@ -137,7 +169,7 @@ TEST(InputDataReader, EachValueTypeConvertsAndChecksItsRule) {
     reader.SetBlockName("B");
     reader.SetKey("v", false, type);
     const std::string expected = std::string(kind) + (std::string(kind) == "none" ? "" : "@3:v");
-    EXPECT_EQ(Catch([&] { reader.ReadBlock(); }), expected) << type << " " << text;
+    EXPECT_EQ(Catch([&] { reader.ReadBlock({}, {}); }), expected) << type << " " << text;
   }
 }
 
@@ -166,7 +198,7 @@ TEST(InputDataReader, StatementChecksRunInTheirOrderAndReportTheFirstKeyByText) 
     reader.SetKey("a", false, R::kReal);
     reader.SetKey("b", false, R::kRealPositive);
     reader.SetKey("n", false, R::kNoValue);
-    EXPECT_EQ(Catch([&] { reader.ReadBlock(); }), outcome) << statement;
+    EXPECT_EQ(Catch([&] { reader.ReadBlock({}, {}); }), outcome) << statement;
   }
 }
 

@@ -11,8 +11,11 @@
 #include <string_view>
 
 #include "clock/PhaseClock.h"
+#include "draw/dxf/DxfReal.h"
 
 namespace znDraw {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -31,16 +34,10 @@ const std::vector<stLineTypeRecord>& LineTypeRecords() {
   return records;
 }
 
-// Significant digits of every real in the file: enough for coordinates in millimetres over a
-// structure of kilometres, few enough to hide binary rounding noise (12.7 + 6.35 prints 19.05).
-constexpr int kRealDigits = 12;
-// Whole numbers below this have at most kRealDigits digits and are written in full.
-constexpr double kWholeLimit = 1e12;
-
 // Line type names by the index an entity keeps: the pen's initial type, then the codes of
 // SetLineType.
-constexpr const char* kLineTypeNames[] = {"BYLAYER", "CONTINUOUS", "DASHED", "DOT", "DASHDOT"};
-constexpr const char* kTextStyle = "Standard";
+constexpr std::string_view kLineTypeNames[] = {"BYLAYER", "CONTINUOUS", "DASHED", "DOT", "DASHDOT"};
+constexpr std::string_view kTextStyle = "Standard";
 
 bool IsLeftColumn(int code) {
   return code == 0 || code == 3 || code == 6;
@@ -217,50 +214,66 @@ class csDxf::csFileWriter {
     Group(0, "ENDSEC");
   }
 
-  void WriteEntityHead(const char* kind, std::uint32_t handle, const stStyle& style) {
-    Group(0, kind);
-    HandleGroup(handle);
-    Group(100, "AcDbEntity");
-    Code(8);
+  // An entity is written as fixed pieces of the file (its group codes with the writer's own
+  // values) between the values of the drawing, each value on a line of its own.
+  void WriteEntityHead(std::string_view kindAndHandleCode, std::uint32_t handle,
+                       const stStyle& style) {
+    Piece(kindAndHandleCode);
+    HandleValue(handle);
+    Piece("100\nAcDbEntity\n  8\n"sv);
     Value(layerLines_[style.layer]);
     const int colour = style.colour & ~kHasZ;
-    Group(62, colour == 0 ? 256 : colour);
+    Piece(" 62\n"sv);
+    IntValue(colour == 0 ? 256 : colour);
   }
 
   void WriteLine(const stLine& line, const stZ& z) {
-    WriteEntityHead("LINE", line.handle, line.style);
-    Group(6, kLineTypeNames[line.style.lineType]);
-    Group(100, "AcDbLine");
-    PointGroups(10, {line.x0, line.y0, z.first});
-    PointGroups(11, {line.x1, line.y1, z.second});
+    WriteEntityHead("  0\nLINE\n  5\n"sv, line.handle, line.style);
+    Piece("  6\n"sv);
+    Value(kLineTypeNames[line.style.lineType]);
+    Piece("100\nAcDbLine\n"sv);
+    PointGroups(" 10\n"sv, {line.x0, line.y0, z.first});
+    PointGroups(" 11\n"sv, {line.x1, line.y1, z.second});
   }
 
   void WriteText(const stText& text, const stZ& z) {
-    WriteEntityHead("TEXT", text.handle, text.style);
-    Group(100, "AcDbText");
+    WriteEntityHead("  0\nTEXT\n  5\n"sv, text.handle, text.style);
+    Piece("100\nAcDbText\n"sv);
     const stPoint insertion{text.x, text.y, z.first};
-    PointGroups(10, insertion);
-    Group(40, text.height);
-    Group(50, text.rotation);
+    PointGroups(" 10\n"sv, insertion);
+    Piece(" 40\n"sv);
+    RealValue(text.height);
+    Piece(" 50\n"sv);
+    RealValue(text.rotation);
     Group(1, std::string_view(dxf_.textPool_).substr(text.offset, text.length));
-    Group(7, kTextStyle);
-    Group(72, text.style.lineType / 4);
-    PointGroups(11, insertion);
-    Group(100, "AcDbText");
-    Group(73, text.style.lineType % 4);
+    Piece("  7\n"sv);
+    Value(kTextStyle);
+    Piece(" 72\n"sv);
+    IntValue(text.style.lineType / 4);
+    PointGroups(" 11\n"sv, insertion);
+    Piece("100\nAcDbText\n 73\n"sv);
+    IntValue(text.style.lineType % 4);
   }
 
   void WriteCircle(const stCircle& circle) {
-    WriteEntityHead("CIRCLE", circle.handle, circle.style);
-    Group(100, "AcDbCircle");
-    PointGroups(10, circle.centre);
-    Group(40, circle.radius);
+    WriteEntityHead("  0\nCIRCLE\n  5\n"sv, circle.handle, circle.style);
+    Piece("100\nAcDbCircle\n"sv);
+    PointGroups(" 10\n"sv, circle.centre);
+    Piece(" 40\n"sv);
+    RealValue(circle.radius);
   }
 
-  void PointGroups(int code, const stPoint& point) {
-    Group(code, point.x);
-    Group(code + 10, point.y);
-    Group(code + 20, point.z);
+  // x, y and z under the group codes c, c + 10 and c + 20 (c from 10 to 19).
+  void PointGroups(std::string_view xCode, const stPoint& point) {
+    char code[4] = {xCode[0], xCode[1], xCode[2], '\n'};
+    Piece(std::string_view(code, 4));
+    RealValue(point.x);
+    ++code[1];
+    Piece(std::string_view(code, 4));
+    RealValue(point.y);
+    ++code[1];
+    Piece(std::string_view(code, 4));
+    RealValue(point.z);
   }
 
   // The group code right-aligned in three columns, as %3d writes it.
@@ -295,29 +308,28 @@ class csDxf::csFileWriter {
   void Group(int code, const std::string& value) { Group(code, std::string_view(value)); }
   void Group(int code, int value) {
     Code(code);
+    IntValue(value);
+  }
+  void Group(int code, double value) {
+    Code(code);
+    RealValue(value);
+  }
+  void HandleGroup(std::uint32_t handle) {
+    Code(5);
+    HandleValue(handle);
+  }
+  void Piece(std::string_view text) { buffer_.append(text); }
+  void IntValue(int value) {
     char digits[16];
     const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
-  // Shortest of fixed and scientific notation at kRealDigits significant digits, as %.12g.
-  // Most values of a drawing are whole numbers of fewer digits (zero z, node coordinates,
-  // angles, text heights); %.12g writes those as the integer, which is quicker to format.
-  void Group(int code, double value) {
-    Code(code);
-    char digits[64];
-    const char* end = nullptr;
-    if (value > -kWholeLimit && value < kWholeLimit && value == std::trunc(value) &&
-        !(value == 0.0 && std::signbit(value))) {
-      end = std::to_chars(digits, digits + sizeof digits, static_cast<std::int64_t>(value)).ptr;
-    } else {
-      end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general,
-                          kRealDigits)
-                .ptr;
-    }
+  void RealValue(double value) {
+    char digits[kRealTextBytes];
+    const char* end = WriteReal(digits, value);
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
   }
-  void HandleGroup(std::uint32_t handle) {
-    Code(5);
+  void HandleValue(std::uint32_t handle) {
     char digits[16];
     const char* end = std::to_chars(digits, digits + sizeof digits, handle, 16).ptr;
     Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));

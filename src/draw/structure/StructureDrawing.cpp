@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <numbers>
 #include <ostream>
@@ -112,7 +113,7 @@ std::string FormatValue(double value) {
 }
 
 template <class Result>
-const Result* Find(const std::map<std::string, Result>& results, const std::string& id) {
+const Result* Find(const std::unordered_map<std::string, Result>& results, const std::string& id) {
   const auto found = results.find(id);
   return found == results.end() ? nullptr : &found->second;
 }
@@ -637,7 +638,9 @@ class csStructureDrawing {
   }
 
   void MakeWallDrawers() {
-    std::map<std::string, Point2> coordinates;
+    if (records_.WallElements.empty()) return;
+    std::unordered_map<std::string, Point2> coordinates;
+    coordinates.reserve(records_.Nodes.size());
     for (const model::NodeProp& node : records_.Nodes)
       coordinates.emplace(node.ID, node.Coordinate);
     for (const model::WallElementProp& wall : records_.WallElements) {

@@ -5,8 +5,8 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -62,12 +62,12 @@ struct WallElementResult {
 };
 
 // The results of one state of the analysis, by ID. An ID without an entry draws unloaded and
-// elastic.
+// elastic. The drawing looks up every node and member in every panel: hashed, not ordered.
 struct StructureState {
   std::uint32_t Step = 0;  // written in the step label
-  std::map<std::string, NodeResult> Nodes;
-  std::map<std::string, ElementResult> Elements;
-  std::map<std::string, WallElementResult> WallElements;
+  std::unordered_map<std::string, NodeResult> Nodes;
+  std::unordered_map<std::string, ElementResult> Elements;
+  std::unordered_map<std::string, WallElementResult> WallElements;
 };
 
 // A pushover run's history for its pictures: the hinges in the order they formed and the

@@ -40,9 +40,8 @@ void csEdgeLoadFixCaseReader::ReadDirectInput(W& wrapper, std::uint32_t caseCoun
   wrapper.SetKey("id", true, W::kText);
   for (const char* key : kDirectInputKeys) wrapper.SetKey(key, false, W::kReal);
   wrapper.SetKey("case", false, W::kIntegerNotNegative);
-  const W::Block block = wrapper.ReadBlock();
-  records.reserve(records.size() + block.size());
-  for (const W::InputLine& line : block) {
+  records.reserve(records.size() + wrapper.CountStatements());
+  wrapper.ReadBlock([&](const W::InputLine& line) {
     EdgeLoadDirectInputProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
@@ -50,7 +49,7 @@ void csEdgeLoadFixCaseReader::ReadDirectInput(W& wrapper, std::uint32_t caseCoun
       prop.Forces[k] = W::GetReal(line, kDirectInputKeys[k], 0.0);
     }
     records.push_back(std::move(prop));
-  }
+  });
 }
 
 void csEdgeLoadFixCaseReader::ReadConcentrated(
@@ -63,9 +62,8 @@ void csEdgeLoadFixCaseReader::ReadConcentrated(
                         {"pos", true, W::kRealPositive},
                         {"ecrd", false, W::kBool},
                         {"case", false, W::kIntegerNotNegative}});
-  const W::Block block = wrapper.ReadBlock();
-  records.reserve(records.size() + block.size());
-  for (const W::InputLine& line : block) {
+  records.reserve(records.size() + wrapper.CountStatements());
+  wrapper.ReadBlock([&](const W::InputLine& line) {
     EdgeLoadConcentratedProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
@@ -74,7 +72,7 @@ void csEdgeLoadFixCaseReader::ReadConcentrated(
     prop.Pos = W::GetReal(line, "pos", 0.0);
     prop.ECrd = W::GetTruth(line, "ecrd", false);
     records.push_back(std::move(prop));
-  }
+  });
 }
 
 void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper, std::uint32_t caseCount,
@@ -88,9 +86,8 @@ void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper, std::uint32_t caseCoun
                                                           {"posj", true, W::kRealNotNegative},
                                                           {"ecrd", false, W::kBool},
                                                           {"case", false, W::kIntegerNotNegative}});
-  const W::Block block = wrapper.ReadBlock();
-  records.reserve(records.size() + block.size());
-  for (const W::InputLine& line : block) {
+  records.reserve(records.size() + wrapper.CountStatements());
+  wrapper.ReadBlock([&](const W::InputLine& line) {
     EdgeLoadDistributedProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadNumber = ReadCaseKey(line, caseCount, errorMessage_);
@@ -100,7 +97,7 @@ void csEdgeLoadFixCaseReader::ReadDistributed(W& wrapper, std::uint32_t caseCoun
     prop.PosJ = W::GetReal(line, "posj", 0.0);
     prop.ECrd = W::GetTruth(line, "ecrd", false);
     records.push_back(std::move(prop));
-  }
+  });
 }
 
 }  // namespace znFEM::znTarvex

@@ -37,12 +37,10 @@ void csElementReader::Read(W& wrapper, std::vector<ElementProp>& elements) const
                                 {"myi", false, W::kRealPositive},
                                 {"myj", false, W::kRealPositive}});
   DeclareSectionKeys(wrapper);
-  const W::Block block = wrapper.ReadBlock();
-  std::vector<ElementProp> records;
-  records.reserve(block.size());
-  for (const W::InputLine& line : block) records.push_back(Build(line));
-  checkID_.AppendUnrepeated(std::move(records), &ElementProp::ID,
-                            &ifErrorMessage::SpecifiedElementIsDuplicated, elements);
+  const std::size_t first = elements.size();
+  wrapper.ReadRecords(elements, [this](const W::InputLine& line) { return Build(line); });
+  csCheckID::KeepUnrepeated(elements, first, &ElementProp::ID, errorMessage_,
+                            &ifErrorMessage::SpecifiedElementIsDuplicated);
 }
 
 // The pre-face forces and per-case fixed-end forces keep the record's initial values: zero

@@ -26,15 +26,10 @@ void csElementStressReader::Read(W& wrapper, std::vector<ElementStressProp>& rec
   wrapper.ClearKeys();
   wrapper.SetKey("id", true, W::kText);
   for (unsigned k = 0; k < kMaxPositions; ++k) wrapper.SetKey(PositionKey(k), k == 0, W::kReal);
-  std::vector<ElementStressProp> built;
-  for (const W::InputLine& line : wrapper.ReadBlock()) built.push_back(Build(line));
-  const ElementStressProp* repeated = csCheckID::FindRepeated(
-      built, [](const ElementStressProp& p) -> const std::string& { return p.ID; });
-  if (repeated != nullptr) {
-    errorMessage_.SpecifiedElementOfElementStressIsDuplicated(repeated->ID);
-    throw exFailed{};
-  }
-  records.insert(records.end(), built.begin(), built.end());
+  const std::size_t first = records.size();
+  wrapper.ReadRecords(records, [this](const W::InputLine& line) { return Build(line); });
+  csCheckID::KeepUnrepeated(records, first, &ElementStressProp::ID, errorMessage_,
+                            &ifErrorMessage::SpecifiedElementOfElementStressIsDuplicated);
 }
 
 // The positions run from pos0 up to the first absent one; a position given after that gap is

@@ -21,9 +21,8 @@ void csImposedLoadAndDispReader::Read(
                                               {"dy", false, W::kReal},
                                               {"dm", false, W::kReal},
                                               {"case", false, W::kIntegerNotNegative}});
-  const W::Block block = wrapper.ReadBlock();
-  records.reserve(records.size() + block.size());
-  for (const W::InputLine& line : block) {
+  records.reserve(records.size() + wrapper.CountStatements());
+  wrapper.ReadBlock([&](const W::InputLine& line) {
     znTraceYield2DRahmen::ImposedLoadAndDispProp prop;
     prop.ID = W::GetText(line, "id");
     prop.LoadAndDispNumber = ReadCaseKey(line, caseCount, errorMessage_);
@@ -32,7 +31,7 @@ void csImposedLoadAndDispReader::Read(
     prop.ImposedDisp = {W::GetReal(line, "dx", 0.0), W::GetReal(line, "dy", 0.0),
                         W::GetReal(line, "dm", 0.0)};
     records.push_back(std::move(prop));
-  }
+  });
 }
 
 }  // namespace znFEM::znTarvex

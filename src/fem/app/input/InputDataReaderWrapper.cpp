@@ -1,5 +1,6 @@
 #include "fem/app/input/InputDataReaderWrapper.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -8,6 +9,7 @@ namespace znFEM::znTarvex {
 namespace {
 
 using znInOutData::znInputDataReader::csInputDataReader;
+using znInOutData::znInputDataReader::KeyValue;
 namespace model = znFEM::znTraceYield2DRahmen;
 
 // A kTHLR value that is not one of the eight side letters.
@@ -40,7 +42,7 @@ int TypeOfKind(int kind) {
 }
 
 // The side code of a side letter, kTHLR_Undef for any other text.
-int THLRCode(const std::string& text) {
+int THLRCode(std::string_view text) {
   if (text == "t" || text == "T") return model::kTHLR_T;
   if (text == "h" || text == "H") return model::kTHLR_H;
   if (text == "l" || text == "L") return model::kTHLR_L;
@@ -69,12 +71,13 @@ void csInputDataReaderWrapper::SetBlockName(const std::string& name) {
 
 void csInputDataReaderWrapper::ClearKeys() {
   reader_.ClearKeys();
-  kinds_.clear();
+  sideKeys_.clear();
 }
 
 void csInputDataReaderWrapper::SetKey(const std::string& key, bool necessary, int kind) {
   reader_.SetKey(key, necessary, TypeOfKind(kind));
-  kinds_[key] = kind;
+  std::erase(sideKeys_, key);
+  if (kind == kTHLR) sideKeys_.push_back(key);
 }
 
 void csInputDataReaderWrapper::CheckBlocks(const BlockList& blocks) {
@@ -85,16 +88,37 @@ void csInputDataReaderWrapper::CheckBlocks(const BlockList& blocks) {
   }
 }
 
-csInputDataReaderWrapper::Block csInputDataReaderWrapper::ReadBlock() {
+void csInputDataReaderWrapper::ReadBlock(const LineVisitor& take) {
   try {
-    znInOutData::znInputDataReader::csInputDataReader::Block lines = reader_.ReadBlock();
-    Block block;
-    block.reserve(lines.size());
-    for (auto& line : lines) {
-      block.push_back(Convert(std::move(line)));
-      line = {};  // each statement's values are dropped once converted
-    }
-    return block;
+    LineVisitor checkSides;
+    if (!sideKeys_.empty()) checkSides = [this](const InputLine& line) { CheckSides(line); };
+    reader_.ReadBlock(checkSides, take);
+  } catch (...) {
+    ReportCurrentFailure();
+  }
+}
+
+const csInputDataReaderWrapper::Block& csInputDataReaderWrapper::ReadBlock() {
+  block_ = {};
+  std::vector<std::size_t> ends;  // the end of each line's values
+  ReadBlock([&](const InputLine& line) {
+    block_.Values.insert(block_.Values.end(), line.Values.begin(), line.Values.end());
+    block_.Lines.push_back({line.LineNum, {}});
+    ends.push_back(block_.Values.size());
+  });
+  // The views are set once the values no longer move.
+  std::size_t begin = 0;
+  for (std::size_t l = 0; l < block_.Lines.size(); ++l) {
+    block_.Lines[l].Values =
+        std::span<const KeyValue>(block_.Values).subspan(begin, ends[l] - begin);
+    begin = ends[l];
+  }
+  return block_.Lines;
+}
+
+std::size_t csInputDataReaderWrapper::CountStatements() {
+  try {
+    return reader_.CountStatements();
   } catch (...) {
     ReportCurrentFailure();
   }
@@ -108,48 +132,43 @@ void csInputDataReaderWrapper::DeclareBlock(const std::string& name,
 }
 
 bool csInputDataReaderWrapper::HasKey(const InputLine& line, std::string_view key) {
-  return line.Value.find(key) != line.Value.end();
+  return line.Find(key) != nullptr;
 }
 
 std::string csInputDataReaderWrapper::GetText(const InputLine& line, std::string_view key) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? std::string() : it->second.Str;
+  const auto* value = line.Find(key);
+  return value == nullptr ? std::string() : std::string(value->Str);
 }
 
 int csInputDataReaderWrapper::GetInteger(const InputLine& line, std::string_view key, int absent) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? absent : it->second.Int;
+  const auto* value = line.Find(key);
+  return value == nullptr ? absent : value->Int;
 }
 
 double csInputDataReaderWrapper::GetReal(const InputLine& line, std::string_view key,
                                          double absent) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? absent : it->second.Dbl;
+  const auto* value = line.Find(key);
+  return value == nullptr ? absent : value->Dbl;
 }
 
 bool csInputDataReaderWrapper::GetTruth(const InputLine& line, std::string_view key, bool absent) {
-  const auto it = line.Value.find(key);
-  return it == line.Value.end() ? absent : it->second.Bool;
+  const auto* value = line.Find(key);
+  return value == nullptr ? absent : value->Bool;
 }
 
-// Copies the block reader's values and gives every kTHLR key its side code.
-csInputDataReaderWrapper::InputLine csInputDataReaderWrapper::Convert(
-    znInOutData::znInputDataReader::InputLine&& line) const {
-  InputLine out;
-  out.LineNum = line.LineNum;
-  for (auto& [key, value] : line.Value) {
-    InputValue converted;
-    static_cast<znInOutData::znInputDataReader::InputValue&>(converted) = std::move(value);
-    const auto kind = kinds_.find(key);
-    if (kind != kinds_.end() && kind->second == kTHLR) {
-      converted.THLR = THLRCode(converted.Str);
-      if (converted.THLR == model::kTHLR_Undef) {
-        throw exSpecifiedTHLRStrIsWrong{line.LineNum, key};
-      }
+int csInputDataReaderWrapper::GetSide(const InputLine& line, std::string_view key) {
+  const auto* value = line.Find(key);
+  return value == nullptr ? model::kTHLR_Undef : THLRCode(value->Str);
+}
+
+// The first kTHLR value of the statement, in key order, that is no side letter.
+void csInputDataReaderWrapper::CheckSides(const InputLine& line) const {
+  for (const auto& [key, value] : line.Values) {
+    if (std::find(sideKeys_.begin(), sideKeys_.end(), key) != sideKeys_.end() &&
+        THLRCode(value.Str) == model::kTHLR_Undef) {
+      throw exSpecifiedTHLRStrIsWrong{line.LineNum, std::string(key)};
     }
-    out.Value.emplace_hint(out.Value.end(), key, std::move(converted));
   }
-  return out;
 }
 
 // Called inside a catch handler: reports the failure being handled through the operation of

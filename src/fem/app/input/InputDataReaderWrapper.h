@@ -36,15 +36,11 @@ class csInputDataReaderWrapper {
     kNoValue = 11,
   };
 
-  // The block reader's value of one key, plus the side code of a kTHLR key (kTHLR_T to
-  // kTHLR_R; kTHLR_Undef for every other key).
-  struct InputValue : znInOutData::znInputDataReader::InputValue {
-    int THLR = znTraceYield2DRahmen::kTHLR_Undef;
-  };
-  using InputValueMap = std::map<std::string, InputValue, std::less<>>;
-  // One statement: its line number and the keys present in it.
-  using InputLine = znInOutData::znInputDataReader::LineValue<InputValueMap>;
+  // One statement: its line number and the keys present in it. Its texts view the wrapper's
+  // input text.
+  using InputLine = znInOutData::znInputDataReader::InputLine;
   using Block = std::vector<InputLine>;
+  using LineVisitor = znInOutData::znInputDataReader::csInputDataReader::LineVisitor;
   using BlockList = znInOutData::znInputDataReader::csInputDataReader::BlockList;
 
   // One key of a block as the readers declare it.
@@ -64,8 +60,28 @@ class csInputDataReaderWrapper {
   void SetKey(const std::string& key, bool necessary, int kind);
   // A missing block that must occur, then a header of an unlisted block, is reported.
   void CheckBlocks(const BlockList& blocks);
-  // One record per statement of the named block, in file order.
-  Block ReadBlock();
+  // Hands the record of each statement of the named block to take, in file order, once every
+  // statement of the block has passed the checks of its keys. The record is valid during the
+  // call; its texts while the wrapper lives.
+  void ReadBlock(const LineVisitor& take);
+  // The records of every statement of the named block, in file order, kept by the wrapper
+  // until the next block is read: for the blocks of a few statements.
+  const Block& ReadBlock();
+  // Appends the record that build makes of each statement of the named block to list, in file
+  // order. A failure removes the records appended, leaving list as it was, and is passed on.
+  template <class Record, class Build>
+  void ReadRecords(std::vector<Record>& list, Build build) {
+    const std::size_t first = list.size();
+    list.reserve(first + CountStatements());
+    try {
+      ReadBlock([&](const InputLine& line) { list.push_back(build(line)); });
+    } catch (...) {
+      list.erase(list.begin() + static_cast<std::ptrdiff_t>(first), list.end());
+      throw;
+    }
+  }
+  // The number of statements of the named block.
+  std::size_t CountStatements();
 
   // SetBlockName, ClearKeys and one SetKey per rule, in the order given.
   void DeclareBlock(const std::string& name, std::initializer_list<KeyRule> rules);
@@ -76,11 +92,13 @@ class csInputDataReaderWrapper {
   static int GetInteger(const InputLine& line, std::string_view key, int absent);
   static double GetReal(const InputLine& line, std::string_view key, double absent);
   static bool GetTruth(const InputLine& line, std::string_view key, bool absent);
+  // The side code of a kTHLR key (kTHLR_T to kTHLR_R); kTHLR_Undef when absent.
+  static int GetSide(const InputLine& line, std::string_view key);
 
  private:
   using csInputDataReader = znInOutData::znInputDataReader::csInputDataReader;
 
-  InputLine Convert(znInOutData::znInputDataReader::InputLine&& line) const;
+  void CheckSides(const InputLine& line) const;
   [[noreturn]] void ReportCurrentFailure();
   [[noreturn]] void ReportLineAndKey(void (ifErrorMessage::*report)(unsigned, const std::string&),
                                      int lineNum, const std::string& key);
@@ -88,7 +106,8 @@ class csInputDataReaderWrapper {
   std::string separator_;
   csInputDataReader reader_;
   ifErrorMessage& errorMessage_;
-  std::map<std::string, int> kinds_;
+  std::vector<std::string> sideKeys_;                 // the keys of kind kTHLR
+  znInOutData::znInputDataReader::InputBlock block_;  // the block read last
 };
 
 }  // namespace znFEM::znTarvex

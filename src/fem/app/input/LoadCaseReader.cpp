@@ -11,7 +11,7 @@ bool csLoadCaseReader::Read(csInputDataReaderWrapper& wrapper,
   using W = csInputDataReaderWrapper;
   wrapper.DeclareBlock(
       "LoadCase", {{"ratio", false, W::kRealPositive}, {"max_steps", false, W::kIntegerPositive}});
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   limits.Steps.clear();
   limits.Ratios.clear();
   for (const W::InputLine& line : block) {

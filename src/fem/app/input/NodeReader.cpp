@@ -26,18 +26,10 @@ void csNodeReader::Read(W& wrapper, std::vector<NodeProp>& nodes) const {
                                 {"sptx", false, W::kBool},
                                 {"spty", false, W::kBool},
                                 {"sptm", false, W::kBool}});
-  const W::Block block = wrapper.ReadBlock();
-  std::vector<NodeProp> records;
-  records.reserve(block.size());
-  for (const W::InputLine& line : block) records.push_back(Build(line));
-  const NodeProp* repeated = csCheckID::FindRepeated(
-      records, [](const NodeProp& p) -> const std::string& { return p.ID; });
-  if (repeated != nullptr) {
-    errorMessage_.SpecifiedNodeIsDuplicated(repeated->ID);
-    throw exFailed{};
-  }
-  nodes.insert(nodes.end(), std::make_move_iterator(records.begin()),
-               std::make_move_iterator(records.end()));
+  const std::size_t first = nodes.size();
+  wrapper.ReadRecords(nodes, [this](const W::InputLine& line) { return Build(line); });
+  csCheckID::KeepUnrepeated(nodes, first, &NodeProp::ID, errorMessage_,
+                            &ifErrorMessage::SpecifiedNodeIsDuplicated);
 }
 
 NodeProp csNodeReader::Build(const W::InputLine& line) const {

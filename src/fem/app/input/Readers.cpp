@@ -118,7 +118,7 @@ void csReaders::ReadMainProp(W& wrapper) {
                                     {"max_add_rot_angle", false, W::kRealPositive},
                                     {"monitor", false, W::kText},
                                     {"monitor_dir", false, W::kText}});
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   if (block.size() > 1) {
     errorMessage_.MainPropLineIsDuplicated(static_cast<unsigned>(block[0].LineNum),
                                            static_cast<unsigned>(block[1].LineNum));
@@ -169,7 +169,7 @@ void csReaders::ReadDxfProp(W& wrapper) {
                                    {"disp_ratio", false, W::kRealPositive},
                                    {"welem_ofs", false, W::kRealPositive},
                                    {"row_n", false, W::kIntegerPositive}});
-  const W::Block block = wrapper.ReadBlock();
+  const W::Block& block = wrapper.ReadBlock();
   if (block.empty()) return;
   const W::InputLine& line = block.front();
   znDraw::DxfProp& d = dxfProp_;

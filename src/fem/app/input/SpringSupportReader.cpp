@@ -20,19 +20,14 @@ void csSpringSupportReader::Read(W& wrapper, std::vector<SpringSupportProp>& spr
                                          {"kx", false, W::kRealNotNegative},
                                          {"ky", false, W::kRealNotNegative},
                                          {"km", false, W::kRealNotNegative}});
-  std::vector<SpringSupportProp> records;
-  for (const W::InputLine& line : wrapper.ReadBlock()) {
-    records.push_back(znTraceYield2DRahmen::MakeSpringSupportProp(
+  const std::size_t first = springSupports.size();
+  wrapper.ReadRecords(springSupports, [](const W::InputLine& line) {
+    return znTraceYield2DRahmen::MakeSpringSupportProp(
         W::GetText(line, "node"),
-        {W::GetReal(line, "kx", 0.0), W::GetReal(line, "ky", 0.0), W::GetReal(line, "km", 0.0)}));
-  }
-  const SpringSupportProp* repeated = csCheckID::FindRepeated(
-      records, [](const SpringSupportProp& p) -> const std::string& { return p.ConnectNodeID; });
-  if (repeated != nullptr) {
-    errorMessage_.SpecifiedSpringSupportIsDuplicated(repeated->ConnectNodeID);
-    throw exFailed{};
-  }
-  springSupports.insert(springSupports.end(), records.begin(), records.end());
+        {W::GetReal(line, "kx", 0.0), W::GetReal(line, "ky", 0.0), W::GetReal(line, "km", 0.0)});
+  });
+  csCheckID::KeepUnrepeated(springSupports, first, &SpringSupportProp::ConnectNodeID, errorMessage_,
+                            &ifErrorMessage::SpecifiedSpringSupportIsDuplicated);
 }
 
 }  // namespace znFEM::znTarvex

@@ -45,12 +45,10 @@ void csWallElementReader::Read(W& wrapper, std::vector<WallElementProp>& wallEle
                                 {"alpyjb", false, W::kRealNotNegative},
                                 {"kwg", true, W::kRealNotNegative}});
   DeclareSectionKeys(wrapper);
-  const W::Block block = wrapper.ReadBlock();
-  std::vector<WallElementProp> records;
-  records.reserve(block.size());
-  for (const W::InputLine& line : block) records.push_back(Build(line));
-  checkID_.AppendUnrepeated(std::move(records), &WallElementProp::ID,
-                            &ifErrorMessage::SpecifiedWallElementIsDuplicated, wallElements);
+  const std::size_t first = wallElements.size();
+  wrapper.ReadRecords(wallElements, [this](const W::InputLine& line) { return Build(line); });
+  csCheckID::KeepUnrepeated(wallElements, first, &WallElementProp::ID, errorMessage_,
+                            &ifErrorMessage::SpecifiedWallElementIsDuplicated);
 }
 
 // An absent lai or laj is marked as not given: the wall then takes the middle of that edge.

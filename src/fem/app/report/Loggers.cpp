@@ -23,6 +23,9 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
                                   const csWallElementLogger& walls) {
   znDraw::StructureState state;
   state.Step = analyzer.GetLastStep().Step;
+  state.Nodes.reserve(nodes.Records().Size());
+  state.Elements.reserve(elements.Records().Size());
+  state.WallElements.reserve(walls.Records().Size());
   nodes.Records().ForEachResult([&](const std::string& id, const csNodeLogger::stResult& result) {
     state.Nodes[id].PanelState = result.PanelState;
     state.Nodes[id].Disp = result.Disp;

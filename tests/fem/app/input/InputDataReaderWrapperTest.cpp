@@ -27,8 +27,8 @@ std::string ReadOneKey(std::istream& in, int kind) {
   try {
     wrapper.CheckBlocks({{"B", true}});
     wrapper.DeclareBlock("B", {{"k", false, kind}});
-    const W::Block block = wrapper.ReadBlock();
-    return "side " + std::to_string(block.at(0).Value.at("k").THLR);
+    const W::Block& block = wrapper.ReadBlock();
+    return "side " + std::to_string(W::GetSide(block.at(0), "k"));
   } catch (const exFailed&) {
     return report.str();
   }

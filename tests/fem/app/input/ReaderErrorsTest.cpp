@@ -125,6 +125,9 @@ TEST(ReaderErrors, RepetitionsAreReportedAfterEveryFieldErrorOfTheBlock) {
   const std::string e1 = "id=E1 nodei=N1 nodej=N2 a=1 e=1 i=1;\n";
   const std::string w1 = Wall("nodeia=A nodeib=B nodeja=C nodejb=D");
   Check({{After("&&Node;\nid=N1 x=5 y=5;\n"), "SpecifiedNodeIsDuplicated\nNode : N1\n"},
+         // the first record, in file order, whose id an earlier one has
+         {After("&&Node;\nid=N9 x=5 y=5;\nid=N8 x=6 y=5;\nid=N8 x=7 y=5;\nid=N9 x=8 y=5;\n"),
+          "SpecifiedNodeIsDuplicated\nNode : N8\n"},
          {"&&MainProp;&&Node;\nid=N1 x=0 y=0;\nid=N1 x=1 y=0;\nid=N1234567890 x=2 y=0;\n"
           "&&Element;\n" +
               e1 + "&&End;",
