@@ -1,5 +1,7 @@
 #include "fem/app/report/EdgeLoadFixCaseLogger.h"
 
+#include <cmath>
+
 #include "fem/app/report/TableBase.h"
 #include "fem/app/report/TraceTables.h"
 #include "print/Format.h"
@@ -33,6 +35,11 @@ class fnEdgeLoadTableBase : public fnTableBase {
   }
 };
 
+// Zero with its sign bit clear: the one value the pool leaves out (-0.0 prints apart).
+bool IsPositiveZero(double value) {
+  return value == 0.0 && !std::signbit(value);
+}
+
 class fnDirectInputTable : public fnEdgeLoadTableBase {
  public:
   explicit fnDirectInputTable(const F& formats)
@@ -54,15 +61,17 @@ class fnDirectInputTable : public fnEdgeLoadTableBase {
 
 class fnConcentratedTable : public fnEdgeLoadTableBase {
  public:
-  explicit fnConcentratedTable(const F& formats)
+  fnConcentratedTable(const F& formats, const L& logger)
       : fnEdgeLoadTableBase(
             formats, {F::kWidthID, F::kWidthFlag, F::kWidthForce, F::kWidthXYM, F::kWidthForce,
                       F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                      F::kWidthForce, F::kWidthForce}) {
+                      F::kWidthForce, F::kWidthForce}),
+        logger_(logger) {
     Head(Joined({"ID", "ECrd", "Position", "XYM", "Load"}, kSegmentHead1));
     Head(Joined({"", "", "", "", ""}, kSegmentHead2));
   }
   void operator()(const L::stApplied<L::ConcentratedProp>& applied) {
+    const L::SegmentForces forces = logger_.ForcesOf(applied);
     for (int direction = 0; direction < 3; ++direction) {
       NewRow();
       Text(applied.Record.ID);
@@ -70,24 +79,29 @@ class fnConcentratedTable : public fnEdgeLoadTableBase {
       Number(applied.Record.Pos, F::kFormatForce);
       Text(znPrint::DirectionName(direction));
       Number(applied.Record.Load[direction], F::kFormatForce);
-      SegmentNumbers(applied.Forces, direction);
+      SegmentNumbers(forces, direction);
     }
   }
+
+ private:
+  const L& logger_;
 };
 
 // The load has no moment intensity: the M row leaves its load cells empty.
 class fnDistributedTable : public fnEdgeLoadTableBase {
  public:
-  explicit fnDistributedTable(const F& formats)
+  fnDistributedTable(const F& formats, const L& logger)
       : fnEdgeLoadTableBase(
             formats, {F::kWidthID, F::kWidthFlag, F::kWidthForce, F::kWidthForce, F::kWidthXYM,
                       F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
-                      F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce}) {
+                      F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce}),
+        logger_(logger) {
     Head(Joined({"ID", "ECrd", "Position", "", "XYM", "Load", ""}, kSegmentHead1));
     Head(Joined({"", "", "I", "J", "", "I", "J"}, kSegmentHead2));
   }
   void operator()(const L::stApplied<L::DistributedProp>& applied) {
     const L::DistributedProp& record = applied.Record;
+    const L::SegmentForces forces = logger_.ForcesOf(applied);
     for (int direction = 0; direction < 3; ++direction) {
       NewRow();
       Text(record.ID);
@@ -101,9 +115,12 @@ class fnDistributedTable : public fnEdgeLoadTableBase {
       } else {
         Empty(2);
       }
-      SegmentNumbers(applied.Forces, direction);
+      SegmentNumbers(forces, direction);
     }
   }
+
+ private:
+  const L& logger_;
 };
 
 std::uint32_t CaseOf(const L::DirectInputProp& record) {
@@ -128,9 +145,20 @@ void csEdgeLoadFixCaseLogger::DirectInput(const DirectInputProp& prop) {
   directInputs_.push_back(prop);
 }
 
+template <class Prop>
+L::stApplied<Prop> csEdgeLoadFixCaseLogger::Applied(const Prop& prop, const SegmentForces& forces) {
+  stApplied<Prop> applied{prop, 0, static_cast<std::uint32_t>(forcePool_.size())};
+  for (std::size_t k = 0; k < forces.size(); ++k) {
+    if (IsPositiveZero(forces[k])) continue;
+    applied.Present |= std::uint32_t{1} << k;
+    forcePool_.push_back(forces[k]);
+  }
+  return applied;
+}
+
 void csEdgeLoadFixCaseLogger::ConcentratedLoad(const SegmentForces& forces,
                                                const ConcentratedProp& prop) {
-  concentrated_.push_back({prop, forces});
+  concentrated_.push_back(Applied(prop, forces));
 }
 
 void csEdgeLoadFixCaseLogger::Reserve(std::size_t directInputs, std::size_t concentrated,
@@ -142,7 +170,7 @@ void csEdgeLoadFixCaseLogger::Reserve(std::size_t directInputs, std::size_t conc
 
 void csEdgeLoadFixCaseLogger::DistributedLoad(const SegmentForces& forces,
                                               const DistributedProp& prop) {
-  distributed_.push_back({prop, forces});
+  distributed_.push_back(Applied(prop, forces));
 }
 
 std::vector<L::ConcentratedProp> csEdgeLoadFixCaseLogger::GetConcentratedRecords() const {
@@ -161,8 +189,10 @@ void csEdgeLoadFixCaseLogger::Write(znInOutData::ifOutputDataWriter& writer) con
   if (directInputs_.empty() && concentrated_.empty() && distributed_.empty()) return;
   writer.Title(1, "EdgeLoadFixCase");
   WriteRecords(writer, "DirectInput", directInputs_, fnDirectInputTable(formats_), traced_);
-  WriteRecords(writer, "ConcentratedLoad", concentrated_, fnConcentratedTable(formats_), traced_);
-  WriteRecords(writer, "DistributedLoad", distributed_, fnDistributedTable(formats_), traced_);
+  WriteRecords(writer, "ConcentratedLoad", concentrated_, fnConcentratedTable(formats_, *this),
+               traced_);
+  WriteRecords(writer, "DistributedLoad", distributed_, fnDistributedTable(formats_, *this),
+               traced_);
 }
 
 }  // namespace znFEM::znTarvex

@@ -2,6 +2,8 @@
 // the concentrated and distributed loads, and writes the report's EdgeLoadFixCase section.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "fem/app/report/FormatTables.h"
@@ -17,11 +19,15 @@ class csEdgeLoadFixCaseLogger : public znTraceYield2DRahmen::csEdgeLoadFixCase::
   using DistributedProp = znTraceYield2DRahmen::EdgeLoadDistributedProp;
   using SegmentForces = znTraceYield2DRahmen::SegmentForces;
 
-  // A record with the 18 segment forces it gave its element (member axes).
+  // A record with the 18 segment forces it gave its element (member axes). Most of them are
+  // zero (a load leaves the rigid zones and one direction unloaded): the forces keep only the
+  // values that are not +0.0, in one pool, a bit per value telling which are there.
+  static_assert(std::tuple_size_v<SegmentForces> <= 32, "one bit per segment force");
   template <class Prop>
   struct stApplied {
     Prop Record;
-    SegmentForces Forces{};
+    std::uint32_t Present = 0;  // bit k: value k is in the pool
+    std::uint32_t First = 0;    // position of the first value in the pool
   };
 
   void Reserve(std::size_t directInputs, std::size_t concentrated,
@@ -42,6 +48,16 @@ class csEdgeLoadFixCaseLogger : public znTraceYield2DRahmen::csEdgeLoadFixCase::
   const std::vector<stApplied<DistributedProp>>& GetDistributedLoads() const {
     return distributed_;
   }
+  // The segment forces of an applied record.
+  template <class Prop>
+  SegmentForces ForcesOf(const stApplied<Prop>& applied) const {
+    SegmentForces forces{};
+    std::size_t next = applied.First;
+    for (std::size_t k = 0; k < forces.size(); ++k) {
+      if ((applied.Present >> k) & 1u) forces[k] = forcePool_[next++];
+    }
+    return forces;
+  }
   // The records alone, in the order they were applied.
   std::vector<ConcentratedProp> GetConcentratedRecords() const;
   std::vector<DistributedProp> GetDistributedRecords() const;
@@ -51,7 +67,11 @@ class csEdgeLoadFixCaseLogger : public znTraceYield2DRahmen::csEdgeLoadFixCase::
   std::vector<DirectInputProp> directInputs_;
   std::vector<stApplied<ConcentratedProp>> concentrated_;
   std::vector<stApplied<DistributedProp>> distributed_;
+  std::vector<double> forcePool_;  // the segment forces that are not +0.0
   bool traced_ = false;
+
+  template <class Prop>
+  stApplied<Prop> Applied(const Prop& prop, const SegmentForces& forces);
 };
 
 }  // namespace znFEM::znTarvex

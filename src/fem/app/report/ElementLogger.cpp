@@ -9,6 +9,7 @@ namespace {
 
 using ElementProp = csElementLogger::ElementProp;
 using Result = csElementLogger::stResult;
+using Record = csElementLogger::stRecord;
 using F = csFormatTables;
 using Vector = znMatrix::Vector;
 
@@ -29,7 +30,7 @@ Six FirstSix(const Vector& values) {
 const std::initializer_list<unsigned> kEndTriple{F::kWidthID, F::kWidthEnd, F::kWidthForce,
                                                  F::kWidthForce, F::kWidthForce};
 
-class fnPropTable : public fnRecordTable<ElementProp, Result> {
+class fnPropTable : public fnRecordTable<Record, Result> {
  public:
   fnPropTable(const F& formats, const csElementLogger& logger)
       : fnRecordTable(formats,
@@ -41,7 +42,7 @@ class fnPropTable : public fnRecordTable<ElementProp, Result> {
     Head({"", "I", "J", "", "", "", "", "", "I", "J", "I", "J"});
   }
   void operator()(std::size_t k) {
-    const ElementProp& prop = PropAt(k);
+    const Record& prop = PropAt(k);
     const std::string& id = prop.ID;
     NewRow();
     Text(id);
@@ -58,7 +59,7 @@ class fnPropTable : public fnRecordTable<ElementProp, Result> {
 };
 
 // Elements without an equivalent edge load are left out.
-class fnEquivalentEdgeLoad : public fnRecordTable<ElementProp, Result> {
+class fnEquivalentEdgeLoad : public fnRecordTable<Record, Result> {
  public:
   fnEquivalentEdgeLoad(const F& formats, const csElementLogger& logger)
       : fnRecordTable(formats,
@@ -79,7 +80,7 @@ class fnEquivalentEdgeLoad : public fnRecordTable<ElementProp, Result> {
 };
 
 // Per end: the face force of the end displacements and that of the edge loads.
-class fnFaceLoadEachTable : public fnRecordTable<ElementProp, Result> {
+class fnFaceLoadEachTable : public fnRecordTable<Record, Result> {
  public:
   fnFaceLoadEachTable(const F& formats, const csElementLogger& logger)
       : fnRecordTable(formats,
@@ -103,7 +104,7 @@ class fnFaceLoadEachTable : public fnRecordTable<ElementProp, Result> {
 };
 
 // Per end, one six-value result chosen by the function (face force, end displacement).
-class fnFaceLoadTable : public fnRecordTable<ElementProp, Result> {
+class fnFaceLoadTable : public fnRecordTable<Record, Result> {
  public:
   using Values = Six (*)(const Result&);
   fnFaceLoadTable(const F& formats, const csElementLogger& logger, Values values)
@@ -145,9 +146,40 @@ bool IsAllZero(const Six& values) {
 // The fixed-end forces of the load cases stay with the element: neither the report nor the
 // drawing shows them.
 void csElementLogger::Prop(const ElementProp& prop) {
-  ElementProp& kept = records_.Add(prop);
-  kept.Node = {nullptr, nullptr};
-  kept.FixCases = {};
+  const ElementProp defaults;
+  Record record{prop.ID,      prop.NodeID, prop.A,   prop.E,   prop.I,
+                prop.Poisson, prop.Kappa,  prop.Lij, prop.Kij, prop.IsRotarySpring};
+  if (prop.Ny != defaults.Ny || prop.Qy != defaults.Qy || prop.My != defaults.My ||
+      prop.PreFaceLoad != defaults.PreFaceLoad) {
+    record.Rest = static_cast<std::uint32_t>(rests_.size());
+    rests_.push_back({prop.Ny, prop.Qy, prop.My, prop.PreFaceLoad});
+  }
+  records_.Add(record);
+}
+
+std::vector<ElementProp> csElementLogger::FullProps() const {
+  std::vector<ElementProp> props(records_.Size());
+  for (std::size_t k = 0; k < props.size(); ++k) {
+    const Record& record = records_.GetProps()[k];
+    ElementProp& prop = props[k];
+    prop.ID = record.ID;
+    prop.NodeID = record.NodeID;
+    prop.A = record.A;
+    prop.E = record.E;
+    prop.I = record.I;
+    prop.Poisson = record.Poisson;
+    prop.Kappa = record.Kappa;
+    prop.Lij = record.Lij;
+    prop.Kij = record.Kij;
+    prop.IsRotarySpring = record.IsRotarySpring;
+    if (record.Rest == kNoRest) continue;
+    const stRest& rest = rests_[record.Rest];
+    prop.Ny = rest.Ny;
+    prop.Qy = rest.Qy;
+    prop.My = rest.My;
+    prop.PreFaceLoad = rest.PreFaceLoad;
+  }
+  return props;
 }
 
 void csElementLogger::FixCase(const ElementProp& prop, const Vector& equivalentLoad,

@@ -24,6 +24,23 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   using PerEnd = znTraceYield2DRahmen::PerEnd<T>;
 
   using Six = std::array<double, 6>;
+  static constexpr std::uint32_t kNoRest = 0xFFFFFFFFu;
+  // What the logger keeps of an element record: what the report prints and the drawing reads.
+  // The capacities and pre-face forces, which neither shows but a full record carries, are
+  // kept aside for the few records whose values are not the defaults.
+  struct stRecord {
+    std::string ID;
+    PerEnd<std::string> NodeID;
+    double A = 0.0;
+    double E = 0.0;
+    double I = 0.0;
+    double Poisson = 0.0;
+    double Kappa = 0.0;
+    PerEnd<double> Lij{0.0, 0.0};
+    PerEnd<double> Kij{0.0, 0.0};
+    PerEnd<bool> IsRotarySpring{false, false};
+    std::uint32_t Rest = kNoRest;  // index into the records' rests
+  };
   // An element's results, six values each (end I, then end J), member axes except the
   // equivalent edge load, which is in global axes. Zero until the element reports them.
   struct stResult {
@@ -88,14 +105,26 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
 
   // The records keep no node pointers: the nodes die with the analysis. The node IDs name
   // the nodes.
-  const csRecordLog<ElementProp, stResult>& Records() const { return records_; }
-  // Hands the records over to the drawing, their last reader.
-  std::vector<ElementProp> LendProps() { return records_.LendProps(); }
-  void GiveBackProps(std::vector<ElementProp> props) { records_.GiveBackProps(std::move(props)); }
+  const csRecordLog<stRecord, stResult>& Records() const { return records_; }
+  // The records as full element records, in input order, for their readers outside the report
+  // (the drawing, the element stress calculator). Lent ones are made for the loan and given
+  // back only to be dropped: the logger keeps its own.
+  std::vector<ElementProp> FullProps() const;
+  std::vector<ElementProp> LendProps() const { return FullProps(); }
+  void GiveBackProps(std::vector<ElementProp>) const {}
 
  private:
+  // The parts of a record kept aside.
+  struct stRest {
+    PerEnd<znTraceYield2DRahmen::Limits> Ny;
+    PerEnd<znTraceYield2DRahmen::Limits> Qy;
+    PerEnd<znTraceYield2DRahmen::Limits> My;
+    PerEnd<znTraceYield2DRahmen::Triple> PreFaceLoad;
+  };
+
   csFormatTables formats_;
-  csRecordLog<ElementProp, stResult> records_;
+  csRecordLog<stRecord, stResult> records_;
+  std::vector<stRest> rests_;
   bool resultsAvailable_ = false;
 };
 

@@ -80,9 +80,9 @@ void csElementStressLogger::Write(znInOutData::ifOutputDataWriter& writer,
                                   const csEdgeLoadFixCaseLogger& edgeLoads) const {
   if (!resultsAvailable_ || definitions_.empty() || elements.Records().Size() == 0) return;
   writer.Title(1, "ElementStress");
-  const model::csElementStressPropMaker maker(
-      nodes.Records().GetProps(), elements.Records().GetProps(), edgeLoads.GetConcentratedRecords(),
-      edgeLoads.GetDistributedRecords());
+  const model::csElementStressPropMaker maker(nodes.FullProps(), elements.FullProps(),
+                                              edgeLoads.GetConcentratedRecords(),
+                                              edgeLoads.GetDistributedRecords());
   // Every member's forces are found before the table starts, so that a definition the
   // calculator refuses leaves none of the table written.
   std::vector<stMemberStress> stresses;

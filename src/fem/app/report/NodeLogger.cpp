@@ -11,8 +11,11 @@ namespace {
 
 using Triple = csNodeLogger::Triple;
 using NodeProp = csNodeLogger::NodeProp;
+using Record = csNodeLogger::stRecord;
 using Springs = std::map<std::string, csNodeLogger::stSpringSupport>;
 using F = csFormatTables;
+
+const std::vector<Triple> kNoCases;
 
 bool IsZero(const Triple& triple) {
   return triple[0] == 0.0 && triple[1] == 0.0 && triple[2] == 0.0;
@@ -28,7 +31,7 @@ const std::vector<std::string> kLoadDispHead1{"ID", "Load", "", "", "Disp", "", 
 const std::vector<std::string> kLoadDispHead2{"", "X", "Y", "M", "X", "Y", "M"};
 
 // Coordinates, support flags and the coefficients of the node's spring support.
-class fnCoordinateTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+class fnCoordinateTable : public fnRecordTable<Record, csNodeLogger::stResult> {
  public:
   fnCoordinateTable(const F& formats, const csNodeLogger& logger)
       : fnRecordTable(
@@ -41,7 +44,7 @@ class fnCoordinateTable : public fnRecordTable<NodeProp, csNodeLogger::stResult>
     Head({"", "X", "Y", "X", "Y", "M", "X", "Y", "M"});
   }
   void operator()(std::size_t k) {
-    const NodeProp& prop = PropAt(k);
+    const Record& prop = PropAt(k);
     const std::string& id = prop.ID;
     NewRow();
     Text(id);
@@ -60,59 +63,67 @@ class fnCoordinateTable : public fnRecordTable<NodeProp, csNodeLogger::stResult>
 };
 
 // The loads and imposed displacements the node carries; nodes without any are left out.
-class fnImposedLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+class fnImposedLoadDispTable : public fnRecordTable<Record, csNodeLogger::stResult> {
  public:
   fnImposedLoadDispTable(const F& formats, const csNodeLogger& logger)
       : fnRecordTable(formats,
                       {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
                        F::kWidthForce, F::kWidthForce},
-                      logger.Records()) {
+                      logger.Records()),
+        logger_(logger) {
     Head(kLoadDispHead1);
     Head(kLoadDispHead2);
   }
   void operator()(std::size_t k) {
-    const NodeProp& prop = PropAt(k);
-    const std::string& id = prop.ID;
-    const Triple load = FirstCase(prop.ImposedLoads);
-    const Triple disp = FirstCase(prop.ImposedDisps);
+    const Record& record = PropAt(k);
+    const Triple load = FirstCase(logger_.ImposedLoadsOf(record));
+    const Triple disp = FirstCase(logger_.ImposedDispsOf(record));
     if (IsZero(load) && IsZero(disp)) return;
     NewRow();
-    Text(id);
+    Text(record.ID);
     Numbers(load, F::kFormatForce);
     Numbers(disp, F::kFormatForce);
   }
+
+ private:
+  const csNodeLogger& logger_;
 };
 
 // The same, one row per load case that loads the node, with the case named.
-class fnImposedLoadDispCaseTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+class fnImposedLoadDispCaseTable : public fnRecordTable<Record, csNodeLogger::stResult> {
  public:
   fnImposedLoadDispCaseTable(const F& formats, const csNodeLogger& logger)
       : fnRecordTable(formats,
                       {F::kWidthID, F::kWidthNo, F::kWidthForce, F::kWidthForce, F::kWidthForce,
                        F::kWidthForce, F::kWidthForce, F::kWidthForce},
-                      logger.Records()) {
+                      logger.Records()),
+        logger_(logger) {
     Head({"ID", "Case", "Load", "", "", "Disp", "", ""});
     Head({"", "", "X", "Y", "M", "X", "Y", "M"});
   }
   void operator()(std::size_t k) {
-    const NodeProp& prop = PropAt(k);
-    const std::string& id = prop.ID;
-    for (std::size_t c = 0; c < prop.ImposedLoads.size(); ++c) {
-      const Triple& load = prop.ImposedLoads[c];
-      const Triple disp = c < prop.ImposedDisps.size() ? prop.ImposedDisps[c] : Triple{};
+    const Record& record = PropAt(k);
+    const std::vector<Triple>& loads = logger_.ImposedLoadsOf(record);
+    const std::vector<Triple>& disps = logger_.ImposedDispsOf(record);
+    for (std::size_t c = 0; c < loads.size(); ++c) {
+      const Triple& load = loads[c];
+      const Triple disp = c < disps.size() ? disps[c] : Triple{};
       if (IsZero(load) && IsZero(disp)) continue;
       NewRow();
-      Text(id);
+      Text(record.ID);
       Text(znPrint::FormatCount(static_cast<unsigned>(c)));
       Numbers(load, F::kFormatForce);
       Numbers(disp, F::kFormatForce);
     }
   }
+
+ private:
+  const csNodeLogger& logger_;
 };
 
 // The ground displacements imposed on the nodes' spring supports; supports without are left
 // out.
-class fnSsImposedDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+class fnSsImposedDispTable : public fnRecordTable<Record, csNodeLogger::stResult> {
  public:
   fnSsImposedDispTable(const F& formats, const csNodeLogger& logger)
       : fnRecordTable(formats, {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce},
@@ -136,7 +147,7 @@ class fnSsImposedDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResu
 };
 
 // One result triple per node, chosen by the member pointer.
-class fnLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+class fnLoadDispTable : public fnRecordTable<Record, csNodeLogger::stResult> {
  public:
   using Member = Triple csNodeLogger::stResult::*;
   fnLoadDispTable(const F& formats, const csNodeLogger& logger, Member member)
@@ -157,7 +168,7 @@ class fnLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
 
 // One result triple of the spring support of every node that has one, chosen by the member
 // pointer.
-class fnSpringSupportLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger::stResult> {
+class fnSpringSupportLoadDispTable : public fnRecordTable<Record, csNodeLogger::stResult> {
  public:
   using Member = Triple csNodeLogger::stSpringSupport::*;
   fnSpringSupportLoadDispTable(const F& formats, const csNodeLogger& logger, Member member)
@@ -186,14 +197,44 @@ class fnSpringSupportLoadDispTable : public fnRecordTable<NodeProp, csNodeLogger
 // Loads and imposed displacements that are zero in every load case show nowhere: they are not
 // kept.
 void csNodeLogger::Prop(const NodeProp& prop) {
-  NodeProp& kept = records_.Add(prop);
   const auto zero = [](const std::vector<Triple>& perCase) {
     return std::all_of(perCase.begin(), perCase.end(), IsZero);
   };
-  if (zero(kept.ImposedLoads) && zero(kept.ImposedDisps)) {
-    kept.ImposedLoads = {};
-    kept.ImposedDisps = {};
+  const bool loaded = !zero(prop.ImposedLoads) || !zero(prop.ImposedDisps);
+  const NodeProp defaults;
+  Record record{prop.ID, prop.Coordinate, prop.IsSupported};
+  if (loaded || prop.Myp != defaults.Myp || prop.WithFaceShear != defaults.WithFaceShear ||
+      prop.ExcludedElement != defaults.ExcludedElement || !prop.ElementProps.empty()) {
+    record.Rest = static_cast<std::uint32_t>(rests_.size());
+    NodeProp& rest = rests_.emplace_back(prop);
+    rest.ID.clear();
+    if (!loaded) {
+      rest.ImposedLoads.clear();
+      rest.ImposedDisps.clear();
+    }
   }
+  records_.Add(record);
+}
+
+const std::vector<Triple>& csNodeLogger::ImposedLoadsOf(const stRecord& record) const {
+  return record.Rest == kNoRest ? kNoCases : rests_[record.Rest].ImposedLoads;
+}
+
+const std::vector<Triple>& csNodeLogger::ImposedDispsOf(const stRecord& record) const {
+  return record.Rest == kNoRest ? kNoCases : rests_[record.Rest].ImposedDisps;
+}
+
+std::vector<NodeProp> csNodeLogger::FullProps() const {
+  std::vector<NodeProp> props(records_.Size());
+  for (std::size_t k = 0; k < props.size(); ++k) {
+    const Record& record = records_.GetProps()[k];
+    NodeProp& prop = props[k];
+    if (record.Rest != kNoRest) prop = rests_[record.Rest];
+    prop.ID = record.ID;
+    prop.Coordinate = record.Coordinate;
+    prop.IsSupported = record.IsSupported;
+  }
+  return props;
 }
 
 void csNodeLogger::Force(const NodeProp& prop, const Triple& force) {

@@ -2,6 +2,7 @@
 // supports of the nodes, and writes the report's Node section.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -22,6 +23,15 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   using NodeProp = znTraceYield2DRahmen::NodeProp;
   using Triple = znTraceYield2DRahmen::Triple;
 
+  static constexpr std::uint32_t kNoRest = 0xFFFFFFFFu;
+  // What the logger keeps of a node record: what the report prints and the drawing reads. The
+  // loads, imposed displacements and panel data are kept aside for the nodes that have them.
+  struct stRecord {
+    std::string ID;
+    std::array<double, 2> Coordinate{0.0, 0.0};
+    std::array<bool, 3> IsSupported{false, false, false};
+    std::uint32_t Rest = kNoRest;  // index into the records' rests
+  };
   // A node's results: its total force (load, or reaction where it is supported) and total
   // displacement.
   struct stResult {
@@ -73,15 +83,23 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
   // The Node section; nothing when no node was recorded.
   void Write(znInOutData::ifOutputDataWriter& writer) const;
 
-  const csRecordLog<NodeProp, stResult>& Records() const { return records_; }
-  // Hands the records over to the drawing, their last reader.
-  std::vector<NodeProp> LendProps() { return records_.LendProps(); }
-  void GiveBackProps(std::vector<NodeProp> props) { records_.GiveBackProps(std::move(props)); }
+  const csRecordLog<stRecord, stResult>& Records() const { return records_; }
+  // The loads and imposed displacements of a record, one per load case; none when they are zero
+  // in every case.
+  const std::vector<Triple>& ImposedLoadsOf(const stRecord& record) const;
+  const std::vector<Triple>& ImposedDispsOf(const stRecord& record) const;
+  // The records as full node records, in input order, for their readers outside the report
+  // (the drawing, the element stress calculator). Lent ones are made for the loan and given
+  // back only to be dropped: the logger keeps its own.
+  std::vector<NodeProp> FullProps() const;
+  std::vector<NodeProp> LendProps() const { return FullProps(); }
+  void GiveBackProps(std::vector<NodeProp>) const {}
   const std::map<std::string, stSpringSupport>& GetSpringSupports() const { return springs_; }
 
  private:
   csFormatTables formats_;
-  csRecordLog<NodeProp, stResult> records_;
+  csRecordLog<stRecord, stResult> records_;
+  std::vector<NodeProp> rests_;  // full records, without ID, coordinates and supports
   std::map<std::string, stSpringSupport> springs_;
   bool resultsAvailable_ = false;
   bool traced_ = false;

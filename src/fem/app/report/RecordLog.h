@@ -40,13 +40,23 @@ class csRecordLog {
     results_.reserve(results_.size() + count);
     Rehash(props_.size() + count);
   }
-  // The result of a record never kept goes nowhere.
+  // The result of a record never kept goes nowhere. The analysis reports the results record
+  // by record in input order, several for one record in a row: the record found last and the
+  // one after it are tried before the index, which then serves only the others.
   Result& ResultOf(const std::string& id) {
-    const std::size_t found = Find(id);
+    std::size_t found = kNone;
+    for (const std::size_t near : {recent_, recent_ + 1}) {
+      if (near < props_.size() && props_[near].ID == id) {
+        found = near;
+        break;
+      }
+    }
+    if (found == kNone) found = Find(id);
     if (found == kNone) {
       unkept_ = Result{};
       return unkept_;
     }
+    recent_ = found;
     return results_[found];
   }
 
@@ -107,6 +117,7 @@ class csRecordLog {
   std::vector<Result> results_;
   std::vector<std::uint32_t> slots_;  // the index: ID -> position + 1
   Result unkept_;
+  std::size_t recent_ = 0;  // the position ResultOf found last
 };
 
 }  // namespace znFEM::znTarvex

@@ -28,6 +28,12 @@ TEST(RecordLog, FindsReplacesAndLendsRecordsByID) {
     EXPECT_EQ(log.PropOf(id).value, k);
     EXPECT_EQ(std::as_const(log).ResultOf(id), -k);
   }
+  // Results reported in order, again, backwards and far apart each reach their own record.
+  for (int k : {5, 6, 6, 3, 4, 999, 0}) log.ResultOf("N" + std::to_string(k)) = 100 + k;
+  for (int k : {5, 6, 3, 4, 999, 0}) {
+    EXPECT_EQ(std::as_const(log).ResultOf("N" + std::to_string(k)), 100 + k);
+  }
+  EXPECT_EQ(std::as_const(log).ResultOf("N2"), -2);
   EXPECT_THROW(log.PropOf("N1000"), std::out_of_range);
   log.ResultOf(std::string("N1000")) = 5;  // goes nowhere
   EXPECT_EQ(log.Size(), 1000u);
