@@ -1,6 +1,7 @@
 #include "fem/model/ElementStressPropMaker.h"
 
 #include <cmath>
+#include <utility>
 
 namespace znFEM::znTraceYield2DRahmen {
 
@@ -26,6 +27,19 @@ csElementStressPropMaker::csElementStressPropMaker(
       elements_(elements),
       nodeIndex_(IndexByID(nodes)),
       elementIndex_(IndexByID(elements)),
+      concentrated_(Group(concentrated)),
+      distributed_(Group(distributed)) {}
+
+csElementStressPropMaker::csElementStressPropMaker(
+    std::vector<NodeProp>&& nodes, std::vector<ElementProp>&& elements,
+    const std::vector<EdgeLoadConcentratedProp>& concentrated,
+    const std::vector<EdgeLoadDistributedProp>& distributed)
+    : ownNodes_(std::move(nodes)),
+      ownElements_(std::move(elements)),
+      nodes_(ownNodes_),
+      elements_(ownElements_),
+      nodeIndex_(IndexByID(nodes_)),
+      elementIndex_(IndexByID(elements_)),
       concentrated_(Group(concentrated)),
       distributed_(Group(distributed)) {}
 

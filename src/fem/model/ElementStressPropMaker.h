@@ -36,12 +36,18 @@ class csElementStressPropMaker {
 
   // Coordinates are taken from the node records by the members' node IDs (the node pointers of
   // the member records may no longer be valid when the results are written). Every edge load
-  // record of a member is taken, whatever its load case. The node and member records are looked
-  // up where they are: they must outlive the maker; the edge loads are copied.
+  // record of a member is taken, whatever its load case. Node and member records handed in as
+  // lvalues are looked up where they are and must outlive the maker; records handed over as
+  // temporaries are kept by the maker. The edge loads are copied.
   csElementStressPropMaker(const std::vector<NodeProp>& nodes,
                            const std::vector<ElementProp>& elements,
                            const std::vector<EdgeLoadConcentratedProp>& concentrated,
                            const std::vector<EdgeLoadDistributedProp>& distributed);
+  csElementStressPropMaker(std::vector<NodeProp>&& nodes, std::vector<ElementProp>&& elements,
+                           const std::vector<EdgeLoadConcentratedProp>& concentrated,
+                           const std::vector<EdgeLoadDistributedProp>& distributed);
+  csElementStressPropMaker(const csElementStressPropMaker&) = delete;
+  csElementStressPropMaker& operator=(const csElementStressPropMaker&) = delete;
 
   // definition: ID and Positions, as read from the ElementStress block.
   ElementStressProp Make(const ElementStressProp& definition) const;
@@ -68,6 +74,8 @@ class csElementStressPropMaker {
   template <class Load>
   static std::vector<Load> LoadsOf(const LoadsByMember<Load>& group, std::size_t member);
 
+  std::vector<NodeProp> ownNodes_;  // the records handed over as temporaries
+  std::vector<ElementProp> ownElements_;
   const std::vector<NodeProp>& nodes_;
   const std::vector<ElementProp>& elements_;
   // Record index by ID (the first record of a repeated ID).

@@ -23,13 +23,9 @@ ElementProp Element(const std::string& id, const std::string& i, const std::stri
   return prop;
 }
 
-// The maker looks the node and member records up where they are.
-const std::vector<NodeProp> kNodes{Node("N1", 0.0, 0.0), Node("N2", 0.0, 3000.0),
-                                   Node("N3", 4000.0, 3000.0)};
-const std::vector<ElementProp> kElements{Element("C1", "N1", "N2"), Element("B1", "N2", "N3"),
-                                         Element("X1", "N2", "N9")};
 const csElementStressPropMaker kMaker(
-    kNodes, kElements,
+    {Node("N1", 0.0, 0.0), Node("N2", 0.0, 3000.0), Node("N3", 4000.0, 3000.0)},
+    {Element("C1", "N1", "N2"), Element("B1", "N2", "N3"), Element("X1", "N2", "N9")},
     {{"B1", 0, {}, 100.0, true}, {"C1", 0, {}, 200.0, true}, {"B1", 0, {}, 300.0, true}},
     {{"C1", 0, {}, {}, 10.0, 0.0, true}, {"B1", 0, {}, {}, 20.0, 0.0, true}});
 
