@@ -42,34 +42,6 @@ std::vector<double> DiagramPositions(
   return positions;
 }
 
-ForceDistribution Distribution(const std::vector<double>& positions,
-                               const std::vector<znFEM::znTraceYield2DRahmen::StressPair>& forces,
-                               std::size_t component) {
-  ForceDistribution distribution;
-  distribution.Positions = positions;
-  for (const auto& pair : forces) {
-    distribution.Values.push_back({pair[0][component], pair[1][component]});
-  }
-  return distribution;
-}
-
-std::vector<Point2> DiagramPolyline(const ForceDistribution& distribution, double ratio) {
-  std::vector<Point2> points;
-  const auto add = [&points](double x, double y) {
-    if (points.empty() || points.back() != Point2{x, y}) points.push_back({x, y});
-  };
-  const std::vector<double>& x = distribution.Positions;
-  if (x.empty()) return points;
-  add(x.front(), 0.0);
-  for (std::size_t k = 0; k < x.size(); ++k) {
-    const auto& [left, right] = distribution.Values[k];
-    add(x[k], left * ratio);
-    if (right != left) add(x[k], right * ratio);
-  }
-  add(x.back(), 0.0);
-  return points;
-}
-
 std::vector<DiagramValue> DiagramValues(const StressExtremes& extremes, std::size_t component) {
   std::vector<DiagramValue> candidates;
   for (const StressPoint& p : extremes.Points) {

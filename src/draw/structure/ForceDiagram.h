@@ -13,13 +13,6 @@ namespace znDraw {
 
 using Point2 = std::array<double, 2>;
 
-// Values of one kind of force along a member: per position the value just on its I side and
-// just on its J side.
-struct ForceDistribution {
-  std::vector<double> Positions;
-  std::vector<std::array<double, 2>> Values;
-};
-
 // A value to be written beside the diagram.
 struct DiagramValue {
   double Position;
@@ -35,15 +28,33 @@ std::vector<double> DiagramPositions(
     const znFEM::znTraceYield2DRahmen::StressExtremes& extremes,
     const znFEM::znTraceYield2DRahmen::csElementStressProfile& profile, int distsep);
 
-// Component c (0 axial, 1 shear, 2 moment) of the forces at the positions.
-ForceDistribution Distribution(const std::vector<double>& positions,
-                               const std::vector<znFEM::znTraceYield2DRahmen::StressPair>& forces,
-                               std::size_t component);
-
-// The polyline of the diagram: from the axis at the first position, through (x, I-side value ×
-// ratio) and, where the J side differs, (x, J-side value × ratio) at every position, back to the
-// axis at the last position. Repeated points are left out.
-std::vector<Point2> DiagramPolyline(const ForceDistribution& distribution, double ratio);
+// The polyline of the diagram of component c (0 axial, 1 shear, 2 moment) of the forces at
+// the positions: from the axis at the first position, through (x, I-side value × ratio) and,
+// where the J side differs, (x, J-side value × ratio) at every position, back to the axis at
+// the last position. Repeated points are left out. Each point goes to visit in order, so no
+// list of points is made.
+template <class Visit>
+void DiagramPolyline(const std::vector<double>& positions,
+                     const std::vector<znFEM::znTraceYield2DRahmen::StressPair>& forces,
+                     std::size_t component, double ratio, Visit&& visit) {
+  if (positions.empty()) return;
+  Point2 last{};
+  bool any = false;
+  const auto add = [&](double x, double y) {
+    if (any && last == Point2{x, y}) return;
+    last = {x, y};
+    any = true;
+    visit(last);
+  };
+  add(positions.front(), 0.0);
+  for (std::size_t k = 0; k < positions.size(); ++k) {
+    const double left = forces[k][0][component];
+    const double right = forces[k][1][component];
+    add(positions[k], left * ratio);
+    if (right != left) add(positions[k], right * ratio);
+  }
+  add(positions.back(), 0.0);
+}
 
 // The values written beside the diagram of component c: at each evaluation point the I-side
 // value and, where it differs, the J-side value, and the largest and smallest value where they

@@ -149,6 +149,7 @@ MemberForces Evaluate(const model::csElementStress& stress, const Triple& faceFo
   const model::csElementStressProfile profile = stress.MakeProfile(faceForceI);
   result.extremes = stress.GetExtremes(profile);
   result.positions = DiagramPositions(result.extremes, profile, distsep);
+  result.forces.reserve(result.positions.size());
   for (double x : result.positions) result.forces.push_back(profile.At(x));
   return result;
 }
@@ -185,11 +186,10 @@ class csDrawBase {
     const double ratio = prop_.*kind.ratio;
     if (before != nullptr) {
       Style("Stress", kStressColour);
-      Polyline(axes, DiagramPolyline(
-                         Distribution(before->positions, before->forces, kind.component), ratio));
+      Polyline(axes, *before, kind.component, ratio);
     }
     Style("StressLast", kStressLastColour);
-    Polyline(axes, DiagramPolyline(Distribution(now.positions, now.forces, kind.component), ratio));
+    Polyline(axes, now, kind.component, ratio);
     Style("Value", kValueColour);
     for (const DiagramValue& v : DiagramValues(now.extremes, kind.component)) {
       ValueText(axes, v, ratio);
@@ -200,10 +200,19 @@ class csDrawBase {
   const DxfProp& prop_;
 
  private:
-  void Polyline(const MemberAxes& axes, const std::vector<Point2>& points) {
-    if (points.size() < 2) return;
-    MoveTo(axes.At(points.front()[0], points.front()[1]));
-    for (std::size_t k = 1; k < points.size(); ++k) LineTo(axes.At(points[k][0], points[k][1]));
+  // A diagram of a single point draws nothing.
+  void Polyline(const MemberAxes& axes, const MemberForces& forces, std::size_t component,
+                double ratio) {
+    std::size_t count = 0;
+    Point2 first{};
+    DiagramPolyline(forces.positions, forces.forces, component, ratio, [&](const Point2& p) {
+      if (++count == 1) {
+        first = p;
+        return;
+      }
+      if (count == 2) MoveTo(axes.At(first[0], first[1]));
+      LineTo(axes.At(p[0], p[1]));
+    });
   }
 
   // The text runs across the member away from it, beyond the diagram by the value offset; it

@@ -62,7 +62,8 @@ std::size_t csElementStressProfile::BreakIndex(double x) const {
 void csElementStressProfile::CollectBreaks(double length, double faceI,
                                            const std::vector<PointLoad>& pointLoads,
                                            const std::vector<LinearLoad>& linearLoads) {
-  breaks_ = {0.0, faceI, length};
+  breaks_.reserve(3 + pointLoads.size() + 2 * linearLoads.size());
+  breaks_.assign({0.0, faceI, length});
   for (const PointLoad& load : pointLoads) {
     if (IsOnMember(load.Position, length)) breaks_.push_back(load.Position);
   }
@@ -92,10 +93,14 @@ void csElementStressProfile::AddPointLoads(const std::vector<PointLoad>& pointLo
 // reset to exact zero wherever no load acts, so unloaded pieces stay exactly straight.
 void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& linearLoads) {
   const std::size_t n = breaks_.size();
-  std::vector<Intensity> joining(n);
-  std::vector<Intensity> leaving(n);
-  std::vector<std::size_t> joinCount(n, 0);
-  std::vector<std::size_t> leaveCount(n, 0);
+  // What joins and what leaves at each break.
+  struct Boundary {
+    Intensity joining;
+    Intensity leaving;
+    std::size_t joins = 0;
+    std::size_t leaves = 0;
+  };
+  std::vector<Boundary> at(n);
   const double length = breaks_.back();
   for (const LinearLoad& load : linearLoads) {
     if (!IsValid(load, length)) continue;
@@ -103,13 +108,13 @@ void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& lin
     const std::size_t e = BreakIndex(load.End);
     for (int c = 0; c < 2; ++c) {
       const double slope = (load.EndLoad[c] - load.StartLoad[c]) / (load.End - load.Start);
-      joining[s].start[c] += load.StartLoad[c];
-      joining[s].slope[c] += slope;
-      leaving[e].start[c] += load.EndLoad[c];
-      leaving[e].slope[c] += slope;
+      at[s].joining.start[c] += load.StartLoad[c];
+      at[s].joining.slope[c] += slope;
+      at[e].leaving.start[c] += load.EndLoad[c];
+      at[e].leaving.slope[c] += slope;
     }
-    ++joinCount[s];
-    ++leaveCount[e];
+    ++at[s].joins;
+    ++at[e].leaves;
   }
   intensity_.assign(n, Intensity{});
   active_.assign(n, 0);
@@ -117,10 +122,10 @@ void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& lin
   std::size_t count = 0;
   for (std::size_t k = 0; k + 1 < n; ++k) {
     for (int c = 0; c < 2; ++c) {
-      sum.start[c] += joining[k].start[c] - leaving[k].start[c];
-      sum.slope[c] += joining[k].slope[c] - leaving[k].slope[c];
+      sum.start[c] += at[k].joining.start[c] - at[k].leaving.start[c];
+      sum.slope[c] += at[k].joining.slope[c] - at[k].leaving.slope[c];
     }
-    count = count + joinCount[k] - leaveCount[k];
+    count = count + at[k].joins - at[k].leaves;
     if (count == 0) sum = Intensity{};
     intensity_[k] = sum;
     active_[k] = count;
