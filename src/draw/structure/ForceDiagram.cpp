@@ -28,10 +28,12 @@ void SortUnique(std::vector<double>& values) {
 std::vector<double> DiagramPositions(
     const StressExtremes& extremes,
     const znFEM::znTraceYield2DRahmen::csElementStressProfile& profile, int distsep) {
+  const int divisions = std::max(distsep, 1);
   std::vector<double> positions;
+  positions.reserve(extremes.Points.size() * static_cast<std::size_t>(divisions) +
+                    extremes.Extremes.size());
   for (const StressPoint& p : extremes.Points) positions.push_back(p.Position);
   for (const auto& e : extremes.Extremes) positions.push_back(e.Position);
-  const int divisions = std::max(distsep, 1);
   for (std::size_t k = 0; k + 1 < extremes.Points.size(); ++k) {
     const double a = extremes.Points[k].Position;
     const double b = extremes.Points[k + 1].Position;
@@ -44,6 +46,7 @@ std::vector<double> DiagramPositions(
 
 std::vector<DiagramValue> DiagramValues(const StressExtremes& extremes, std::size_t component) {
   std::vector<DiagramValue> candidates;
+  candidates.reserve(2 * extremes.Points.size() + 2);
   for (const StressPoint& p : extremes.Points) {
     candidates.push_back({p.Position, p.Stress[0][component]});
     if (p.Stress[1][component] != p.Stress[0][component]) {
@@ -60,6 +63,7 @@ std::vector<DiagramValue> DiagramValues(const StressExtremes& extremes, std::siz
   double largest = 0.0;
   for (const DiagramValue& v : candidates) largest = std::max(largest, std::abs(v.Value));
   std::vector<DiagramValue> values;
+  values.reserve(candidates.size());
   for (const DiagramValue& v : candidates) {
     if (!(std::abs(v.Value) > kNegligible * largest)) continue;
     if (!values.empty() && std::abs(v.Value - values.back().Value) <= kNegligible * largest)

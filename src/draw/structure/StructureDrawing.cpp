@@ -7,6 +7,7 @@
 #include <numbers>
 #include <ostream>
 #include <string_view>
+#include <utility>
 
 #include "draw/structure/CapacityCurve.h"
 #include "draw/structure/DeformedShape.h"
@@ -271,13 +272,13 @@ class csDrawNode : public csDrawBase {
 class csDrawElement : public csDrawBase {
  public:
   csDrawElement(ifDraw& draw, const DxfProp& prop, const model::ElementProp& element,
-                const model::ElementStressProp& stressProp)
+                model::ElementStressProp stressProp)
       : csDrawBase(draw, prop),
         element_(element),
         stress_(kDivisionCount, kMinimumSearchLength),
         axes_(stressProp.Coordinates[0], stressProp.Coordinates[1]),
         nodes_(stressProp.Coordinates) {
-    stress_.SetProp(stressProp);
+    stress_.SetProp(std::move(stressProp));
     const double length = stress_.GetLength();
     faces_ = {std::clamp(element.Lij[0], 0.0, length),
               std::clamp(length - element.Lij[1], 0.0, length)};
@@ -409,7 +410,7 @@ class csDrawWallElement : public csDrawBase {
     model::ElementStressProp member;
     member.ID = wall.ID;
     member.Coordinates = reference_;
-    stress_.SetProp(member);
+    stress_.SetProp(std::move(member));
   }
 
   const std::string& ID() const { return wall_.ID; }
@@ -651,7 +652,7 @@ class csStructureDrawing {
       } catch (const model::csElementStressPropMaker::exSpecifiedNodeIsnotExist&) {
         continue;
       }
-      csDrawElement drawer(draw_, prop_, element, stressProp);
+      csDrawElement drawer(draw_, prop_, element, std::move(stressProp));
       draw(drawer);
     }
   }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace znFEM::znTraceYield2DRahmen {
 
@@ -110,16 +111,16 @@ std::array<double, 2> ToMemberAxes(double x, double y, double c, double s) {
 csElementStress::csElementStress(std::uint32_t divisionCount, double minimumLength)
     : divisionCount_(divisionCount), minimumLength_(minimumLength) {}
 
-void csElementStress::SetProp(const ElementStressProp& prop) {
-  prop_ = prop;
-  const double dx = prop.Coordinates[1][0] - prop.Coordinates[0][0];
-  const double dy = prop.Coordinates[1][1] - prop.Coordinates[0][1];
-  length_ = MemberLength(prop);
+void csElementStress::SetProp(ElementStressProp prop) {
+  prop_ = std::move(prop);
+  const double dx = prop_.Coordinates[1][0] - prop_.Coordinates[0][0];
+  const double dy = prop_.Coordinates[1][1] - prop_.Coordinates[0][1];
+  length_ = MemberLength(prop_);
   const double angle = std::atan2(dy, dx);
   const double c = std::cos(angle);
   const double s = std::sin(angle);
   pointLoads_.clear();
-  for (const EdgeLoadConcentratedProp& load : prop.ConcentratedLoads) {
+  for (const EdgeLoadConcentratedProp& load : prop_.ConcentratedLoads) {
     Triple local = load.Load;
     if (!load.ECrd) {
       const auto xy = ToMemberAxes(load.Load[0], load.Load[1], c, s);
@@ -128,7 +129,7 @@ void csElementStress::SetProp(const ElementStressProp& prop) {
     pointLoads_.push_back({load.Pos, local});
   }
   linearLoads_.clear();
-  for (const EdgeLoadDistributedProp& load : prop.DistributedLoads) {
+  for (const EdgeLoadDistributedProp& load : prop_.DistributedLoads) {
     // An end position of exactly 0 runs the load to node J.
     const double end = load.PosJ == 0.0 ? length_ : load.PosJ;
     std::array<double, 2> startLoad = load.LoadI;

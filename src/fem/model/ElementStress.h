@@ -43,7 +43,7 @@ class ifElementStress {
   };
 
   virtual ~ifElementStress() = default;
-  virtual void SetProp(const ElementStressProp& prop) = 0;
+  virtual void SetProp(ElementStressProp prop) = 0;
   // Checks every position first (in list order; the first outside [0, node distance] throws),
   // then returns the forces on both sides of each.
   virtual std::vector<StressPair> GetStressAtPositions(
@@ -67,7 +67,7 @@ class csElementStress : public ifElementStress {
   // the unit of length.
   csElementStress(std::uint32_t divisionCount, double minimumLength);
 
-  void SetProp(const ElementStressProp& prop) override;
+  void SetProp(ElementStressProp prop) override;
   std::vector<StressPair> GetStressAtPositions(const Triple& faceForceI,
                                                const std::vector<double>& positions) const override;
   StressExtremes GetExtremes(const Triple& faceForceI) const override;
