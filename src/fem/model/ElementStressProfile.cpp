@@ -32,6 +32,7 @@ csElementStressProfile::csElementStressProfile(double length, double faceI,
   length = std::max(length, 0.0);
   faceI = std::clamp(faceI, 0.0, length);
   CollectBreaks(length, faceI, pointLoads, linearLoads);
+  atBreak_.assign(breaks_.size(), AtBreak{});
   AddPointLoads(pointLoads);
   SweepIntensities(linearLoads);
   WalkStates(faceI, faceForceI);
@@ -41,17 +42,17 @@ StressPair csElementStressProfile::At(double x) const {
   auto next = std::upper_bound(breaks_.begin(), breaks_.end(), x);
   const std::size_t k =
       next == breaks_.begin() ? 0 : static_cast<std::size_t>(next - breaks_.begin()) - 1;
-  if (breaks_[k] == x) return {before_[k], after_[k]};
+  if (breaks_[k] == x) return {atBreak_[k].before, atBreak_[k].after};
   const Intensity none;
-  const Intensity& q = k + 1 < breaks_.size() ? intensity_[k] : none;
-  const Triple value = Carry(after_[k], q, x - breaks_[k]);
+  const Intensity& q = k + 1 < breaks_.size() ? atBreak_[k].intensity : none;
+  const Triple value = Carry(atBreak_[k].after, q, x - breaks_[k]);
   return {value, value};
 }
 
 bool csElementStressProfile::IsLoadedAround(double x) const {
   auto next = std::upper_bound(breaks_.begin(), breaks_.end(), x);
   if (next == breaks_.begin() || next == breaks_.end()) return false;
-  return active_[static_cast<std::size_t>(next - breaks_.begin()) - 1] > 0;
+  return atBreak_[static_cast<std::size_t>(next - breaks_.begin()) - 1].active > 0;
 }
 
 std::size_t csElementStressProfile::BreakIndex(double x) const {
@@ -79,11 +80,10 @@ void csElementStressProfile::CollectBreaks(double length, double faceI,
 // A point load (Px, Py, Pm) on the member: the axial force drops by Px, the shear rises by Py
 // and the moment drops by Pm across the point.
 void csElementStressProfile::AddPointLoads(const std::vector<PointLoad>& pointLoads) {
-  jump_.assign(breaks_.size(), Triple{0.0, 0.0, 0.0});
   const double length = breaks_.back();
   for (const PointLoad& load : pointLoads) {
     if (!IsOnMember(load.Position, length)) continue;
-    Triple& jump = jump_[BreakIndex(load.Position)];
+    Triple& jump = atBreak_[BreakIndex(load.Position)].jump;
     jump = Plus(jump, Triple{-load.Load[0], load.Load[1], -load.Load[2]});
   }
 }
@@ -116,8 +116,6 @@ void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& lin
     ++at[s].joins;
     ++at[e].leaves;
   }
-  intensity_.assign(n, Intensity{});
-  active_.assign(n, 0);
   Intensity sum;
   std::size_t count = 0;
   for (std::size_t k = 0; k + 1 < n; ++k) {
@@ -127,8 +125,8 @@ void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& lin
     }
     count = count + at[k].joins - at[k].leaves;
     if (count == 0) sum = Intensity{};
-    intensity_[k] = sum;
-    active_[k] = count;
+    atBreak_[k].intensity = sum;
+    atBreak_[k].active = count;
     const double d = breaks_[k + 1] - breaks_[k];
     for (int c = 0; c < 2; ++c) sum.start[c] += sum.slope[c] * d;
   }
@@ -138,20 +136,19 @@ void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& lin
 // to both ends of the member.
 void csElementStressProfile::WalkStates(double faceI, const Triple& faceForceI) {
   const std::size_t n = breaks_.size();
-  before_.assign(n, Triple{0.0, 0.0, 0.0});
-  after_.assign(n, Triple{0.0, 0.0, 0.0});
   const std::size_t face = BreakIndex(faceI);
-  after_[face] = {-faceForceI[0], faceForceI[1], -faceForceI[2]};
-  before_[face] = Minus(after_[face], jump_[face]);
+  atBreak_[face].after = {-faceForceI[0], faceForceI[1], -faceForceI[2]};
+  atBreak_[face].before = Minus(atBreak_[face].after, atBreak_[face].jump);
   for (std::size_t k = face; k + 1 < n; ++k) {
-    before_[k + 1] = Carry(after_[k], intensity_[k], breaks_[k + 1] - breaks_[k]);
-    after_[k + 1] = Plus(before_[k + 1], jump_[k + 1]);
+    atBreak_[k + 1].before =
+        Carry(atBreak_[k].after, atBreak_[k].intensity, breaks_[k + 1] - breaks_[k]);
+    atBreak_[k + 1].after = Plus(atBreak_[k + 1].before, atBreak_[k + 1].jump);
   }
   for (std::size_t k = face; k > 0; --k) {
-    const Intensity& q = intensity_[k - 1];
+    const Intensity& q = atBreak_[k - 1].intensity;
     const double d = breaks_[k] - breaks_[k - 1];
-    after_[k - 1] = Carry(before_[k], Intensity{q.At(d), q.slope}, -d);
-    before_[k - 1] = Minus(after_[k - 1], jump_[k - 1]);
+    atBreak_[k - 1].after = Carry(atBreak_[k].before, Intensity{q.At(d), q.slope}, -d);
+    atBreak_[k - 1].before = Minus(atBreak_[k - 1].after, atBreak_[k - 1].jump);
   }
 }
 

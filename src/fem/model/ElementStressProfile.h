@@ -59,6 +59,15 @@ class csElementStressProfile {
     }
   };
 
+  // What the profile knows at break k, and of the piece from it to break k + 1.
+  struct AtBreak {
+    Triple jump{0.0, 0.0, 0.0};    // change across the break from point loads
+    Intensity intensity;           // over the piece
+    std::size_t active = 0;        // number of linear loads over the piece
+    Triple before{0.0, 0.0, 0.0};  // forces just before the break
+    Triple after{0.0, 0.0, 0.0};   // forces just after the break
+  };
+
   std::size_t BreakIndex(double x) const;
   void CollectBreaks(double length, double faceI, const std::vector<PointLoad>& pointLoads,
                      const std::vector<LinearLoad>& linearLoads);
@@ -68,11 +77,7 @@ class csElementStressProfile {
   static Triple Carry(const Triple& start, const Intensity& q, double d);
 
   std::vector<double> breaks_;
-  std::vector<Triple> jump_;          // change across each break from point loads
-  std::vector<Intensity> intensity_;  // over the piece [breaks_[k], breaks_[k + 1]]
-  std::vector<std::size_t> active_;   // number of linear loads over each piece
-  std::vector<Triple> before_;        // forces just before each break
-  std::vector<Triple> after_;         // forces just after each break
+  std::vector<AtBreak> atBreak_;  // one per break
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen
