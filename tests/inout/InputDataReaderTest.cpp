@@ -176,7 +176,17 @@ TEST(InputDataReader, EachValueTypeConvertsAndChecksItsRule) {
 // The pair reader's three checks run over all keys before any key is checked for repetition
 // or converted; then keys are taken one by one in key order.
 TEST(InputDataReader, StatementChecksRunInTheirOrderAndReportTheFirstKeyByText) {
-  const std::pair<const char*, const char*> cases[] = {
+  // A file without its ';' runs statements together: long statements keep the same order.
+  const auto times = [](const std::string& words, int n) {
+    std::string text;
+    for (int k = 0; k < n; ++k) text += words;
+    return text;
+  };
+  const std::string manyA = times("b=1 a=1 ", 20) + "id=N1";
+  const std::string manyB = times("b=0 ", 40) + "id=N1 a=x";
+  const std::pair<std::string, const char*> cases[] = {
+      {manyA, "SpecifiedKeyIsDuplicated@2:a"},
+      {manyB, "SpecifiedStringIsnotNumeric@2:a"},
       {"id=N1 id=N2", "SpecifiedKeyIsDuplicated@2:id"},
       {"id=N1 id=", "none"},
       {"id=N1 n n", "none"},
