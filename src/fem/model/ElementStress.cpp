@@ -191,10 +191,13 @@ void csElementStress::EvaluationPoints(const csElementStressProfile& profile,
   for (double x : prop_.Positions) {
     if (x >= faceI && x <= faceJ) points.push_back({x, {}});
   }
-  const auto position = [](const StressPoint& p) { return p.Position; };
-  std::ranges::sort(points, {}, position);
-  const auto repeated = std::ranges::unique(points, {}, position);
-  points.erase(repeated.begin(), repeated.end());
+  std::sort(points.begin(), points.end(),
+            [](const StressPoint& a, const StressPoint& b) { return a.Position < b.Position; });
+  points.erase(std::unique(points.begin(), points.end(),
+                           [](const StressPoint& a, const StressPoint& b) {
+                             return a.Position == b.Position;
+                           }),
+               points.end());
 }
 
 double csElementStress::SearchLength() const {
