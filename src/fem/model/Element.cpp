@@ -64,30 +64,25 @@ Six Sum(const Six& a, const Six& b) {
   return s;
 }
 
-// T·x for the member's local-to-global rotation T, summed term by term as the matrix
-// library's products sum.
-Six ToGlobal(double angle, const Six& x) {
+// T·x, or Tᵀ·x when transposed, for the member's local-to-global rotation T, summed term by
+// term as the matrix library's products sum. The global-to-local rotation is Tᵀ.
+Six Rotate(double angle, const Six& x, bool transposed) {
   const znMatrix::Matrix6 t = znMatrixMaker::MakeRotation6(angle, false);
   Six y;
   for (std::size_t i = 0; i < 6; ++i) {
     double sum = 0.0;
-    for (std::size_t j = 0; j < 6; ++j) sum += t[6 * i + j] * x[j];
+    for (std::size_t j = 0; j < 6; ++j) sum += (transposed ? t[6 * j + i] : t[6 * i + j]) * x[j];
     y[i] = sum;
   }
   return y;
 }
 
-// Tᵀ·x, summed as ToGlobal sums T·x: the global-to-local rotation is the transpose of the
-// local-to-global one.
+Six ToGlobal(double angle, const Six& x) {
+  return Rotate(angle, x, false);
+}
+
 Six ToLocal(double angle, const Six& x) {
-  const znMatrix::Matrix6 t = znMatrixMaker::MakeRotation6(angle, false);
-  Six y;
-  for (std::size_t i = 0; i < 6; ++i) {
-    double sum = 0.0;
-    for (std::size_t j = 0; j < 6; ++j) sum += t[6 * j + i] * x[j];
-    y[i] = sum;
-  }
-  return y;
+  return Rotate(angle, x, true);
 }
 
 // K·x of the member stiffness, summed as the matrix library's products sum.
