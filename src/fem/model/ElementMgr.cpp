@@ -10,10 +10,14 @@ csElementMgr::csElementMgr(const znMatrixMaker::ifMatrixMaker2DRahmen& maker,
 
 ifElement* csElementMgr::MakeElement(ElementProp prop) {
   if (byID_.count(prop.ID) != 0) throw exItIsMakingDuplicatedElement{prop.ID};
-  auto element = std::make_unique<csElement>(maker_, logger_);
-  element->SetProp(std::move(prop));
-  owned_.push_back(std::move(element));
-  ifElement* made = owned_.back().get();
+  csElement& element = owned_.Emplace(maker_, logger_);
+  try {
+    element.SetProp(std::move(prop));
+  } catch (...) {
+    owned_.PopBack();
+    throw;
+  }
+  ifElement* made = &element;
   elements_.push_back(made);
   byID_.emplace(made->GetProp().ID, made);
   return made;
@@ -26,7 +30,6 @@ ifElement* csElementMgr::GetElement(const std::string& id) const {
 }
 
 void csElementMgr::Reserve(std::size_t count) {
-  owned_.reserve(owned_.size() + count);
   elements_.reserve(elements_.size() + count);
   byID_.reserve(byID_.size() + count);
   if (logger_) logger_->Reserve(count);

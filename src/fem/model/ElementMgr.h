@@ -2,12 +2,12 @@
 // by ID.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "fem/model/BlockStore.h"
 #include "fem/model/Element.h"
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -38,7 +38,7 @@ class csElementMgr {
  private:
   const znMatrixMaker::ifMatrixMaker2DRahmen& maker_;
   csElement::ifLogger* logger_;
-  std::vector<std::unique_ptr<csElement>> owned_;
+  csBlockStore<csElement> owned_;
   std::vector<ifElement*> elements_;
   std::unordered_map<std::string_view, ifElement*> byID_;  // viewing the IDs of the owned records
 };

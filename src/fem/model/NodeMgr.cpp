@@ -8,8 +8,7 @@ csNodeMgr::csNodeMgr(csNode::ifLogger* logger) : logger_(logger) {}
 
 ifNode* csNodeMgr::MakeNode(NodeProp prop) {
   if (byID_.count(prop.ID) != 0) throw exItIsMakingDuplicatedNode{prop.ID};
-  owned_.push_back(std::make_unique<csNode>(logger_));
-  csNode* node = owned_.back().get();
+  csNode* node = &owned_.Emplace(logger_);
   nodes_.push_back(node);
   node->SetProp(std::move(prop));
   byID_.emplace(node->GetProp().ID, node);
@@ -23,7 +22,6 @@ ifNode* csNodeMgr::GetNode(const std::string& id) const {
 }
 
 void csNodeMgr::Reserve(std::size_t count) {
-  owned_.reserve(owned_.size() + count);
   nodes_.reserve(nodes_.size() + count);
   byID_.reserve(byID_.size() + count);
   if (logger_) logger_->Reserve(count);

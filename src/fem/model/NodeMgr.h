@@ -1,12 +1,12 @@
 // Creates the nodes from their records, owns them in creation order and finds them by ID.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "fem/model/BlockStore.h"
 #include "fem/model/Node.h"
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -35,7 +35,7 @@ class csNodeMgr {
 
  private:
   csNode::ifLogger* logger_;
-  std::vector<std::unique_ptr<csNode>> owned_;
+  csBlockStore<csNode> owned_;
   std::vector<ifNode*> nodes_;
   std::unordered_map<std::string_view, ifNode*> byID_;  // viewing the IDs of the owned records
 };
