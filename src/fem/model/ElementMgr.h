@@ -4,11 +4,11 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "fem/model/BlockStore.h"
 #include "fem/model/Element.h"
+#include "fem/model/IDIndex.h"
 
 namespace znFEM::znTraceYield2DRahmen {
 
@@ -36,11 +36,17 @@ class csElementMgr {
   const std::vector<ifElement*>& GetElements() const;
 
  private:
+  // The ID of the object at a position of the list, for the index.
+  struct IDOf {
+    const std::vector<ifElement*>& elements;
+    std::string_view operator()(std::size_t position) const;
+  };
+
   const znMatrixMaker::ifMatrixMaker2DRahmen& maker_;
   csElement::ifLogger* logger_;
   csBlockStore<csElement> owned_;
   std::vector<ifElement*> elements_;
-  std::unordered_map<std::string_view, ifElement*> byID_;  // viewing the IDs of the owned records
+  csIDIndex byID_;  // over the positions in elements_
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

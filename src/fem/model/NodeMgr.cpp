@@ -6,24 +6,35 @@ namespace znFEM::znTraceYield2DRahmen {
 
 csNodeMgr::csNodeMgr(csNode::ifLogger* logger) : logger_(logger) {}
 
+std::string_view csNodeMgr::IDOf::operator()(std::size_t position) const {
+  return nodes[position]->GetProp().ID;
+}
+
 ifNode* csNodeMgr::MakeNode(NodeProp prop) {
-  if (byID_.count(prop.ID) != 0) throw exItIsMakingDuplicatedNode{prop.ID};
-  csNode* node = &owned_.Emplace(logger_);
-  nodes_.push_back(node);
-  node->SetProp(std::move(prop));
-  byID_.emplace(node->GetProp().ID, node);
-  return node;
+  if (byID_.Find(prop.ID, IDOf{nodes_}) != csIDIndex::kNone) {
+    throw exItIsMakingDuplicatedNode{prop.ID};
+  }
+  csNode& node = owned_.Emplace(logger_);
+  try {
+    node.SetProp(std::move(prop));
+  } catch (...) {
+    owned_.PopBack();
+    throw;
+  }
+  nodes_.push_back(&node);
+  byID_.Add(nodes_.size() - 1, IDOf{nodes_});
+  return &node;
 }
 
 ifNode* csNodeMgr::GetNode(const std::string& id) const {
-  const auto it = byID_.find(id);
-  if (it == byID_.end()) throw exSpecifiedNodeIsnotExist{id};
-  return it->second;
+  const std::size_t found = byID_.Find(id, IDOf{nodes_});
+  if (found == csIDIndex::kNone) throw exSpecifiedNodeIsnotExist{id};
+  return nodes_[found];
 }
 
 void csNodeMgr::Reserve(std::size_t count) {
   nodes_.reserve(nodes_.size() + count);
-  byID_.reserve(byID_.size() + count);
+  byID_.Reserve(nodes_.size() + count, nodes_.size(), IDOf{nodes_});
   if (logger_) logger_->Reserve(count);
 }
 

@@ -3,10 +3,10 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "fem/model/BlockStore.h"
+#include "fem/model/IDIndex.h"
 #include "fem/model/Node.h"
 
 namespace znFEM::znTraceYield2DRahmen {
@@ -25,7 +25,7 @@ class csNodeMgr {
   csNodeMgr(const csNodeMgr&) = delete;
   csNodeMgr& operator=(const csNodeMgr&) = delete;
 
-  // The node keeps the record.
+  // The node keeps the record. A node whose record is rejected is not kept.
   ifNode* MakeNode(NodeProp prop);
   ifNode* GetNode(const std::string& id) const;
   // Makes room for count more nodes, here and in the logger.
@@ -34,10 +34,16 @@ class csNodeMgr {
   const std::vector<ifNode*>& GetNodes() const;
 
  private:
+  // The ID of the object at a position of the list, for the index.
+  struct IDOf {
+    const std::vector<ifNode*>& nodes;
+    std::string_view operator()(std::size_t position) const;
+  };
+
   csNode::ifLogger* logger_;
   csBlockStore<csNode> owned_;
   std::vector<ifNode*> nodes_;
-  std::unordered_map<std::string_view, ifNode*> byID_;  // viewing the IDs of the owned records
+  csIDIndex byID_;  // over the positions in nodes_
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen
