@@ -1,7 +1,9 @@
 // Symmetric matrix on its upper triangle: every operation touches each stored element once.
 #include "matrix/SymmetryMatrix.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "matrix/SameVectorTest.h"
 
@@ -23,11 +25,47 @@ bool IsExactlySymmetric(const ifMatrix& m) {
   return true;
 }
 
-std::vector<double> Triangle(Index n, double init) {
-  return std::vector<double>(static_cast<std::size_t>(n) * (n + 1) / 2, init);
+csTriangleValues Triangle(Index n, double init) {
+  return csTriangleValues(static_cast<std::size_t>(n) * (n + 1) / 2, init);
 }
 
 }  // namespace
+
+csTriangleValues::csTriangleValues(std::size_t size, double value)
+    : size_(size), heap_(size > kInline ? std::make_unique<double[]>(size) : nullptr) {
+  std::fill(begin(), end(), value);
+}
+
+csTriangleValues::csTriangleValues(const csTriangleValues& other)
+    : csTriangleValues(other.size_, 0.0) {
+  std::copy(other.begin(), other.end(), begin());
+}
+
+csTriangleValues& csTriangleValues::operator=(const csTriangleValues& other) {
+  if (this != &other) {
+    csTriangleValues copy(other);
+    swap(copy);
+  }
+  return *this;
+}
+
+csTriangleValues::csTriangleValues(csTriangleValues&& other) noexcept
+    : size_(other.size_), heap_(std::move(other.heap_)) {
+  if (!heap_) std::copy(other.inline_.begin(), other.inline_.begin() + size_, inline_.begin());
+  other.size_ = 0;
+}
+
+csTriangleValues& csTriangleValues::operator=(csTriangleValues&& other) noexcept {
+  csTriangleValues moved(std::move(other));
+  swap(moved);
+  return *this;
+}
+
+void csTriangleValues::swap(csTriangleValues& other) noexcept {
+  std::swap(size_, other.size_);
+  std::swap(inline_, other.inline_);
+  std::swap(heap_, other.heap_);
+}
 
 csSymmetryMatrix::csSymmetryMatrix(Index n, double init) : n_(n), values_(Triangle(n, init)) {}
 
@@ -51,7 +89,7 @@ csSymmetryMatrix& csSymmetryMatrix::operator=(const csSymmetryMatrix& m) {
 }
 
 void csSymmetryMatrix::Fill(double value) {
-  values_.assign(values_.size(), value);
+  std::fill(values_.begin(), values_.end(), value);
 }
 
 Index csSymmetryMatrix::GetRowN() const {

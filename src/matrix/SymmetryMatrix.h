@@ -1,9 +1,41 @@
 // Symmetric matrix stored as its upper triangle; element stiffness matrices live here.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <memory>
+
 #include "matrix/Matrix.h"
 
 namespace znMatrix {
+
+// The packed upper triangle of a symmetric matrix: held inline up to 6×6 (a member's
+// stiffness, made once per member and per change of its states), on the heap beyond.
+class csTriangleValues {
+ public:
+  csTriangleValues() = default;
+  csTriangleValues(std::size_t size, double value);
+  csTriangleValues(const csTriangleValues& other);
+  csTriangleValues& operator=(const csTriangleValues& other);
+  csTriangleValues(csTriangleValues&& other) noexcept;
+  csTriangleValues& operator=(csTriangleValues&& other) noexcept;
+
+  std::size_t size() const { return size_; }
+  double* begin() { return heap_ ? heap_.get() : inline_.data(); }
+  const double* begin() const { return heap_ ? heap_.get() : inline_.data(); }
+  double* end() { return begin() + size_; }
+  const double* end() const { return begin() + size_; }
+  double& operator[](std::size_t k) { return begin()[k]; }
+  double operator[](std::size_t k) const { return begin()[k]; }
+  void swap(csTriangleValues& other) noexcept;
+
+ private:
+  static constexpr std::size_t kInline = 21;
+
+  std::size_t size_ = 0;
+  std::array<double, kInline> inline_{};  // used when heap_ is null
+  std::unique_ptr<double[]> heap_;
+};
 
 class csSymmetryMatrix : public ifMatrix {
  public:
@@ -51,7 +83,7 @@ class csSymmetryMatrix : public ifMatrix {
   }
 
   Index n_;
-  std::vector<double> values_;  // the upper triangle row after row: (i, i..n-1) for each i
+  csTriangleValues values_;  // the upper triangle row after row: (i, i..n-1) for each i
 };
 
 void MultiplySymmetric(csSymmetryMatrix& C, const ifMatrix& A, const ifMatrix& B, double factor);

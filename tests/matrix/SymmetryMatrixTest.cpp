@@ -2,7 +2,9 @@
 // operations, block additions on and off the diagonal, and the solver.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <utility>
 
 #include "matrix/MatrixBuilders.h"
 #include "matrix/SymmetryMatrix.h"
@@ -40,6 +42,31 @@ TEST(SymmetryMatrix, OperationsActOncePerStoredElement) {
   S product(2, 9.0);  // A·Aᵀ with A 2×3: the inner sum runs over A's three columns
   MultiplySymmetric(product, Dense({{1, 2, 3}, {4, 5, 6}}), Dense({{1, 4}, {2, 5}, {3, 6}}), 1.0);
   EXPECT_TRUE(product == Dense({{14, 32}, {32, 77}}));
+}
+
+// Up to 6×6 the values are held inline, beyond on the heap: copies, moves and swaps across
+// both keep every value.
+TEST(SymmetryMatrix, CopiesAndMovesKeepTheValuesInlineAndOnTheHeap) {
+  for (Index n : {Index{6}, Index{7}}) {
+    S a(n);
+    for (Index i = 0; i < n; ++i) {
+      for (Index j = i; j < n; ++j) a.Set(i, j, 10.0 * i + j);
+    }
+    const S copy(a);
+    S assigned(n, 1.0);  // copy assignment keeps the shape
+    assigned = a;
+    S moved(std::move(a));
+    S moveAssigned(13 - n, 2.0);  // a move takes the other shape
+    moveAssigned = std::move(moved);
+    for (const S* m :
+         {&copy, static_cast<const S*>(&assigned), static_cast<const S*>(&moveAssigned)}) {
+      ASSERT_EQ(m->GetRowN(), n);
+      for (Index i = 0; i < n; ++i) {
+        for (Index j = 0; j < n; ++j)
+          EXPECT_EQ(m->Get(i, j), 10.0 * std::min(i, j) + std::max(i, j));
+      }
+    }
+  }
 }
 
 TEST(SymmetrySolve, AgreesWithTheDenseSolverOnRandomSystems) {
