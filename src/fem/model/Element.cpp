@@ -146,7 +146,6 @@ void csElement::SetProp(ElementProp prop) {
   if (ClearLength() <= 0.0) throw exLnIsUnderOrEqualToZero{prop_.ID};
   response_.FaceForce = Join(prop_.PreFaceLoad[0], prop_.PreFaceLoad[1]);
   angle_ = std::atan2(dy, dx);
-  arms_ = znMatrixMaker::csRigidArms(prop_.Lij[0], prop_.Lij[1]);
   const Six v = ToGlobal(angle_, response_.FaceForce);
   for (int end = 0; end < 2; ++end) prop_.Node[end]->SetPanelForce(prop_.ID, EndTriple(v, end));
   if (logger_) logger_->Prop(prop_);
@@ -270,8 +269,9 @@ const Six& csElement::GetEquivalentLoad() const {
 void csElement::SetDispIncrement(const Six& disp) {
   dispIncrement_ = ToLocal(angle_, disp);
   const Six f = ToLocal(angle_, Multiply(K_, disp));
+  const znMatrixMaker::csRigidArms arms(prop_.Lij[0], prop_.Lij[1]);
   responseIncrement_.FaceForce =
-      Join(arms_.ToFace(0, EndTriple(f, 0)), arms_.ToFace(1, EndTriple(f, 1)));
+      Join(arms.ToFace(0, EndTriple(f, 0)), arms.ToFace(1, EndTriple(f, 1)));
   for (int end = 0; end < 2; ++end) {
     const RotationSplit split = SplitRotation(end, Dot(springVector_[end], dispIncrement_));
     responseIncrement_.SpringRotation[end] = split.spring;
@@ -380,27 +380,30 @@ PerEnd<double> csElement::GetNextRatio(double remaining) {
   const Six c = TotalForce();
   const Six g = ForceIncrement();
   ComputeAxialRatio(c, g, remaining);
+  PerEnd<double> shearRatio;
   for (int end = 0; end < 2; ++end) {
-    shearRatio_[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Qy[end], remaining);
+    shearRatio[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Qy[end], remaining);
   }
   ComputeMomentRatio(c, g, remaining);
   ComputePanelRatio();
   ReleaseUnloadingStates();
+  PerEnd<double> nextRatio;
   for (int end = 0; end < 2; ++end) {
-    nextRatio_[end] =
-        std::min({axialRatio_[end], shearRatio_[end], momentRatio_[end], panelRatio_[end]});
+    nextRatio[end] =
+        std::min({axialRatio_[end], shearRatio[end], momentRatio_[end], panelRatio_[end]});
   }
-  LogRatios();
-  return nextRatio_;
+  LogRatios(shearRatio, nextRatio);
+  return nextRatio;
 }
 
-void csElement::LogRatios() const {
+// Shear has no yield state to keep its ratio for: it is only reported.
+void csElement::LogRatios(const PerEnd<double>& shearRatio, const PerEnd<double>& nextRatio) const {
   if (!logger_) return;
   logger_->AxialRatio(prop_, axialRatio_);
-  logger_->ShearRatio(prop_, shearRatio_);
+  logger_->ShearRatio(prop_, shearRatio);
   logger_->MomentRatio(prop_, momentRatio_);
   logger_->PanelRatio(prop_, panelRatio_);
-  logger_->NextRatio(prop_, nextRatio_);
+  logger_->NextRatio(prop_, nextRatio);
   logger_->AxialUnloading(prop_, axialUnloading_);
   logger_->HingeUnloading(prop_, hingeUnloading_);
   logger_->PanelUnloading(prop_, panelUnloading_);

@@ -232,7 +232,7 @@ class csElement : public ifElement {
   void AddEvent(int end, EventKind kind, int component);
   void ComputePanelRatio();
   void ReleaseUnloadingStates();
-  void LogRatios() const;
+  void LogRatios(const PerEnd<double>& shearRatio, const PerEnd<double>& nextRatio) const;
   void LogTotals() const;
 
   const znMatrixMaker::ifMatrixMaker2DRahmen& maker_;
@@ -242,7 +242,6 @@ class csElement : public ifElement {
   double angle_ = 0.0;
   std::uint32_t caseIndex_ = 0;
   znMatrix::csSymmetryMatrix K_;
-  znMatrixMaker::csRigidArms arms_{0.0, 0.0};
   PerEnd<Six> springVector_{};
   Six equivalentLoad_{};
   Six disp_{};
@@ -252,10 +251,8 @@ class csElement : public ifElement {
   Response fix_;
   Response fixIncrement_;
   PerEnd<double> axialRatio_{kInfinite, kInfinite};
-  PerEnd<double> shearRatio_{kInfinite, kInfinite};
   PerEnd<double> momentRatio_{kInfinite, kInfinite};
   PerEnd<double> panelRatio_{kInfinite, kInfinite};
-  PerEnd<double> nextRatio_{kInfinite, kInfinite};
   PerEnd<std::int32_t> axialState_{kElastic, kElastic};
   PerEnd<std::int32_t> hingeState_{kElastic, kElastic};
   PerEnd<std::int32_t> panelState_{kElastic, kElastic};

@@ -37,15 +37,11 @@ csNode::csNode(ifLogger* logger) : logger_(logger) {}
 
 void csNode::SetProp(NodeProp prop) {
   prop_ = std::move(prop);
-  currentLoad_ = 0;
-  currentDisp_ = 0;
+  currentCase_ = 0;
   if (IsMypSet(prop_.Myp) && !HasBothGroups(prop_.ElementProps)) {
     throw exMypIsSetAtNodeThatHasnotPanel{prop_.ID};
   }
-  const std::size_t n = prop_.ElementProps.size();
-  panelForce_.assign(n, Triple{});
-  panelForceIncrement_.assign(n, Triple{});
-  panelRotationIncrement_.assign(n, 0.0);
+  panel_.assign(prop_.ElementProps.size(), PanelShare{});
   panelState_ = kElastic;
   const bool noRigidZone = std::all_of(prop_.ElementProps.begin(), prop_.ElementProps.end(),
                                        [](const PanelElementProp& e) { return e.Lij <= 0.0; });
@@ -67,11 +63,11 @@ std::array<bool, 3> csNode::GetIsSupported() const {
 
 // A record without an entry for the current case (none sized by the caller) has no load.
 Triple csNode::GetImposedLoad() const {
-  return currentLoad_ < prop_.ImposedLoads.size() ? prop_.ImposedLoads[currentLoad_] : Triple{};
+  return currentCase_ < prop_.ImposedLoads.size() ? prop_.ImposedLoads[currentCase_] : Triple{};
 }
 
 Triple csNode::GetImposedDisp() const {
-  return currentDisp_ < prop_.ImposedDisps.size() ? prop_.ImposedDisps[currentDisp_] : Triple{};
+  return currentCase_ < prop_.ImposedDisps.size() ? prop_.ImposedDisps[currentCase_] : Triple{};
 }
 
 std::optional<std::uint32_t> csNode::FindElement(const std::string& elementID) const {
@@ -84,7 +80,7 @@ std::optional<std::uint32_t> csNode::FindElement(const std::string& elementID) c
 void csNode::SetPanelForce(const std::string& elementID, const Triple& force) {
   const std::optional<std::uint32_t> position = FindElement(elementID);
   if (!position) return;
-  panelForce_[*position] = force;
+  panel_[*position].Force = force;
   if (logger_) logger_->PanelForce(prop_, elementID, force);
 }
 
@@ -101,7 +97,7 @@ void csNode::SetDispIncrement(const Triple& disp) {
 void csNode::SetPanelForceIncrement(const std::string& elementID, const Triple& force) {
   const std::optional<std::uint32_t> position = FindElement(elementID);
   if (!position) return;
-  panelForceIncrement_[*position] = force;
+  panel_[*position].ForceIncrement = force;
   ratioValid_ = false;
   if (logger_) logger_->PanelForceIncrement(prop_, elementID, force);
 }
@@ -109,20 +105,21 @@ void csNode::SetPanelForceIncrement(const std::string& elementID, const Triple& 
 void csNode::SetPanelRotationIncrement(const std::string& elementID, double rotation) {
   const std::optional<std::uint32_t> position = FindElement(elementID);
   if (!position) return;
-  panelRotationIncrement_[*position] = rotation;
+  panel_[*position].RotationIncrement = rotation;
   if (logger_) logger_->PanelRotationIncrement(prop_, elementID, rotation);
 }
 
 // docs/theory.md "Panel moments": the vertical members' moments against the horizontal
 // members' moments, each optionally with the face shear carried over the rigid zone.
-csNode::PanelMoments csNode::PanelMomentsOf(const std::vector<Triple>& forces) const {
+csNode::PanelMoments csNode::PanelMomentsOf(Triple PanelShare::*forces) const {
   PanelMoments sums;
   const bool faceShear = prop_.WithFaceShear;
-  for (std::size_t i = 0; i < forces.size(); ++i) {
+  for (std::size_t i = 0; i < panel_.size(); ++i) {
     const PanelElementProp& e = prop_.ElementProps[i];
-    const double fx = forces[i][0];
-    const double fy = forces[i][1];
-    const double m = forces[i][2];
+    const Triple& force = panel_[i].*forces;
+    const double fx = force[0];
+    const double fy = force[1];
+    const double m = force[2];
     switch (e.THLR) {
       case kTHLR_T:
         sums.A += m;
@@ -150,10 +147,10 @@ csNode::PanelMoments csNode::PanelMomentsOf(const std::vector<Triple>& forces) c
 // Panel rotation of the vertical group against the horizontal group.
 double csNode::PanelRotationSum() const {
   double s = 0.0;
-  for (std::size_t i = 0; i < panelRotationIncrement_.size(); ++i) {
+  for (std::size_t i = 0; i < panel_.size(); ++i) {
     const int code = prop_.ElementProps[i].THLR;
-    if (IsVerticalTHLR(code)) s += panelRotationIncrement_[i];
-    if (IsHorizontalTHLR(code)) s -= panelRotationIncrement_[i];
+    if (IsVerticalTHLR(code)) s += panel_[i].RotationIncrement;
+    if (IsHorizontalTHLR(code)) s -= panel_[i].RotationIncrement;
   }
   return s;
 }
@@ -171,8 +168,8 @@ double csNode::PanelSumRatio(double current, double increment) const {
 }
 
 void csNode::ComputePanelRatio() {
-  const PanelMoments total = PanelMomentsOf(panelForce_);
-  const PanelMoments increment = PanelMomentsOf(panelForceIncrement_);
+  const PanelMoments total = PanelMomentsOf(&PanelShare::Force);
+  const PanelMoments increment = PanelMomentsOf(&PanelShare::ForceIncrement);
   double rA = kInfinite;
   double rB = kInfinite;
   if (IsPanelUnloading()) {
@@ -212,8 +209,8 @@ void csNode::Update(double ratio) {
   disp_ = AddScaled(disp_, dispIncrement_, ratio);
   const bool unloading = IsPanelUnloading();
   if (HasPanel()) {
-    for (std::size_t i = 0; i < panelForce_.size(); ++i) {
-      panelForce_[i] = AddScaled(panelForce_[i], panelForceIncrement_[i], ratio);
+    for (PanelShare& share : panel_) {
+      share.Force = AddScaled(share.Force, share.ForceIncrement, ratio);
     }
     if (unloading) {
       panelState_ = kElastic;
@@ -227,8 +224,8 @@ void csNode::Update(double ratio) {
   logger_->Force(prop_, force_);
   logger_->Disp(prop_, disp_);
   if (!HasPanel()) return;
-  for (std::uint32_t i = 0; i < panelForce_.size(); ++i) {
-    logger_->PanelElement(prop_, prop_.ElementProps[i], i, panelForce_[i]);
+  for (std::uint32_t i = 0; i < panel_.size(); ++i) {
+    logger_->PanelElement(prop_, prop_.ElementProps[i], i, panel_[i].Force);
   }
   logger_->PanelUnloading(prop_, unloading, PanelRotationSum());
   logger_->PanelState(prop_, panelState_);
@@ -258,14 +255,13 @@ Triple csNode::GetDispIncrement() const {
 }
 
 void csNode::NextCase() {
-  ++currentLoad_;
-  ++currentDisp_;
+  ++currentCase_;
   if (logger_) logger_->NextCase(prop_);
 }
 
 void csNode::CheckPreFaceMoment() {
   if (HasPanel()) {
-    const PanelMoments m = PanelMomentsOf(panelForce_);
+    const PanelMoments m = PanelMomentsOf(&PanelShare::Force);
     const double upper = prop_.Myp[0];
     const double lower = prop_.Myp[1];
     if ((m.A >= 0.0 && m.A > upper) || (m.B >= 0.0 && m.B > upper)) {

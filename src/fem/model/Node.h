@@ -120,6 +120,13 @@ class csNode : public ifNode {
   std::int32_t GetPanelState() const { return panelState_; }
 
  private:
+  // What the panel holds of one of its members: face forces, in total and per unit ratio,
+  // and the panel rotation increment.
+  struct PanelShare {
+    Triple Force{};
+    Triple ForceIncrement{};
+    double RotationIncrement = 0.0;
+  };
   // Panel sums (A vertical group, B horizontal group) of per-member triples.
   struct PanelMoments {
     double A = 0.0;
@@ -130,7 +137,7 @@ class csNode : public ifNode {
   // Position of a panel member (the first entry of its ID), or none when the node does not
   // list it. A panel lists a handful of members: a search beats an index.
   std::optional<std::uint32_t> FindElement(const std::string& elementID) const;
-  PanelMoments PanelMomentsOf(const std::vector<Triple>& forces) const;
+  PanelMoments PanelMomentsOf(Triple PanelShare::*forces) const;
   double PanelRotationSum() const;
   double PanelSumRatio(double current, double increment) const;
   void ComputePanelRatio();
@@ -138,16 +145,13 @@ class csNode : public ifNode {
 
   ifLogger* logger_;
   NodeProp prop_;
-  std::size_t currentLoad_ = 0;
-  std::size_t currentDisp_ = 0;
+  std::uint32_t currentCase_ = 0;  // the load case whose imposed load and displacement apply
+  std::int32_t panelState_ = kElastic;
   Triple force_{};
   Triple disp_{};
   Triple forceIncrement_{};
   Triple dispIncrement_{};
-  std::vector<Triple> panelForce_;
-  std::vector<Triple> panelForceIncrement_;
-  std::vector<double> panelRotationIncrement_;
-  std::int32_t panelState_ = kElastic;
+  std::vector<PanelShare> panel_;  // one per entry of the record's ElementProps
   double panelRatio_ = kInfinite;
   bool ratioValid_ = false;
   // The group that limited the last panel ratio and the increment of its sum.
