@@ -1,6 +1,6 @@
-// Owns objects that never move once made, in a few large blocks rather than one heap block
-// per object: a model of many nodes and members allocates (and faults in) a handful of
-// blocks, and the objects it walks in order lie next to each other.
+// Owns objects that never move once made, in blocks of many rather than one heap block
+// per object: a model of many nodes and members makes a few thousand allocations instead of
+// hundreds of thousands, and the objects it walks in order lie next to each other.
 #pragma once
 
 #include <algorithm>
@@ -28,9 +28,9 @@ class csBlockStore {
   }
 
  private:
-  // Blocks of about a megabyte come from the heap the reading freed (larger ones would be
-  // mapped afresh, every page faulted in) and go back to it for the reports and drawings.
-  static constexpr std::size_t kBlockCount = std::max<std::size_t>(1, (1u << 20) / sizeof(T));
+  // Blocks of 64 KiB stay under the size the allocator maps afresh (every page of a new
+  // mapping faults in), so they reuse the heap that earlier phases freed and give it back.
+  static constexpr std::size_t kBlockCount = std::max<std::size_t>(1, (1u << 16) / sizeof(T));
 
   // A block is filled up to its capacity and never grows: its objects keep their places.
   std::vector<std::vector<T>> blocks_;
