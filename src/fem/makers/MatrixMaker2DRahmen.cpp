@@ -40,8 +40,8 @@ SpringFactors MakeSpringFactors(double phi, double kn, bool far_spring, double k
 
 // The spring vector over the face displacements: (0, v, near, 0, −v, far) with v =
 // 3·transverse/(2l0).
-Vector FaceSpringRow(const FrameStiffnessProp& prop, double kn, bool far_spring, double kf,
-                     bool near_is_i) {
+Six FaceSpringRow(const FrameStiffnessProp& prop, double kn, bool far_spring, double kf,
+                  bool near_is_i) {
   const auto [transverse, near, far] = MakeSpringFactors(ShearParameter(prop), kn, far_spring, kf);
   const double v = 3.0 * transverse / (2.0 * ClearLength(prop));
   return {0.0, v, near_is_i ? near : far, 0.0, -v, near_is_i ? far : near};
@@ -154,16 +154,16 @@ csMatrix csMatrixMaker2DRahmen::MakeGlobalToLocal(double angle) const {
 }
 
 // docs/theory.md "Frame member: spring rotation vector".
-Vector csMatrixMaker2DRahmen::MakeSpringFixCaseI(const FrameStiffnessProp& prop) const {
+Six csMatrixMaker2DRahmen::MakeSpringFixCaseI(const FrameStiffnessProp& prop) const {
   const auto [spring_i, spring_j] = EffectiveRotarySpring(prop);
-  if (!spring_i) return Vector(6, 0.0);
+  if (!spring_i) return Six{};
   const csRigidArms arms(prop.Lij.first, prop.Lij.second);
   return arms.RowToNodes(FaceSpringRow(prop, prop.Kij.first, spring_j, prop.Kij.second, true));
 }
 
-Vector csMatrixMaker2DRahmen::MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const {
+Six csMatrixMaker2DRahmen::MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const {
   const auto [spring_i, spring_j] = EffectiveRotarySpring(prop);
-  if (!spring_j) return Vector(6, 0.0);
+  if (!spring_j) return Six{};
   const csRigidArms arms(prop.Lij.first, prop.Lij.second);
   return arms.RowToNodes(FaceSpringRow(prop, prop.Kij.second, spring_i, prop.Kij.first, false));
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "fem/makers/FrameStiffnessProp.h"
+#include "fem/makers/SegmentForces.h"
 #include "matrix/Matrix.h"
 #include "matrix/SymmetryMatrix.h"
 
@@ -21,8 +22,8 @@ class ifMatrixMaker2DRahmen {
   virtual znMatrix::csMatrix MakeGlobalToLocal(double angle) const = 0;
   // Row that turns the member-axis end displacements into the rotation taken by the I (resp.
   // J) end spring, node side minus flexible side; zeros when that end has no spring.
-  virtual znMatrix::Vector MakeSpringFixCaseI(const FrameStiffnessProp& prop) const = 0;
-  virtual znMatrix::Vector MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const = 0;
+  virtual Six MakeSpringFixCaseI(const FrameStiffnessProp& prop) const = 0;
+  virtual Six MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const = 0;
   // 6×6 stiffness of a two-node spring from (kx, ky, km).
   virtual znMatrix::csSymmetryMatrix MakeSpringStiffness(const znMatrix::Vector& coef) const = 0;
 };
@@ -32,8 +33,8 @@ class csMatrixMaker2DRahmen : public ifMatrixMaker2DRahmen {
   znMatrix::csSymmetryMatrix MakeStiffness(const FrameStiffnessProp& prop) const override;
   znMatrix::csMatrix MakeLocalToGlobal(double angle) const override;
   znMatrix::csMatrix MakeGlobalToLocal(double angle) const override;
-  znMatrix::Vector MakeSpringFixCaseI(const FrameStiffnessProp& prop) const override;
-  znMatrix::Vector MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const override;
+  Six MakeSpringFixCaseI(const FrameStiffnessProp& prop) const override;
+  Six MakeSpringFixCaseJ(const FrameStiffnessProp& prop) const override;
   znMatrix::csSymmetryMatrix MakeSpringStiffness(const znMatrix::Vector& coef) const override;
 };
 

@@ -26,7 +26,7 @@ Triple csRigidArms::ToNode(int end, const Triple& atFace) const {
 }
 
 // r·C: the node rotation moves the face transversely by s per unit.
-znMatrix::Vector csRigidArms::RowToNodes(znMatrix::Vector faceRow) const {
+Six csRigidArms::RowToNodes(Six faceRow) const {
   for (int end = 0; end < 2; ++end) faceRow[M(end)] += arm_[end] * faceRow[Q(end)];
   return faceRow;
 }

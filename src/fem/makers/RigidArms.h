@@ -21,7 +21,7 @@ class csRigidArms {
   // A force at the face, carried across the arm to the node: (N, Q, M + s·Q).
   Triple ToNode(int end, const Triple& atFace) const;
   // A row over the face displacements turned into the same row over the node displacements.
-  znMatrix::Vector RowToNodes(znMatrix::Vector faceRow) const;
+  Six RowToNodes(Six faceRow) const;
   // A symmetric stiffness over the face displacements turned into the symmetric stiffness over
   // the node displacements, Cᵀ·k·C, its lower triangle mirrored from its upper one.
   znMatrix::Matrix6 StiffnessToNodes(znMatrix::Matrix6 k) const;

@@ -206,10 +206,7 @@ FrameStiffnessProp csElement::MakeStiffnessProp() const {
 void csElement::PrepareStiffness() {
   const FrameStiffnessProp sp = MakeStiffnessProp();
   K_ = maker_.MakeStiffness(sp);
-  const Vector springI = maker_.MakeSpringFixCaseI(sp);
-  const Vector springJ = maker_.MakeSpringFixCaseJ(sp);
-  std::copy(springI.begin(), springI.end(), springVector_[0].begin());
-  std::copy(springJ.begin(), springJ.end(), springVector_[1].begin());
+  springVector_ = {maker_.MakeSpringFixCaseI(sp), maker_.MakeSpringFixCaseJ(sp)};
   if (!IsFinite(K_, true) || !AreFinite(springVector_[0]) || !AreFinite(springVector_[1])) {
     throw exStiffnessIsNotFinite{prop_.ID};
   }

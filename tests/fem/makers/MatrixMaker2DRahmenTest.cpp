@@ -15,6 +15,7 @@ namespace {
 using frame_reference::kDeep;
 using frame_reference::Member;
 using znFEM::znMatrixMaker::FrameStiffnessProp;
+using znFEM::Six;
 using znMatrix::Vector;
 using znMatrix::testing::Dense;
 
@@ -64,7 +65,7 @@ TEST(FrameStiffness, MatchesTheCondensedMemberAndMovesRigidlyWithoutForce) {
     SCOPED_TRACE(frame_reference::MakeProp(m));
     const auto p = frame_reference::MakeProp(m);
     const auto ref = frame_reference::Condense(m);
-    const Vector vi = kMaker.MakeSpringFixCaseI(p), vj = kMaker.MakeSpringFixCaseJ(p);
+    const Six vi = kMaker.MakeSpringFixCaseI(p), vj = kMaker.MakeSpringFixCaseJ(p);
     const auto local = kMaker.MakeStiffness(p);
     const double scale = m.s.E * m.s.A;  // above every entry
     for (int i = 0; i < 6; ++i) {
@@ -99,7 +100,7 @@ TEST(FrameStiffness, StiffSpringsTendToTheRigidConnection) {
     }
     p.Kij = {1.7976931348623157e+308, 1.7976931348623157e+308};
     EXPECT_TRUE(kMaker.MakeStiffness(p) == kMaker.MakeStiffness(rigid));
-    EXPECT_EQ(kMaker.MakeSpringFixCaseI(p), Vector(6, 0.0));
+    EXPECT_EQ(kMaker.MakeSpringFixCaseI(p), Six{});
   }
 }
 
