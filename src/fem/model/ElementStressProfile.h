@@ -48,6 +48,19 @@ class csElementStressProfile {
   // Whether a linear load acts between the neighbouring load points around x.
   bool IsLoadedAround(double x) const;
 
+  // The piece that holds x: from the last load point at or before x to the next one (the
+  // first piece for an x before node I).
+  std::size_t PieceOf(double x) const;
+  // Where piece k ends: the next load point (node J for the last piece).
+  double PieceEnd(std::size_t k) const;
+  // At(x)[0][c] for an x on piece k (between its two load points, both included), without
+  // looking the piece up.
+  double ValueOnPiece(std::size_t k, double x, std::size_t c) const;
+  // Whether component c (0 axial, 1 shear, 2 moment) is at most linear along piece k, its
+  // values finite: no load of the order that would bend it acts there. Its computed values
+  // then rise or fall with x also in rounding, so none lies beyond those at the piece's ends.
+  bool IsLinearOnPiece(std::size_t k, std::size_t c) const;
+
  private:
   // Linear intensity over one piece: value at its start and slope, (x, y).
   struct Intensity {
