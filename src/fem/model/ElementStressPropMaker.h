@@ -2,6 +2,7 @@
 // node coordinates and rigid zones, the positions asked for, and its edge loads.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -74,13 +75,31 @@ class csElementStressPropMaker {
   template <class Load>
   static std::vector<Load> LoadsOf(const LoadsByMember<Load>& group, std::size_t member);
 
+  // The node record of each end of each member, kNoNode where its ID names none.
+  static constexpr std::uint32_t kNoNode = UINT32_MAX;
+  std::vector<PerEnd<std::uint32_t>> MemberNodes() const;
+
   std::vector<NodeProp> ownNodes_;  // the records handed over as temporaries
   std::vector<ElementProp> ownElements_;
   const std::vector<NodeProp>& nodes_;
   const std::vector<ElementProp>& elements_;
   // Record index by ID (the first record of a repeated ID).
-  std::unordered_map<std::string_view, std::uint32_t> nodeIndex_;
-  std::unordered_map<std::string_view, std::uint32_t> elementIndex_;
+  template <class Record>
+  class IndexByID {
+   public:
+    explicit IndexByID(const std::vector<Record>& records);
+    // The index of the record named id, records.size() when there is none; last is the
+    // index found by the call before, SIZE_MAX at first, and is set to the one found.
+    std::size_t Find(std::string_view id, std::size_t& last) const;
+
+   private:
+    const std::vector<Record>& records_;
+    std::unordered_map<std::string_view, std::uint32_t> index_;
+    std::vector<bool> repeated_;  // an earlier record has the same ID
+  };
+
+  IndexByID<ElementProp> elementIndex_;
+  std::vector<PerEnd<std::uint32_t>> memberNodes_;  // by member index
   LoadsByMember<EdgeLoadConcentratedProp> concentrated_;
   LoadsByMember<EdgeLoadDistributedProp> distributed_;
 };
