@@ -123,8 +123,8 @@ std::array<double, 2> ToMemberAxes(double x, double y, double c, double s) {
 csElementStress::csElementStress(std::uint32_t divisionCount, double minimumLength)
     : divisionCount_(divisionCount), minimumLength_(minimumLength) {}
 
-void csElementStress::SetProp(ElementStressProp prop) {
-  prop_ = std::move(prop);
+void csElementStress::SetProp(const ElementStressProp& prop) {
+  prop_ = prop;
   const double dx = prop_.Coordinates[1][0] - prop_.Coordinates[0][0];
   const double dy = prop_.Coordinates[1][1] - prop_.Coordinates[0][1];
   length_ = MemberLength(prop_);
@@ -175,6 +175,13 @@ StressExtremes csElementStress::GetExtremes(const Triple& faceForceI) const {
 
 StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profile) const {
   StressExtremes result;
+  GetExtremes(profile, result);
+  return result;
+}
+
+void csElementStress::GetExtremes(const csElementStressProfile& profile,
+                                  StressExtremes& result) const {
+  result.Points.clear();
   EvaluationPoints(profile, result.Points);
   for (StressPoint& point : result.Points) point.Stress = profile.At(point.Position);
   csExtremeSearch search(profile, divisionCount_, SearchLength());
@@ -183,11 +190,14 @@ StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profil
     search.SearchBetween(result.Points[k], result.Points[k + 1]);
   }
   result.Extremes = search.Result();
-  return result;
 }
 
 csElementStressProfile csElementStress::MakeProfile(const Triple& faceForceI) const {
   return csElementStressProfile(length_, prop_.Lij[0], faceForceI, pointLoads_, linearLoads_);
+}
+
+void csElementStress::MakeProfile(const Triple& faceForceI, csElementStressProfile& profile) const {
+  profile.Make(length_, prop_.Lij[0], faceForceI, pointLoads_, linearLoads_);
 }
 
 void csElementStress::EvaluationPoints(const csElementStressProfile& profile,

@@ -30,6 +30,14 @@ csElementStressProfile::csElementStressProfile(double length, double faceI,
                                                const Triple& faceForceI,
                                                const std::vector<PointLoad>& pointLoads,
                                                const std::vector<LinearLoad>& linearLoads) {
+  Make(length, faceI, faceForceI, pointLoads, linearLoads);
+}
+
+csElementStressProfile::csElementStressProfile() : csElementStressProfile(0.0, 0.0, {}, {}, {}) {}
+
+void csElementStressProfile::Make(double length, double faceI, const Triple& faceForceI,
+                                  const std::vector<PointLoad>& pointLoads,
+                                  const std::vector<LinearLoad>& linearLoads) {
   length = std::max(length, 0.0);
   faceI = std::clamp(faceI, 0.0, length);
   CollectBreaks(length, faceI, pointLoads, linearLoads);
@@ -133,14 +141,8 @@ void csElementStressProfile::AddPointLoads(const std::vector<PointLoad>& pointLo
 // reset to exact zero wherever no load acts, so unloaded pieces stay exactly straight.
 void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& linearLoads) {
   const std::size_t n = breaks_.size();
-  // What joins and what leaves at each break.
-  struct Boundary {
-    Intensity joining;
-    Intensity leaving;
-    std::size_t joins = 0;
-    std::size_t leaves = 0;
-  };
-  std::vector<Boundary> at(n);
+  std::vector<Boundary>& at = boundaries_;
+  at.assign(n, Boundary{});
   const double length = breaks_.back();
   for (const LinearLoad& load : linearLoads) {
     if (!IsValid(load, length)) continue;

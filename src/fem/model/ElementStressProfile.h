@@ -39,6 +39,12 @@ class csElementStressProfile {
   csElementStressProfile(double length, double faceI, const Triple& faceForceI,
                          const std::vector<PointLoad>& pointLoads,
                          const std::vector<LinearLoad>& linearLoads);
+  // An unloaded member of no length, to be made with Make.
+  csElementStressProfile();
+  // Makes the profile anew as the constructor does, reusing its lists: a caller going through
+  // many members keeps one profile and allocates nothing once the lists have grown.
+  void Make(double length, double faceI, const Triple& faceForceI,
+            const std::vector<PointLoad>& pointLoads, const std::vector<LinearLoad>& linearLoads);
 
   // x in [0, length]. At a load point the two sides differ by the point load.
   StressPair At(double x) const;
@@ -89,8 +95,17 @@ class csElementStressProfile {
   void WalkStates(double faceI, const Triple& faceForceI);
   static Triple Carry(const Triple& start, const Intensity& q, double d);
 
+  // What joins and what leaves at a break, while the intensities are summed.
+  struct Boundary {
+    Intensity joining;
+    Intensity leaving;
+    std::size_t joins = 0;
+    std::size_t leaves = 0;
+  };
+
   std::vector<double> breaks_;
-  std::vector<AtBreak> atBreak_;  // one per break
+  std::vector<AtBreak> atBreak_;      // one per break
+  std::vector<Boundary> boundaries_;  // one per break, kept for the next Make
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

@@ -109,10 +109,14 @@ csElementStressPropMaker::LoadsByMember<Load> csElementStressPropMaker::Group(
 }
 
 template <class Load>
-std::vector<Load> csElementStressPropMaker::LoadsOf(const LoadsByMember<Load>& group,
-                                                    std::size_t member) {
-  if (group.First.empty()) return {};
-  return {group.Loads.begin() + group.First[member], group.Loads.begin() + group.First[member + 1]};
+void csElementStressPropMaker::LoadsOf(const LoadsByMember<Load>& group, std::size_t member,
+                                       std::vector<Load>& loads) {
+  if (group.First.empty()) {
+    loads.clear();
+    return;
+  }
+  loads.assign(group.Loads.begin() + group.First[member],
+               group.Loads.begin() + group.First[member + 1]);
 }
 
 ElementStressProp csElementStressPropMaker::Make(const ElementStressProp& definition) const {
@@ -124,8 +128,14 @@ ElementStressProp csElementStressPropMaker::Make(const ElementStressProp& defini
 
 ElementStressProp csElementStressPropMaker::MakeAt(std::size_t member,
                                                    const std::vector<double>& positions) const {
-  const ElementProp& element = elements_[member];
   ElementStressProp prop;
+  MakeAt(member, positions, prop);
+  return prop;
+}
+
+void csElementStressPropMaker::MakeAt(std::size_t member, const std::vector<double>& positions,
+                                      ElementStressProp& prop) const {
+  const ElementProp& element = elements_[member];
   prop.ID = element.ID;
   for (int end = 0; end < 2; ++end) {
     const std::uint32_t node = memberNodes_[member][end];
@@ -134,9 +144,8 @@ ElementStressProp csElementStressPropMaker::MakeAt(std::size_t member,
   }
   prop.Lij = element.Lij;
   prop.Positions = positions;
-  prop.ConcentratedLoads = LoadsOf(concentrated_, member);
-  prop.DistributedLoads = LoadsOf(distributed_, member);
-  return prop;
+  LoadsOf(concentrated_, member, prop.ConcentratedLoads);
+  LoadsOf(distributed_, member, prop.DistributedLoads);
 }
 
 // Positions typed for the end of an inclined member are rounded: one within this fraction of the

@@ -61,6 +61,9 @@ class csElementStressPropMaker {
   // The record of the member at this index of the member records, for the positions given: for
   // a caller going through the members in order.
   ElementStressProp MakeAt(std::size_t member, const std::vector<double>& positions) const;
+  // The same, into prop reusing the capacity of its lists.
+  void MakeAt(std::size_t member, const std::vector<double>& positions,
+              ElementStressProp& prop) const;
 
  private:
   // The loads of every member, grouped by member in input order: those of member m are
@@ -73,7 +76,8 @@ class csElementStressPropMaker {
   template <class Load>
   LoadsByMember<Load> Group(const std::vector<Load>& loads) const;
   template <class Load>
-  static std::vector<Load> LoadsOf(const LoadsByMember<Load>& group, std::size_t member);
+  static void LoadsOf(const LoadsByMember<Load>& group, std::size_t member,
+                      std::vector<Load>& loads);
 
   // The node record of each end of each member, kNoNode where its ID names none.
   static constexpr std::uint32_t kNoNode = UINT32_MAX;
