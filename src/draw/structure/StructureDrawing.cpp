@@ -277,7 +277,10 @@ class csDrawElement : public csDrawBase {
   csDrawElement(ifDraw& draw, const DxfProp& prop)
       : csDrawBase(draw, prop), stress_(kDivisionCount, kMinimumSearchLength) {}
 
-  void Set(const model::ElementProp& element, const model::ElementStressProp& stressProp) {
+  // member: the index of the member's record.
+  void Set(std::size_t member, const model::ElementProp& element,
+           const model::ElementStressProp& stressProp) {
+    member_ = member;
     element_ = &element;
     stress_.SetProp(stressProp);
     axes_ = MemberAxes(stressProp.Coordinates[0], stressProp.Coordinates[1]);
@@ -288,6 +291,7 @@ class csDrawElement : public csDrawBase {
   }
 
   const std::string& ID() const { return element_->ID; }
+  std::size_t Member() const { return member_; }
 
   void Forces(const ElementResult* result, MemberForces& forces) const {
     const Triple none{0.0, 0.0, 0.0};
@@ -391,6 +395,7 @@ class csDrawElement : public csDrawBase {
     Text(Middle(), state == model::kYieldedUpper ? "N+" : "N-", kTopRight);
   }
 
+  std::size_t member_ = 0;
   const model::ElementProp* element_ = nullptr;
   model::csElementStress stress_;
   MemberAxes axes_{{0.0, 0.0}, {0.0, 0.0}};
@@ -507,6 +512,7 @@ class csStructureDrawing {
                      records.DistributedLoads) {
     IndexDefinitions();
     IndexWallCorners();
+    IndexResults();
     if (options_.picture) FitToStructure();
   }
 
@@ -548,27 +554,10 @@ class csStructureDrawing {
   // translation and the larger side of the structure.
   void FitToStructure() {
     const double median = MedianMemberLength();
+    const Triple largest = LargestForces();
     for (const ForceKind& kind : kKinds) {
       if (prop_.IsGiven(kind.key)) continue;
-      double largest = 0.0;
-      const auto consider = [&](const MemberForces& member) {
-        for (const model::StressPair& pair : member.forces) {
-          for (const Triple& side : pair) {
-            largest = std::max(largest, std::abs(side[kind.component]));
-          }
-        }
-      };
-      for (const StructureState& state : states_) {
-        ForEachElement([&](csDrawElement& element) {
-          element.Forces(Find(state.Elements, element.ID()), forcesNow_);
-          consider(forcesNow_);
-        });
-        ForEachWall([&](csDrawWallElement& wall) {
-          wall.Forces(Find(state.WallElements, wall.ID()), forcesNow_);
-          consider(forcesNow_);
-        });
-      }
-      const double fitted = RoundScale(kDiagramFraction * median / largest);
+      const double fitted = RoundScale(kDiagramFraction * median / largest[kind.component]);
       if (fitted > 0.0) prop_.*kind.ratio = fitted;
     }
     if (!prop_.IsGiven("disp_ratio")) {
@@ -590,6 +579,34 @@ class csStructureDrawing {
     const double textScale = prop_.height_str / defaults.height_str;
     if (!prop_.IsGiven("rad_hinge")) prop_.rad_hinge = defaults.rad_hinge * textScale;
     prop_.value_ofs = defaults.value_ofs * textScale;
+  }
+
+  // The largest magnitude of each force over the diagram positions of every member and wall
+  // in every state: one evaluation of each serves all three kinds.
+  Triple LargestForces() {
+    Triple largest{0.0, 0.0, 0.0};
+    if (std::all_of(std::begin(kKinds), std::end(kKinds),
+                    [this](const ForceKind& kind) { return prop_.IsGiven(kind.key); })) {
+      return largest;
+    }
+    const auto consider = [&](const MemberForces& member) {
+      for (const model::StressPair& pair : member.forces) {
+        for (const Triple& side : pair) {
+          for (std::size_t c = 0; c < 3; ++c) largest[c] = std::max(largest[c], std::abs(side[c]));
+        }
+      }
+    };
+    for (std::size_t s = 0; s < states_.size(); ++s) {
+      ForEachElement([&](csDrawElement& element) {
+        element.Forces(results_[s].elements[element.Member()], forcesNow_);
+        consider(forcesNow_);
+      });
+      ForEachWall([&](csDrawWallElement& wall) {
+        wall.Forces(Find(states_[s].WallElements, wall.ID()), forcesNow_);
+        consider(forcesNow_);
+      });
+    }
+    return largest;
   }
 
   double MedianMemberLength() {
@@ -636,6 +653,21 @@ class csStructureDrawing {
     return points;
   }
 
+  // The results of every node and member in every state, looked up by ID once for all panels.
+  void IndexResults() {
+    results_.resize(states_.size());
+    for (std::size_t s = 0; s < states_.size(); ++s) {
+      results_[s].nodes.reserve(records_.Nodes.size());
+      for (const model::NodeProp& node : records_.Nodes) {
+        results_[s].nodes.push_back(Find(states_[s].Nodes, node.ID));
+      }
+      results_[s].elements.reserve(records_.Elements.size());
+      for (const model::ElementProp& element : records_.Elements) {
+        results_[s].elements.push_back(Find(states_[s].Elements, element.ID));
+      }
+    }
+  }
+
   // The ElementStress definitions by member ID (the first of a repeated ID).
   void IndexDefinitions() {
     definitions_.reserve(records_.ElementStresses.size());
@@ -658,7 +690,7 @@ class csStructureDrawing {
       } catch (const model::csElementStressPropMaker::exSpecifiedNodeIsnotExist&) {
         continue;
       }
-      elementDrawer_.Set(element, stressProp_);
+      elementDrawer_.Set(k, element, stressProp_);
       draw(elementDrawer_);
     }
   }
@@ -715,15 +747,17 @@ class csStructureDrawing {
   void DrawPanel(const ForceKind& kind, std::size_t s, const Point2& origin) {
     const StructureState& now = states_[s];
     const StructureState* before = s > 0 ? &states_[s - 1] : nullptr;
+    const StateResults& resultsNow = results_[s];
+    const StateResults* resultsBefore = s > 0 ? &results_[s - 1] : nullptr;
     nodeDrawer_.SetOrigin(origin);
-    for (const model::NodeProp& node : records_.Nodes) {
-      nodeDrawer_.Draw(node, Find(now.Nodes, node.ID),
-                       before != nullptr ? Find(before->Nodes, node.ID) : nullptr);
+    for (std::size_t k = 0; k < records_.Nodes.size(); ++k) {
+      nodeDrawer_.Draw(records_.Nodes[k], resultsNow.nodes[k],
+                       before != nullptr ? resultsBefore->nodes[k] : nullptr);
     }
     ForEachElement([&](csDrawElement& element) {
-      const ElementResult* resultNow = Find(now.Elements, element.ID());
+      const ElementResult* resultNow = resultsNow.elements[element.Member()];
       const ElementResult* resultBefore =
-          before != nullptr ? Find(before->Elements, element.ID()) : nullptr;
+          before != nullptr ? resultsBefore->elements[element.Member()] : nullptr;
       element.Forces(resultNow, forcesNow_);
       if (before != nullptr) element.Forces(resultBefore, forcesBefore_);
       element.SetOrigin(origin);
@@ -752,6 +786,13 @@ class csStructureDrawing {
   MemberForces forcesBefore_;
   model::csElementStressPropMaker stressMaker_;
   std::unordered_map<std::string_view, const model::ElementStressProp*> definitions_;
+  // The results of each state by node and member record index (nullptr for none): 16 bytes a
+  // node and member per state, against the hundreds the state's own maps hold.
+  struct StateResults {
+    std::vector<const NodeResult*> nodes;
+    std::vector<const ElementResult*> elements;
+  };
+  std::vector<StateResults> results_;
   std::vector<std::pair<const model::WallElementProp*, std::array<Point2, 4>>> wallCorners_;
 };
 
