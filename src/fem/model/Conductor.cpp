@@ -256,11 +256,8 @@ void csConductor::Build() {
 void csConductor::ReleaseRecords() {
   std::vector<ElementProp> noElements;
   edgeLoad_.SetElements(noElements);
-  std::vector<NodeProp> noNodes;
-  imposedLoad_.SetNodes(noNodes);
   std::vector<SpringSupportProp> noSprings;
   imposedLoad_.SetSpringSupports(noSprings);
-  nodeRecords_ = {};
   elementRecords_ = {};
   wallElementRecords_ = {};
   springSupportRecords_ = {};
@@ -308,6 +305,10 @@ void csConductor::MakeNodes() {
   nodeMgr_.Reserve(nodeRecords_.size());
   std::for_each(nodeRecords_.begin(), nodeRecords_.end(),
                 fnNodeMaker(elementRecords_, nodeRecords_, nodeMgr_));
+  // Every node holds its record now; the list goes before the members are made.
+  std::vector<NodeProp> noNodes;
+  imposedLoad_.SetNodes(noNodes);
+  nodeRecords_ = {};
 }
 
 void csConductor::MakeElements() {
@@ -317,7 +318,7 @@ void csConductor::MakeElements() {
   }
   for (ElementProp& record : elementRecords_) record.FixCases.assign(LoadCaseCount(), {});
   UsedNodes used;
-  used.reserve(nodeRecords_.size());
+  used.reserve(nodeMgr_.GetNodes().size());
   std::for_each(elementRecords_.begin(), elementRecords_.end(),
                 fnSetNodePtrToElemProp(nodeMgr_, used));
   std::for_each(wallElementRecords_.begin(), wallElementRecords_.end(),

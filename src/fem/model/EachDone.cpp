@@ -113,13 +113,12 @@ void csEachDone::SetWallElements(const std::vector<ifWallElement*>& wallElements
         {nodes.first.first, nodes.first.second, nodes.second.first, nodes.second.second}));
   }
   numbered_ = false;
-  std::vector<PerEnd<std::size_t>> endPositions;
-  for (const PerEnd<Index>& positions : elementNodes_)
-    endPositions.push_back({positions[0], positions[1]});
-  std::vector<std::size_t> walled;
+  std::vector<Index> walled;
   for (const NodeList& positions : wallNodes_)
     walled.insert(walled.end(), positions.begin(), positions.end());
-  joints_.Set(nodes_, elements_, endPositions, walled);
+  joints_.Set(nodes_, elements_, elementNodes_, walled);
+  // Every member and wall has found its nodes: the index is not needed again.
+  nodeIndex_ = {};
 }
 
 Index csEachDone::PositionOf(const ifNode* node) const {
