@@ -203,6 +203,21 @@ void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase
   failure_ = {};
   events_.clear();
   joints_.ReleaseHolds();
+  SolveUnitIncrement(step, loadCase);
+  const znClock::csPhase phase(znClock::Phase::MemberForces);
+  const double ratio = StepRatio(remaining);
+  if (ratio < 0.0) throw exRatioIsUnderZero{step, ratio};
+  if (ratio == kInfinite) throw exRatioReachedToInfinite{step, loadCase};
+  joints_.HoldEnds(ratio);
+  Apply(ratio);
+  FindFailure();
+  GatherEvents();
+  RecordExtremes(ratio);
+}
+
+// The stiffness and the system are gone when this returns, before the members and nodes apply
+// the step and report their totals.
+void csEachDone::SolveUnitIncrement(std::uint32_t step, std::uint32_t loadCase) {
   std::optional<znClock::csPhase> phase(std::in_place, znClock::Phase::Assemble);
   const csBandMatrix K = AssembleStiffness();
   System system = BuildSystem(K);
@@ -220,14 +235,6 @@ void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase
   SolveSystem(system, step);
   phase.emplace(znClock::Phase::MemberForces);
   Distribute(system);
-  const double ratio = StepRatio(remaining);
-  if (ratio < 0.0) throw exRatioIsUnderZero{step, ratio};
-  if (ratio == kInfinite) throw exRatioReachedToInfinite{step, loadCase};
-  joints_.HoldEnds(ratio);
-  Apply(ratio);
-  FindFailure();
-  GatherEvents();
-  RecordExtremes(ratio);
 }
 
 // No loads: a singular stiffness fails the solve as it would in a step.
