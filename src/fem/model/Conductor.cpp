@@ -17,6 +17,12 @@ namespace {
 // The nodes that a frame or wall element reaches.
 using UsedNodes = csConductor::UsedNodes;
 
+// Gives a list's storage back: assigning {} would empty it but keep its room.
+template <class List>
+void Drop(List& list) {
+  List().swap(list);
+}
+
 // The node of that ID, or nullptr when the manager has none.
 ifNode* FindNode(const csNodeMgr& nodes, const std::string& id) {
   try {
@@ -258,13 +264,13 @@ void csConductor::ReleaseRecords() {
   edgeLoad_.SetElements(noElements);
   std::vector<SpringSupportProp> noSprings;
   imposedLoad_.SetSpringSupports(noSprings);
-  elementRecords_ = {};
-  wallElementRecords_ = {};
-  springSupportRecords_ = {};
-  imposedLoadRecords_ = {};
-  directInputRecords_ = {};
-  concentratedRecords_ = {};
-  distributedRecords_ = {};
+  Drop(elementRecords_);
+  Drop(wallElementRecords_);
+  Drop(springSupportRecords_);
+  Drop(imposedLoadRecords_);
+  Drop(directInputRecords_);
+  Drop(concentratedRecords_);
+  Drop(distributedRecords_);
 }
 
 void csConductor::Fail(const std::string& message) {
@@ -308,7 +314,7 @@ void csConductor::MakeNodes() {
   // Every node holds its record now; the list goes before the members are made.
   std::vector<NodeProp> noNodes;
   imposedLoad_.SetNodes(noNodes);
-  nodeRecords_ = {};
+  Drop(nodeRecords_);
 }
 
 void csConductor::MakeElements() {

@@ -118,7 +118,7 @@ void csEachDone::SetWallElements(const std::vector<ifWallElement*>& wallElements
     walled.insert(walled.end(), positions.begin(), positions.end());
   joints_.Set(nodes_, elements_, elementNodes_, walled);
   // Every member and wall has found its nodes: the index is not needed again.
-  nodeIndex_ = {};
+  std::unordered_map<const ifNode*, Index>().swap(nodeIndex_);
 }
 
 Index csEachDone::PositionOf(const ifNode* node) const {
