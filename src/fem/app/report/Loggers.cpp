@@ -27,8 +27,9 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
   state.Elements.reserve(elements.Records().Size());
   state.WallElements.reserve(walls.Records().Size());
   nodes.Records().ForEachResult([&](const std::string& id, const csNodeLogger::stResult& result) {
-    state.Nodes[id].PanelState = result.PanelState;
-    state.Nodes[id].Disp = result.Disp;
+    znDraw::NodeResult& drawn = state.Nodes[id];
+    drawn.PanelState = result.PanelState;
+    drawn.Disp = result.Disp;
   });
   elements.Records().ForEachResult(
       [&](const std::string& id, const csElementLogger::stResult& result) {
