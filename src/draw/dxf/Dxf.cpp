@@ -2,6 +2,7 @@
 #include "draw/dxf/Dxf.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -43,6 +44,11 @@ int VerticalJustification(int code) {
   if (IsMiddleRow(code)) return 2;
   if (IsBottomRow(code)) return 1;
   return 0;
+}
+
+// Values the file writes alike: -0 and 0 are written apart.
+bool SameBits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 }  // namespace
@@ -102,7 +108,12 @@ void csDxf::LineTo(double x, double y, double z) {
   Check(end);
   const std::uint32_t handle = NextHandle();
   ++drawn_.lines;
-  if (file_) file_->WriteLine(handle, Style(lineType_), current_, end);
+  if (file_) {
+    // A line with both ends at z 0 is written flat, even where a z is -0.
+    const bool flat = current_.z == 0.0 && end.z == 0.0;
+    file_->WriteLine(handle, Style(lineType_), {current_.x, current_.y, flat ? 0.0 : current_.z},
+                     {end.x, end.y, flat ? 0.0 : end.z});
+  }
   current_ = end;
 }
 
@@ -192,8 +203,8 @@ void csDxf::KeepText(stText kept, const std::string& text) {
     textZs_.push_back(current_.z);
   }
   const stTextSize size{textHeight_, rotation_};
-  if (texts_.empty() || size.height != lastTextSize_.height ||
-      size.rotation != lastTextSize_.rotation) {
+  if (texts_.empty() || !SameBits(size.height, lastTextSize_.height) ||
+      !SameBits(size.rotation, lastTextSize_.rotation)) {
     kept.style.colour |= kNewSize;
     textSizes_.push_back(size);
     lastTextSize_ = size;

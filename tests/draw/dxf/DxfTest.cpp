@@ -92,8 +92,9 @@ TEST(Dxf, EntitiesCarryThePenStateOfTheirCreation) {
 }
 
 // Texts keep their height, rotation and z aside only when these change; each text must still
-// come out with its own, and with all its characters however long it is.
-TEST(Dxf, TextsKeepTheirOwnSizesDepthsAndCharacters) {
+// come out with its own, and with all its characters however long it is. A line with both ends
+// at z 0 is flat, whatever the sign of its zeros.
+TEST(Dxf, EntitiesKeepTheirOwnSizesDepthsAndCharacters) {
   const std::string longText(300, 'w');
   const std::string file = FileOf([&](csDxf& d) {
     d.SetTextHeight(2.0);
@@ -105,12 +106,18 @@ TEST(Dxf, TextsKeepTheirOwnSizesDepthsAndCharacters) {
     d.MoveTo(0.0, 0.0, 0.0);
     d.SetTextHeight(3.0);
     d.Text("");
-    d.LineTo(1.0, 0.0, 0.0);
     d.Text("c");
+    d.SetRotation(0.0);
+    d.Text("d");
+    d.SetRotation(-0.0);
+    d.Text("e");
+    d.LineTo(1.0, 0.0, -0.0);
+    d.LineTo(2.0, 0.0, 5.0);
   });
-  // The line comes first: the file holds the lines before the texts.
-  EXPECT_EQ(Describe(file, {30, 40, 50, 1}), "LINE 0   |TEXT 0 2 0 a|TEXT 7 2 0 b|TEXT 7 2 45 " +
-                                                 longText + "|TEXT 0 3 45 |TEXT 0 3 45 c|");
+  // The lines come first: the file holds the lines before the texts.
+  EXPECT_EQ(Describe(file, {30, 31, 40, 50, 1}),
+            "LINE 0 0   |LINE -0 5   |TEXT 0 0 2 0 a|TEXT 7 7 2 0 b|TEXT 7 7 2 45 " + longText +
+                "|TEXT 0 0 3 45 |TEXT 0 0 3 45 c|TEXT 0 0 3 0 d|TEXT 0 0 3 -0 e|");
 }
 
 // The file is written from a second layout of the drawing; one that draws other entities or
