@@ -151,11 +151,12 @@ void csLoggers::WriteReport() {
 // from a second layout of the same drawing.
 void csLoggers::LayOutDrawing() {
   const znClock::csPhase phase(znClock::Phase::Drawing);
-  const std::vector<znDraw::StructureState> states = FinalStates();
+  states_ = FinalStates();
   znDraw::StructureRecords records = LendRecords();
-  DrawStructure(records, states);
-  CheckDrawing(records, states);
+  DrawStructure(records, states_);
+  CheckDrawing(records, states_);
   GiveBackRecords(records);
+  if (!drawingLaidOut_ || !dxf_->IsWritable()) states_ = {};
 }
 
 std::vector<znDraw::StructureState> csLoggers::FinalStates() const {
@@ -222,12 +223,12 @@ void csLoggers::CheckDrawing(const znDraw::StructureRecords& records,
   if (drawingFailed_ != nullptr) *drawingFailed_ = true;
 }
 
-// The second layout gives the same drawing as the first: the records, the final state and the
-// settings have not changed since.
+// The second layout gives the same drawing as the first: it is drawn from the same final state,
+// and the records and settings have not changed since.
 void csLoggers::WriteDrawing() {
   if (!drawingLaidOut_ || !dxf_->IsWritable()) return;
   const znClock::csPhase phase(znClock::Phase::Dxf);
-  const std::vector<znDraw::StructureState> states = FinalStates();
+  const std::vector<znDraw::StructureState> states = std::move(states_);
   const znDraw::StructureRecords records = LendRecords();
   ReleaseRecords();
   dxf_->BeginWriting();

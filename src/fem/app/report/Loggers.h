@@ -96,6 +96,9 @@ class csLoggers {
   std::string* failureSink_ = nullptr;
   bool* drawingFailed_ = nullptr;
   bool drawingLaidOut_ = false;
+  // The final state the drawing shows, kept from its first layout for the second, which writes
+  // the DXF file: it is made once.
+  std::vector<znDraw::StructureState> states_;
 };
 
 }  // namespace znFEM::znTarvex
