@@ -867,7 +867,9 @@ std::string NonFiniteKey(const DxfProp& prop, const StructureRecords& records,
 void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,
                            const std::vector<StructureState>& states, bool withStepLabels) {
   DrawStructure(dxf, prop, records, states, withStepLabels);
-  dxf.Write();
+  dxf.BeginWriting();
+  DrawStructure(dxf, prop, records, states, withStepLabels);
+  dxf.EndWriting();
 }
 
 }  // namespace znDraw
