@@ -1,43 +1,18 @@
-// The DXF writer: pen state, entity collection and the ASCII DXF file layout.
+// The DXF writer: the pen state, and the two layouts of a drawing that write its file.
 #include "draw/dxf/Dxf.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
-#include <string_view>
 
-#include "clock/PhaseClock.h"
-#include "draw/dxf/DxfReal.h"
+#include "draw/dxf/DxfFile.h"
 
 namespace znDraw {
 
-using namespace std::string_view_literals;
-
 namespace {
-
-struct stLineTypeRecord {
-  const char* name;
-  const char* description;
-  std::vector<double> elements;  // dash, gap, dash, gap ... as positive lengths
-};
-
-const std::vector<stLineTypeRecord>& LineTypeRecords() {
-  static const std::vector<stLineTypeRecord> records = {
-      {"DOT", "Dot . . . . . . . . . .", {1.0, 6.35}},
-      {"DASHED", "Dashed __ __ __ __ __ __", {12.7, 6.35}},
-      {"DASHDOT", "Dash Dot __ . __ . __ . __ . __ .", {12.7, 6.35, 1.0, 6.35}},
-  };
-  return records;
-}
-
-// Line type names by the index an entity keeps: the pen's initial type, then the codes of
-// SetLineType.
-constexpr std::string_view kLineTypeNames[] = {"BYLAYER", "CONTINUOUS", "DASHED", "DOT", "DASHDOT"};
-constexpr std::string_view kTextStyle = "Standard";
 
 bool IsLeftColumn(int code) {
   return code == 0 || code == 3 || code == 6;
@@ -71,285 +46,20 @@ int VerticalJustification(int code) {
   return 0;
 }
 
-// A value line must stay one line: a line break inside a name or text would shift every
-// following group code of the file, so each becomes a blank.
-bool HoldsLineBreak(std::string_view text) {
-  return text.find_first_of("\n\r") != std::string_view::npos;
+// Values the file writes alike: -0 and 0 are written apart.
+bool SameBits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
-std::string OneLine(std::string_view text) {
-  std::string oneLine(text);
-  std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
-  std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
-  return oneLine;
-}
-
-// The lines of the group codes below kCodeCount, each as %3d and its line feed.
-constexpr int kCodeCount = 128;
-const std::array<std::array<char, 4>, kCodeCount>& CodeLines() {
-  static const auto lines = [] {
-    std::array<std::array<char, 4>, kCodeCount> made{};
-    for (int code = 0; code < kCodeCount; ++code) {
-      made[static_cast<std::size_t>(code)] = {
-          code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
-          code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
-          static_cast<char>('0' + code % 10), '\n'};
-    }
-    return made;
-  }();
-  return lines;
-}
-
-// The file text is gathered in a buffer and handed to the stream in large pieces.
-constexpr std::size_t kBufferBytes = std::size_t{1} << 16;
 
 }  // namespace
 
-// Writes one file: the group-code layout, and the handles of the table heads and records,
-// which continue the entity handles.
-class csDxf::csFileWriter {
- public:
-  csFileWriter(const csDxf& dxf, std::ostream& stream)
-      : dxf_(dxf), os_(stream), handle_(dxf.lastHandle_) {
-    buffer_.reserve(kBufferBytes + 512);
-    for (const std::string& name : dxf_.layerNames_) layerLines_.push_back(OneLine(name));
-  }
-
-  void WriteFile() {
-    WriteHeader();
-    WriteTables();
-    WriteEntities();
-    Group(0, "EOF");
-    Flush();
-  }
-
- private:
-  std::uint32_t TableHandleCount() const {
-    const std::uint32_t ltype = 1 + static_cast<std::uint32_t>(LineTypeRecords().size());
-    const auto layerCount = static_cast<std::uint32_t>(dxf_.layers_.size());
-    return ltype + (layerCount == 0 ? 0 : 1 + layerCount);
-  }
-
-  void WriteHeader() {
-    Group(0, "SECTION");
-    Group(2, "HEADER");
-    Group(9, "$ACADVER");
-    Group(1, "AC1015");
-    Group(9, "$DWGCODEPAGE");
-    Group(3, "ANSI_932");
-    // The next free handle: one more than the highest handle in the file, tables included.
-    Group(9, "$HANDSEED");
-    HandleGroup(dxf_.lastHandle_ + TableHandleCount() + 1);
-    Group(0, "ENDSEC");
-  }
-
-  void WriteTables() {
-    Group(0, "SECTION");
-    Group(2, "TABLES");
-    WriteLineTypeTable();
-    if (!dxf_.layers_.empty()) WriteLayerTable();
-    Group(0, "ENDSEC");
-  }
-
-  void WriteLineTypeTable() {
-    WriteTableHead("LTYPE", LineTypeRecords().size());
-    for (const stLineTypeRecord& record : LineTypeRecords()) WriteLineTypeRecord(record);
-    Group(0, "ENDTAB");
-  }
-
-  void WriteLineTypeRecord(const stLineTypeRecord& record) {
-    Group(0, "LTYPE");
-    HandleGroup(++handle_);
-    Group(100, "AcDbSymbolTableRecord");
-    Group(100, "AcDbLinetypeTableRecord");
-    Group(2, record.name);
-    Group(70, 64);
-    Group(3, record.description);
-    Group(72, 65);
-    Group(73, static_cast<int>(record.elements.size()));
-    double total = 0.0;
-    for (double length : record.elements) total += length;
-    Group(40, total);
-    bool dash = true;
-    for (double length : record.elements) {
-      Group(49, dash ? length : -length);
-      dash = !dash;
-    }
-  }
-
-  void WriteLayerTable() {
-    WriteTableHead("LAYER", dxf_.layers_.size());
-    for (const std::string& name : dxf_.layers_) {
-      Group(0, "LAYER");
-      HandleGroup(++handle_);
-      Group(100, "AcDbSymbolTableRecord");
-      Group(100, "AcDbLayerTableRecord");
-      Group(2, name);
-      Group(70, 0);
-      Group(62, 1);
-      Group(6, "CONTINUOUS");
-    }
-    Group(0, "ENDTAB");
-  }
-
-  void WriteTableHead(const char* name, std::size_t recordCount) {
-    Group(0, "TABLE");
-    Group(2, name);
-    HandleGroup(++handle_);
-    Group(100, "AcDbSymbolTable");
-    Group(70, static_cast<int>(recordCount));
-  }
-
-  void WriteEntities() {
-    Group(0, "SECTION");
-    Group(2, "ENTITIES");
-    auto lineZ = dxf_.lineZs_.begin();
-    for (const stLine& line : dxf_.lines_) {
-      WriteLine(line, (line.style.colour & kHasZ) != 0 ? *lineZ++ : stZ{0.0, 0.0});
-    }
-    auto textZ = dxf_.textZs_.begin();
-    for (const stText& text : dxf_.texts_) {
-      WriteText(text, (text.style.colour & kHasZ) != 0 ? *textZ++ : stZ{0.0, 0.0});
-    }
-    for (const stCircle& circle : dxf_.circles_) WriteCircle(circle);
-    Group(0, "ENDSEC");
-  }
-
-  // An entity is written as fixed pieces of the file (its group codes with the writer's own
-  // values) between the values of the drawing, each value on a line of its own.
-  void WriteEntityHead(std::string_view kindAndHandleCode, std::uint32_t handle,
-                       const stStyle& style) {
-    Piece(kindAndHandleCode);
-    HandleValue(handle);
-    Piece("100\nAcDbEntity\n  8\n"sv);
-    Value(layerLines_[style.layer]);
-    const int colour = style.colour & ~kHasZ;
-    Piece(" 62\n"sv);
-    IntValue(colour == 0 ? 256 : colour);
-  }
-
-  void WriteLine(const stLine& line, const stZ& z) {
-    WriteEntityHead("  0\nLINE\n  5\n"sv, line.handle, line.style);
-    Piece("  6\n"sv);
-    Value(kLineTypeNames[line.style.lineType]);
-    Piece("100\nAcDbLine\n"sv);
-    PointGroups(" 10\n"sv, {line.x0, line.y0, z.first});
-    PointGroups(" 11\n"sv, {line.x1, line.y1, z.second});
-  }
-
-  void WriteText(const stText& text, const stZ& z) {
-    WriteEntityHead("  0\nTEXT\n  5\n"sv, text.handle, text.style);
-    Piece("100\nAcDbText\n"sv);
-    const stPoint insertion{text.x, text.y, z.first};
-    PointGroups(" 10\n"sv, insertion);
-    Piece(" 40\n"sv);
-    RealValue(text.height);
-    Piece(" 50\n"sv);
-    RealValue(text.rotation);
-    Group(1, std::string_view(dxf_.textPool_).substr(text.offset, text.length));
-    Piece("  7\n"sv);
-    Value(kTextStyle);
-    Piece(" 72\n"sv);
-    IntValue(text.style.lineType / 4);
-    PointGroups(" 11\n"sv, insertion);
-    Piece("100\nAcDbText\n 73\n"sv);
-    IntValue(text.style.lineType % 4);
-  }
-
-  void WriteCircle(const stCircle& circle) {
-    WriteEntityHead("  0\nCIRCLE\n  5\n"sv, circle.handle, circle.style);
-    Piece("100\nAcDbCircle\n"sv);
-    PointGroups(" 10\n"sv, circle.centre);
-    Piece(" 40\n"sv);
-    RealValue(circle.radius);
-  }
-
-  // x, y and z under the group codes c, c + 10 and c + 20 (c from 10 to 19).
-  void PointGroups(std::string_view xCode, const stPoint& point) {
-    char code[4] = {xCode[0], xCode[1], xCode[2], '\n'};
-    Piece(std::string_view(code, 4));
-    RealValue(point.x);
-    ++code[1];
-    Piece(std::string_view(code, 4));
-    RealValue(point.y);
-    ++code[1];
-    Piece(std::string_view(code, 4));
-    RealValue(point.z);
-  }
-
-  // The group code right-aligned in three columns, as %3d writes it.
-  void Code(int code) {
-    if (code >= 0 && code < kCodeCount) {
-      buffer_.append(CodeLines()[static_cast<std::size_t>(code)].data(), 4);
-      return;
-    }
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, code).ptr;
-    const auto length = static_cast<std::size_t>(end - digits);
-    if (length < 3) buffer_.append(3 - length, ' ');
-    buffer_.append(digits, length);
-    buffer_ += '\n';
-  }
-  void Value(std::string_view value) {
-    buffer_.append(value);
-    buffer_ += '\n';
-    if (buffer_.size() >= kBufferBytes) Flush();
-  }
-  // The writer's own words hold no line break.
-  void Group(int code, const char* value) {
-    Code(code);
-    Value(value);
-  }
-  // Names and texts of the drawing, kept on one line.
-  void Group(int code, std::string_view value) {
-    Code(code);
-    if (HoldsLineBreak(value)) return Value(OneLine(value));
-    Value(value);
-  }
-  void Group(int code, const std::string& value) { Group(code, std::string_view(value)); }
-  void Group(int code, int value) {
-    Code(code);
-    IntValue(value);
-  }
-  void Group(int code, double value) {
-    Code(code);
-    RealValue(value);
-  }
-  void HandleGroup(std::uint32_t handle) {
-    Code(5);
-    HandleValue(handle);
-  }
-  void Piece(std::string_view text) { buffer_.append(text); }
-  void IntValue(int value) {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-  }
-  void RealValue(double value) {
-    char digits[kRealTextBytes];
-    const char* end = WriteReal(digits, value);
-    Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-  }
-  void HandleValue(std::uint32_t handle) {
-    char digits[16];
-    const char* end = std::to_chars(digits, digits + sizeof digits, handle, 16).ptr;
-    Value(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-  }
-  void Flush() {
-    os_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
-  }
-
-  const csDxf& dxf_;
-  std::ostream& os_;
-  std::uint32_t handle_;
-  std::string buffer_;
-  std::vector<std::string> layerLines_;  // the entity layer names, each on one line
-};
-
 csDxf::csDxf(std::ostream& stream) : stream_(stream) {}
+
+csDxf::~csDxf() = default;
 
 void csDxf::AddLayer(const std::string& name) {
   if (std::find(layers_.begin(), layers_.end(), name) == layers_.end()) layers_.push_back(name);
+  drawn_.layers = layers_.size();
 }
 
 void csDxf::SetLayer(const std::string& name) {
@@ -360,6 +70,7 @@ void csDxf::SetLayer(const std::string& name) {
       throw std::length_error("too many layers in the drawing");
     }
     layerNames_.push_back(name);
+    drawn_.layerNames = layerNames_.size();
   }
   layer_ = static_cast<NameIndex>(index);
 }
@@ -395,9 +106,14 @@ void csDxf::LineTo(double x, double y, double z) {
   const stPoint end{x, y, z};
   Check(current_);
   Check(end);
-  const bool hasZ = current_.z != 0.0 || end.z != 0.0;
-  if (hasZ) lineZs_.push_back({current_.z, end.z});
-  lines_.push_back({NextHandle(), Style(lineType_, hasZ), current_.x, current_.y, end.x, end.y});
+  const std::uint32_t handle = NextHandle();
+  ++drawn_.lines;
+  if (file_) {
+    // A line with both ends at z 0 is written flat, even where a z is -0.
+    const bool flat = current_.z == 0.0 && end.z == 0.0;
+    file_->WriteLine(handle, Style(lineType_), {current_.x, current_.y, flat ? 0.0 : current_.z},
+                     {end.x, end.y, flat ? 0.0 : end.z});
+  }
   current_ = end;
 }
 
@@ -405,21 +121,20 @@ void csDxf::Text(const std::string& text) {
   Check(current_);
   Check(textHeight_);
   Check(rotation_);
-  const bool hasZ = current_.z != 0.0;
-  if (hasZ) textZs_.push_back({current_.z, current_.z});
   const auto justification = static_cast<std::uint8_t>(HorizontalJustification(alignment_) * 4 +
                                                        VerticalJustification(alignment_));
-  texts_.push_back({NextHandle(), Style(justification, hasZ), current_.x, current_.y, textHeight_,
-                    rotation_, static_cast<std::uint32_t>(textPool_.size()),
-                    static_cast<std::uint32_t>(text.size())});
-  textPool_ += text;
+  const std::uint32_t handle = NextHandle();
+  ++drawn_.texts;
+  if (file_) KeepText({handle, Style(justification), current_.x, current_.y}, text);
 }
 
 void csDxf::Circle(double radius) {
   const stPoint centre = AnchoredCentre(radius, radius);
   Check(centre);
   Check(radius);
-  circles_.push_back({NextHandle(), Style(0, false), centre, radius});
+  const std::uint32_t handle = NextHandle();
+  ++drawn_.circles;
+  if (file_) circles_.push_back({handle, Style(0), centre, radius});
 }
 
 void csDxf::Cross(double width, double height) {
@@ -455,18 +170,67 @@ void csDxf::Rectangle(double width, double height) {
                   {c.x + dx, c.y - dy, c.z}});
 }
 
-void csDxf::Write() const {
-  if (!stream_) return;
-  const znClock::csPhase phase(znClock::Phase::Dxf);
-  csFileWriter(*this, stream_).WriteFile();
+void csDxf::BeginWriting() {
+  counted_ = drawn_;
+  drawn_.lines = drawn_.texts = drawn_.circles = 0;
+  writing_ = true;
+  if (stream_) {
+    file_ = std::make_unique<csFileWriter>(*this, stream_);
+    file_->WriteHead(lastHandle_);
+  }
+  lastHandle_ = 0;
+  ResetPen();
 }
 
-csDxf::stStyle csDxf::Style(std::uint8_t lineType, bool hasZ) const {
-  return {layer_, static_cast<std::uint8_t>(colour_ | (hasZ ? kHasZ : 0)), lineType};
+void csDxf::EndWriting() {
+  if (!writing_ || drawn_ != counted_) {
+    throw std::logic_error("the drawing written is not the drawing laid out");
+  }
+  writing_ = false;
+  if (file_) file_->WriteTail();
+  file_.reset();
+  texts_ = {};
+  textSizes_ = {};
+  textZs_ = {};
+  textPool_ = {};
+  circles_ = {};
 }
 
-std::uint32_t csDxf::NextHandle() {
-  return ++lastHandle_;
+// A text keeps its z, height and rotation aside only when they are not those of most texts.
+void csDxf::KeepText(stText kept, const std::string& text) {
+  if (current_.z != 0.0) {
+    kept.style.colour |= kHasZ;
+    textZs_.push_back(current_.z);
+  }
+  const stTextSize size{textHeight_, rotation_};
+  if (texts_.empty() || !SameBits(size.height, lastTextSize_.height) ||
+      !SameBits(size.rotation, lastTextSize_.rotation)) {
+    kept.style.colour |= kNewSize;
+    textSizes_.push_back(size);
+    lastTextSize_ = size;
+  }
+  texts_.push_back(kept);
+  const auto length = static_cast<std::uint32_t>(text.size());
+  if (length < 0xFF) {
+    textPool_ += static_cast<char>(length);
+  } else {
+    textPool_ += static_cast<char>(0xFF);
+    char bytes[sizeof length];
+    std::memcpy(bytes, &length, sizeof length);
+    textPool_.append(bytes, sizeof length);
+  }
+  textPool_ += text;
+}
+
+// The state of a new writer: the second layout starts where the first did.
+void csDxf::ResetPen() {
+  current_ = {0.0, 0.0, 0.0};
+  layer_ = 0;
+  colour_ = 0;
+  alignment_ = 4;
+  lineType_ = 0;
+  textHeight_ = 1.0;
+  rotation_ = 0.0;
 }
 
 // The centre of a box whose side or corner named by the alignment code touches the pen; an

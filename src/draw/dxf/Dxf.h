@@ -1,10 +1,15 @@
-// The DXF writer: collects the lines, texts and circles drawn through ifDraw in memory and
-// writes them as one ASCII DXF file (header, line type and layer tables, entities).
+// The DXF writer: turns the lines, texts and circles drawn through ifDraw into one ASCII DXF file
+// (header, line type and layer tables, entities). The file is written from two layouts of the
+// same drawing, so that a drawing of millions of lines is never held in memory: the first keeps
+// no entity, it checks that every number is finite and counts what the header and the tables
+// need (the entity handles, the layers); the second writes each line to the file as it is drawn
+// and keeps the texts and circles, which the file holds after the lines, compactly until its end.
 #pragma once
 
 #include <cmath>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +21,9 @@ namespace znDraw {
 class csDxf : public ifDraw {
  public:
   explicit csDxf(std::ostream& stream);
+  ~csDxf() override;
+  csDxf(const csDxf&) = delete;
+  csDxf& operator=(const csDxf&) = delete;
 
   void AddLayer(const std::string& name) override;
   void SetLayer(const std::string& name) override;
@@ -40,11 +48,17 @@ class csDxf : public ifDraw {
   // Whether every coordinate, size and angle drawn so far is finite: a file written from a
   // drawing that is not would hold nan or inf.
   bool IsFinite() const { return finite_; }
+  // Whether the stream can take the file; the second layout is of no use otherwise.
+  bool IsWritable() const { return static_cast<bool>(stream_); }
 
-  // Writes the whole file; nothing is written when the stream is already in a failed state.
-  // Table handles follow the entity handles; writing does not change the drawing, so a
-  // second call writes the same file again.
-  void Write() const;
+  // Ends the first layout: writes the header and the tables (whose handles follow the entity
+  // handles), then sets the pen back to its first state for the second layout. Nothing is
+  // written when the stream is in a failed state.
+  void BeginWriting();
+  // Ends the second layout: writes its texts and circles and the end of the file. Throws
+  // std::logic_error when the second layout drew other entities or layers than the first: the
+  // header written would not fit the file.
+  void EndWriting();
 
   struct stPoint {
     double x;
@@ -53,32 +67,30 @@ class csDxf : public ifDraw {
   };
 
  private:
-  // Entities are kept compact, as a drawing may hold millions of them. They name their layer
-  // by its place in layerNames_ and their line type by its place in the line type names of the
-  // writer; every text is in the one text style. Colour numbers 1 to 255 are kept in a byte,
-  // 0 standing for 256 (by layer); the byte's top bit marks an entity with a z other than 0,
-  // whose z values are kept aside. A text keeps the horizontal and vertical justification of
-  // its alignment code, and its characters in the drawing's text pool.
+  // Entities name their layer by its place in layerNames_ and their line type by its place in
+  // the line type names of the writer; every text is in the one text style. Colour numbers 1 to
+  // 255 are kept in a byte, 0 standing for 256 (by layer); the flags below take its top bits.
   using NameIndex = std::uint16_t;
-  static constexpr std::uint8_t kHasZ = 0x80;
   struct stStyle {
     NameIndex layer;
     std::uint8_t colour;
     std::uint8_t lineType;  // a line's; a text's justification, horizontal * 4 + vertical
   };
-  struct stLine {
-    std::uint32_t handle;
-    stStyle style;
-    double x0, y0, x1, y1;
-  };
+  // The entities kept through the second layout, compact as a drawing may hold millions of
+  // texts: a text keeps its height and rotation aside only when they differ from the text's
+  // before it (kNewSize), its z aside only when not 0 (kHasZ), and its characters in the text
+  // pool, each text after its length.
+  static constexpr std::uint8_t kHasZ = 0x80;
+  static constexpr std::uint8_t kNewSize = 0x40;
+  static constexpr std::uint8_t kFlags = kHasZ | kNewSize;
   struct stText {
     std::uint32_t handle;
     stStyle style;
     double x, y;
+  };
+  struct stTextSize {
     double height;
     double rotation;
-    std::uint32_t offset;  // in textPool_
-    std::uint32_t length;
   };
   struct stCircle {
     std::uint32_t handle;
@@ -86,14 +98,18 @@ class csDxf : public ifDraw {
     stPoint centre;
     double radius;
   };
-  // The z values of an entity with kHasZ: a line's two ends, or a text's insertion (twice).
-  struct stZ {
-    double first;
-    double second;
+  // What a layout drew: the entities of each kind, the layers registered and drawn on.
+  struct stCount {
+    std::uint32_t lines = 0;
+    std::uint32_t texts = 0;
+    std::uint32_t circles = 0;
+    std::size_t layers = 0;
+    std::size_t layerNames = 0;
+    bool operator==(const stCount&) const = default;
   };
 
-  stStyle Style(std::uint8_t lineType, bool hasZ) const;
-  std::uint32_t NextHandle();
+  stStyle Style(std::uint8_t lineType) const { return {layer_, colour_, lineType}; }
+  std::uint32_t NextHandle() { return ++lastHandle_; }
   void Check(const stPoint& p) {
     Check(p.x);
     Check(p.y);
@@ -102,6 +118,8 @@ class csDxf : public ifDraw {
   void Check(double value) { finite_ = finite_ && std::isfinite(value); }
   stPoint AnchoredCentre(double halfWidth, double halfHeight) const;
   void DrawClosedPath(const std::vector<stPoint>& corners);
+  void KeepText(stText kept, const std::string& text);
+  void ResetPen();
 
   class csFileWriter;
 
@@ -117,13 +135,18 @@ class csDxf : public ifDraw {
   bool finite_ = true;
   std::vector<std::string> layerNames_{"0"};  // every layer an entity has been drawn on
   std::vector<std::string> layers_;
-  // Kept in blocks: a drawing of millions of entities grows without moving them.
-  std::deque<stLine> lines_;
+  stCount drawn_;    // by the layout under way
+  stCount counted_;  // by the first layout, while the second is drawn
+  // The file of the second layout; none before it, or when the stream had failed.
+  std::unique_ptr<csFileWriter> file_;
+  bool writing_ = false;  // the second layout is under way
+  // Kept in blocks: millions of entities grow without moving them.
   std::deque<stText> texts_;
-  std::deque<stCircle> circles_;
-  std::deque<stZ> lineZs_;  // of the lines with kHasZ, in their order
-  std::deque<stZ> textZs_;
+  std::deque<stTextSize> textSizes_;
+  std::deque<double> textZs_;
   std::string textPool_;
+  stTextSize lastTextSize_{0.0, 0.0};
+  std::deque<stCircle> circles_;
 };
 
 }  // namespace znDraw

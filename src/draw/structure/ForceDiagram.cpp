@@ -25,11 +25,11 @@ void SortUnique(std::vector<double>& values) {
 
 }  // namespace
 
-std::vector<double> DiagramPositions(
-    const StressExtremes& extremes,
-    const znFEM::znTraceYield2DRahmen::csElementStressProfile& profile, int distsep) {
+void DiagramPositions(const StressExtremes& extremes,
+                      const znFEM::znTraceYield2DRahmen::csElementStressProfile& profile,
+                      int distsep, std::vector<double>& positions) {
   const int divisions = std::max(distsep, 1);
-  std::vector<double> positions;
+  positions.clear();
   positions.reserve(extremes.Points.size() * static_cast<std::size_t>(divisions) +
                     extremes.Extremes.size());
   for (const StressPoint& p : extremes.Points) positions.push_back(p.Position);
@@ -41,11 +41,13 @@ std::vector<double> DiagramPositions(
     for (int d = 1; d < divisions; ++d) positions.push_back(a + (b - a) * d / divisions);
   }
   SortUnique(positions);
-  return positions;
 }
 
-std::vector<DiagramValue> DiagramValues(const StressExtremes& extremes, std::size_t component) {
-  std::vector<DiagramValue> candidates;
+// The candidates are gathered in values and thinned in place.
+void DiagramValues(const StressExtremes& extremes, std::size_t component,
+                   std::vector<DiagramValue>& values) {
+  std::vector<DiagramValue>& candidates = values;
+  candidates.clear();
   candidates.reserve(2 * extremes.Points.size() + 2);
   for (const StressPoint& p : extremes.Points) {
     candidates.push_back({p.Position, p.Stress[0][component]});
@@ -53,24 +55,26 @@ std::vector<DiagramValue> DiagramValues(const StressExtremes& extremes, std::siz
       candidates.push_back({p.Position, p.Stress[1][component]});
     }
   }
+  // The points are in order: each extreme between them goes in after those at or before it,
+  // as a stable sort would put it, without the buffer a stable sort allocates.
   for (const std::size_t kind : {2 * component, 2 * component + 1}) {
     const auto& e = extremes.Extremes[kind];
-    if (!IsPointPosition(extremes, e.Position)) candidates.push_back({e.Position, e.Value});
+    if (IsPointPosition(extremes, e.Position)) continue;
+    const auto after =
+        std::upper_bound(candidates.begin(), candidates.end(), e.Position,
+                         [](double x, const DiagramValue& v) { return x < v.Position; });
+    candidates.insert(after, {e.Position, e.Value});
   }
-  std::stable_sort(
-      candidates.begin(), candidates.end(),
-      [](const DiagramValue& a, const DiagramValue& b) { return a.Position < b.Position; });
   double largest = 0.0;
   for (const DiagramValue& v : candidates) largest = std::max(largest, std::abs(v.Value));
-  std::vector<DiagramValue> values;
-  values.reserve(candidates.size());
-  for (const DiagramValue& v : candidates) {
+  std::size_t kept = 0;
+  for (std::size_t k = 0; k < candidates.size(); ++k) {
+    const DiagramValue v = candidates[k];
     if (!(std::abs(v.Value) > kNegligible * largest)) continue;
-    if (!values.empty() && std::abs(v.Value - values.back().Value) <= kNegligible * largest)
-      continue;
-    values.push_back(v);
+    if (kept > 0 && std::abs(v.Value - values[kept - 1].Value) <= kNegligible * largest) continue;
+    values[kept++] = v;
   }
-  return values;
+  values.resize(kept);
 }
 
 }  // namespace znDraw

@@ -24,9 +24,10 @@ struct DiagramValue {
 // found between those points, and, between two neighbouring points under a distributed load,
 // distsep equal divisions. Between load points without a distributed load the forces are linear,
 // so the drawn diagram is exact there and at every load point.
-std::vector<double> DiagramPositions(
-    const znFEM::znTraceYield2DRahmen::StressExtremes& extremes,
-    const znFEM::znTraceYield2DRahmen::csElementStressProfile& profile, int distsep);
+// They are written to positions, whose capacity is kept.
+void DiagramPositions(const znFEM::znTraceYield2DRahmen::StressExtremes& extremes,
+                      const znFEM::znTraceYield2DRahmen::csElementStressProfile& profile,
+                      int distsep, std::vector<double>& positions);
 
 // The polyline of the diagram of component c (0 axial, 1 shear, 2 moment) of the forces at
 // the positions: from the axis at the first position, through (x, I-side value × ratio) and,
@@ -59,8 +60,9 @@ void DiagramPolyline(const std::vector<double>& positions,
 // The values written beside the diagram of component c: at each evaluation point the I-side
 // value and, where it differs, the J-side value, and the largest and smallest value where they
 // lie between the points. Values negligible against the largest one (all of them when that is
-// zero) and values repeating the one before, as along a flat stretch, are left out.
-std::vector<DiagramValue> DiagramValues(const znFEM::znTraceYield2DRahmen::StressExtremes& extremes,
-                                        std::size_t component);
+// zero) and values repeating the one before, as along a flat stretch, are left out. They are
+// written to values, whose capacity is kept.
+void DiagramValues(const znFEM::znTraceYield2DRahmen::StressExtremes& extremes,
+                   std::size_t component, std::vector<DiagramValue>& values);
 
 }  // namespace znDraw

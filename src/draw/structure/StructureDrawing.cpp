@@ -137,22 +137,24 @@ struct MemberAxes {
   double AngleDegrees() const { return std::atan2(s, c) * 180.0 / std::numbers::pi; }
 };
 
-// A member's forces in one state: the extremes search with its evaluation points, and the
-// forces at the diagram positions.
+// A member's forces in one state: its profile, the extremes search with its evaluation points,
+// and the forces at the diagram positions. The drawing keeps one for each state it draws and
+// makes it anew for every member, reusing its lists.
 struct MemberForces {
+  model::csElementStressProfile profile;
   model::StressExtremes extremes;
   std::vector<double> positions;
   std::vector<model::StressPair> forces;
 };
 
-MemberForces Evaluate(const model::csElementStress& stress, const Triple& faceForceI, int distsep) {
-  MemberForces result;
-  const model::csElementStressProfile profile = stress.MakeProfile(faceForceI);
-  result.extremes = stress.GetExtremes(profile);
-  result.positions = DiagramPositions(result.extremes, profile, distsep);
+void Evaluate(const model::csElementStress& stress, const Triple& faceForceI, int distsep,
+              MemberForces& result) {
+  stress.MakeProfile(faceForceI, result.profile);
+  stress.GetExtremes(result.profile, result.extremes);
+  DiagramPositions(result.extremes, result.profile, distsep, result.positions);
+  result.forces.clear();
   result.forces.reserve(result.positions.size());
-  for (double x : result.positions) result.forces.push_back(profile.At(x));
-  return result;
+  for (double x : result.positions) result.forces.push_back(result.profile.At(x));
 }
 
 class csDrawBase {
@@ -192,9 +194,8 @@ class csDrawBase {
     Style("StressLast", kStressLastColour);
     Polyline(axes, now, kind.component, ratio);
     Style("Value", kValueColour);
-    for (const DiagramValue& v : DiagramValues(now.extremes, kind.component)) {
-      ValueText(axes, v, ratio);
-    }
+    DiagramValues(now.extremes, kind.component, values_);
+    for (const DiagramValue& v : values_) ValueText(axes, v, ratio);
   }
 
   ifDraw& draw_;
@@ -229,6 +230,7 @@ class csDrawBase {
   }
 
   Point2 origin_{0.0, 0.0};
+  std::vector<DiagramValue> values_;  // kept for the next diagram
 };
 
 class csDrawNode : public csDrawBase {
@@ -269,29 +271,34 @@ class csDrawNode : public csDrawBase {
   }
 };
 
+// The drawer of one member at a time: the drawing keeps one and sets it to each member in turn.
 class csDrawElement : public csDrawBase {
  public:
-  csDrawElement(ifDraw& draw, const DxfProp& prop, const model::ElementProp& element,
-                model::ElementStressProp stressProp)
-      : csDrawBase(draw, prop),
-        element_(element),
-        stress_(kDivisionCount, kMinimumSearchLength),
-        axes_(stressProp.Coordinates[0], stressProp.Coordinates[1]),
-        nodes_(stressProp.Coordinates) {
-    stress_.SetProp(std::move(stressProp));
+  csDrawElement(ifDraw& draw, const DxfProp& prop)
+      : csDrawBase(draw, prop), stress_(kDivisionCount, kMinimumSearchLength) {}
+
+  // member: the index of the member's record.
+  void Set(std::size_t member, const model::ElementProp& element,
+           const model::ElementStressProp& stressProp) {
+    member_ = member;
+    element_ = &element;
+    stress_.SetProp(stressProp);
+    axes_ = MemberAxes(stressProp.Coordinates[0], stressProp.Coordinates[1]);
+    nodes_ = stressProp.Coordinates;
     const double length = stress_.GetLength();
     faces_ = {std::clamp(element.Lij[0], 0.0, length),
               std::clamp(length - element.Lij[1], 0.0, length)};
   }
 
-  const std::string& ID() const { return element_.ID; }
+  const std::string& ID() const { return element_->ID; }
+  std::size_t Member() const { return member_; }
 
-  MemberForces Forces(const ElementResult* result) const {
+  void Forces(const ElementResult* result, MemberForces& forces) const {
     const Triple none{0.0, 0.0, 0.0};
-    return Evaluate(stress_, result != nullptr ? result->FaceForceI : none, prop_.distsep);
+    Evaluate(stress_, result != nullptr ? result->FaceForceI : none, prop_.distsep, forces);
   }
 
-  const PerEnd<std::string>& NodeIDs() const { return element_.NodeID; }
+  const PerEnd<std::string>& NodeIDs() const { return element_->NodeID; }
   double Length() const { return stress_.GetLength(); }
 
   void Draw(const ForceKind& kind, const ElementResult* now, const ElementResult* before,
@@ -305,7 +312,7 @@ class csDrawElement : public csDrawBase {
 
   void DrawGeometry() {
     Style("ElemID", kElemIDColour);
-    Text(Middle(), element_.ID, kBottomLeft);
+    Text(Middle(), element_->ID, kBottomLeft);
     Style("Frame", kFrameColour);
     Line(axes_.At(faces_[0], 0.0), axes_.At(faces_[1], 0.0));
     Style("Rigid", kRigidColour);
@@ -328,8 +335,8 @@ class csDrawElement : public csDrawBase {
     const auto along = [&](const Point2& d) { return d[0] * axes_.c + d[1] * axes_.s; };
     const auto across = [&](const Point2& d) { return -d[0] * axes_.s + d[1] * axes_.c; };
     const std::vector<double> x = ShapePositions(profile, faces_[0], faces_[1], kShapeDivisions);
-    const MemberSection section{element_.E, element_.I, element_.A, element_.Kappa,
-                                element_.Poisson};
+    const MemberSection section{element_->E, element_->I, element_->A, element_->Kappa,
+                                element_->Poisson};
     const std::vector<double> v =
         Deflections(profile, section, x, across(faceMove[0]), across(faceMove[1]));
     const double span = faces_[1] - faces_[0];
@@ -355,7 +362,7 @@ class csDrawElement : public csDrawBase {
     const double radius = prop_.rad_hinge / 1.5;
     for (int end = 0; end < 2; ++end) {
       const bool yielded = now != nullptr && IsYielded(now->HingeState[end]);
-      if (!model::IsPinnedByInput(element_, end) && !yielded) continue;
+      if (!model::IsPinnedByInput(*element_, end) && !yielded) continue;
       MoveTo(axes_.At(end == 0 ? faces_[0] + radius : faces_[1] - radius, 0.0));
       draw_.Circle(radius);
       draw_.Circle(radius / 2.0);
@@ -365,7 +372,7 @@ class csDrawElement : public csDrawBase {
 
   void HingeNumber(const PushoverHistory& pushover, int end, double radius) {
     for (const HingeFormation& hinge : pushover.Hinges) {
-      if (hinge.ElementID != element_.ID || hinge.End != end) continue;
+      if (hinge.ElementID != element_->ID || hinge.End != end) continue;
       const double centre = end == 0 ? faces_[0] + radius : faces_[1] - radius;
       Text(axes_.At(centre + radius, 1.5 * radius), std::to_string(hinge.Order), kBottomLeft);
       return;
@@ -388,10 +395,11 @@ class csDrawElement : public csDrawBase {
     Text(Middle(), state == model::kYieldedUpper ? "N+" : "N-", kTopRight);
   }
 
-  const model::ElementProp& element_;
+  std::size_t member_ = 0;
+  const model::ElementProp* element_ = nullptr;
   model::csElementStress stress_;
-  MemberAxes axes_;
-  PerEnd<Point2> nodes_;
+  MemberAxes axes_{{0.0, 0.0}, {0.0, 0.0}};
+  PerEnd<Point2> nodes_{};
   std::array<double, 2> faces_{0.0, 0.0};
 };
 
@@ -410,14 +418,14 @@ class csDrawWallElement : public csDrawBase {
     model::ElementStressProp member;
     member.ID = wall.ID;
     member.Coordinates = reference_;
-    stress_.SetProp(std::move(member));
+    stress_.SetProp(member);
   }
 
   const std::string& ID() const { return wall_.ID; }
 
-  MemberForces Forces(const WallElementResult* result) const {
+  void Forces(const WallElementResult* result, MemberForces& forces) const {
     const Triple none{0.0, 0.0, 0.0};
-    return Evaluate(stress_, result != nullptr ? result->EdgeForce.first : none, prop_.distsep);
+    Evaluate(stress_, result != nullptr ? result->EdgeForce.first : none, prop_.distsep, forces);
   }
 
   // ia, ib, ja, jb.
@@ -486,8 +494,9 @@ class csDrawWallElement : public csDrawBase {
   model::csElementStress stress_;
 };
 
-// Draws the structure panel by panel. A member's or wall's drawer and forces are made as it is
-// drawn, and dropped after it: nothing is held per member across the drawing.
+// Draws the structure panel by panel. A member's drawer and forces are set to it as it is drawn
+// and reused for the next one (a wall's drawer is made for it): nothing is held per member
+// across the drawing, and the lists of one member's forces are not allocated again.
 class csStructureDrawing {
  public:
   csStructureDrawing(ifDraw& draw, const DxfProp& prop, const StructureRecords& records,
@@ -498,10 +507,12 @@ class csStructureDrawing {
         states_(states),
         options_(options),
         nodeDrawer_(draw, prop_),
+        elementDrawer_(draw, prop_),
         stressMaker_(records.Nodes, records.Elements, records.ConcentratedLoads,
                      records.DistributedLoads) {
     IndexDefinitions();
     IndexWallCorners();
+    IndexResults();
     if (options_.picture) FitToStructure();
   }
 
@@ -543,25 +554,10 @@ class csStructureDrawing {
   // translation and the larger side of the structure.
   void FitToStructure() {
     const double median = MedianMemberLength();
+    const Triple largest = LargestForces();
     for (const ForceKind& kind : kKinds) {
       if (prop_.IsGiven(kind.key)) continue;
-      double largest = 0.0;
-      const auto consider = [&](const MemberForces& member) {
-        for (const model::StressPair& pair : member.forces) {
-          for (const Triple& side : pair) {
-            largest = std::max(largest, std::abs(side[kind.component]));
-          }
-        }
-      };
-      for (const StructureState& state : states_) {
-        ForEachElement([&](csDrawElement& element) {
-          consider(element.Forces(Find(state.Elements, element.ID())));
-        });
-        ForEachWall([&](csDrawWallElement& wall) {
-          consider(wall.Forces(Find(state.WallElements, wall.ID())));
-        });
-      }
-      const double fitted = RoundScale(kDiagramFraction * median / largest);
+      const double fitted = RoundScale(kDiagramFraction * median / largest[kind.component]);
       if (fitted > 0.0) prop_.*kind.ratio = fitted;
     }
     if (!prop_.IsGiven("disp_ratio")) {
@@ -583,6 +579,34 @@ class csStructureDrawing {
     const double textScale = prop_.height_str / defaults.height_str;
     if (!prop_.IsGiven("rad_hinge")) prop_.rad_hinge = defaults.rad_hinge * textScale;
     prop_.value_ofs = defaults.value_ofs * textScale;
+  }
+
+  // The largest magnitude of each force over the diagram positions of every member and wall
+  // in every state: one evaluation of each serves all three kinds.
+  Triple LargestForces() {
+    Triple largest{0.0, 0.0, 0.0};
+    if (std::all_of(std::begin(kKinds), std::end(kKinds),
+                    [this](const ForceKind& kind) { return prop_.IsGiven(kind.key); })) {
+      return largest;
+    }
+    const auto consider = [&](const MemberForces& member) {
+      for (const model::StressPair& pair : member.forces) {
+        for (const Triple& side : pair) {
+          for (std::size_t c = 0; c < 3; ++c) largest[c] = std::max(largest[c], std::abs(side[c]));
+        }
+      }
+    };
+    for (std::size_t s = 0; s < states_.size(); ++s) {
+      ForEachElement([&](csDrawElement& element) {
+        element.Forces(results_[s].elements[element.Member()], forcesNow_);
+        consider(forcesNow_);
+      });
+      ForEachWall([&](csDrawWallElement& wall) {
+        wall.Forces(Find(states_[s].WallElements, wall.ID()), forcesNow_);
+        consider(forcesNow_);
+      });
+    }
+    return largest;
   }
 
   double MedianMemberLength() {
@@ -629,6 +653,21 @@ class csStructureDrawing {
     return points;
   }
 
+  // The results of every node and member in every state, looked up by ID once for all panels.
+  void IndexResults() {
+    results_.resize(states_.size());
+    for (std::size_t s = 0; s < states_.size(); ++s) {
+      results_[s].nodes.reserve(records_.Nodes.size());
+      for (const model::NodeProp& node : records_.Nodes) {
+        results_[s].nodes.push_back(Find(states_[s].Nodes, node.ID));
+      }
+      results_[s].elements.reserve(records_.Elements.size());
+      for (const model::ElementProp& element : records_.Elements) {
+        results_[s].elements.push_back(Find(states_[s].Elements, element.ID));
+      }
+    }
+  }
+
   // The ElementStress definitions by member ID (the first of a repeated ID).
   void IndexDefinitions() {
     definitions_.reserve(records_.ElementStresses.size());
@@ -645,15 +684,14 @@ class csStructureDrawing {
     for (std::size_t k = 0; k < records_.Elements.size(); ++k) {
       const model::ElementProp& element = records_.Elements[k];
       const auto found = definitions_.find(element.ID);
-      model::ElementStressProp stressProp;
       try {
-        stressProp =
-            stressMaker_.MakeAt(k, found != definitions_.end() ? found->second->Positions : none);
+        stressMaker_.MakeAt(k, found != definitions_.end() ? found->second->Positions : none,
+                            stressProp_);
       } catch (const model::csElementStressPropMaker::exSpecifiedNodeIsnotExist&) {
         continue;
       }
-      csDrawElement drawer(draw_, prop_, element, std::move(stressProp));
-      draw(drawer);
+      elementDrawer_.Set(k, element, stressProp_);
+      draw(elementDrawer_);
     }
   }
 
@@ -709,28 +747,28 @@ class csStructureDrawing {
   void DrawPanel(const ForceKind& kind, std::size_t s, const Point2& origin) {
     const StructureState& now = states_[s];
     const StructureState* before = s > 0 ? &states_[s - 1] : nullptr;
+    const StateResults& resultsNow = results_[s];
+    const StateResults* resultsBefore = s > 0 ? &results_[s - 1] : nullptr;
     nodeDrawer_.SetOrigin(origin);
-    for (const model::NodeProp& node : records_.Nodes) {
-      nodeDrawer_.Draw(node, Find(now.Nodes, node.ID),
-                       before != nullptr ? Find(before->Nodes, node.ID) : nullptr);
+    for (std::size_t k = 0; k < records_.Nodes.size(); ++k) {
+      nodeDrawer_.Draw(records_.Nodes[k], resultsNow.nodes[k],
+                       before != nullptr ? resultsBefore->nodes[k] : nullptr);
     }
     ForEachElement([&](csDrawElement& element) {
-      const ElementResult* resultNow = Find(now.Elements, element.ID());
+      const ElementResult* resultNow = resultsNow.elements[element.Member()];
       const ElementResult* resultBefore =
-          before != nullptr ? Find(before->Elements, element.ID()) : nullptr;
-      const MemberForces forcesNow = element.Forces(resultNow);
-      const MemberForces forcesBefore =
-          before != nullptr ? element.Forces(resultBefore) : MemberForces{};
+          before != nullptr ? resultsBefore->elements[element.Member()] : nullptr;
+      element.Forces(resultNow, forcesNow_);
+      if (before != nullptr) element.Forces(resultBefore, forcesBefore_);
       element.SetOrigin(origin);
-      element.Draw(kind, resultNow, resultBefore, forcesNow,
-                   before != nullptr ? &forcesBefore : nullptr, options_.pushover);
+      element.Draw(kind, resultNow, resultBefore, forcesNow_,
+                   before != nullptr ? &forcesBefore_ : nullptr, options_.pushover);
     });
     ForEachWall([&](csDrawWallElement& wall) {
-      const MemberForces forcesNow = wall.Forces(Find(now.WallElements, wall.ID()));
-      const MemberForces forcesBefore =
-          before != nullptr ? wall.Forces(Find(before->WallElements, wall.ID())) : MemberForces{};
+      wall.Forces(Find(now.WallElements, wall.ID()), forcesNow_);
+      if (before != nullptr) wall.Forces(Find(before->WallElements, wall.ID()), forcesBefore_);
       wall.SetOrigin(origin);
-      wall.Draw(kind, forcesNow, before != nullptr ? &forcesBefore : nullptr);
+      wall.Draw(kind, forcesNow_, before != nullptr ? &forcesBefore_ : nullptr);
     });
   }
 
@@ -740,8 +778,21 @@ class csStructureDrawing {
   const std::vector<StructureState>& states_;
   const DrawOptions& options_;
   csDrawNode nodeDrawer_;
+  // One member's record, drawer and forces in the state drawn and the one before, set to each
+  // member in turn.
+  csDrawElement elementDrawer_;
+  model::ElementStressProp stressProp_;
+  MemberForces forcesNow_;
+  MemberForces forcesBefore_;
   model::csElementStressPropMaker stressMaker_;
   std::unordered_map<std::string_view, const model::ElementStressProp*> definitions_;
+  // The results of each state by node and member record index (nullptr for none): 16 bytes a
+  // node and member per state, against the hundreds the state's own maps hold.
+  struct StateResults {
+    std::vector<const NodeResult*> nodes;
+    std::vector<const ElementResult*> elements;
+  };
+  std::vector<StateResults> results_;
   std::vector<std::pair<const model::WallElementProp*, std::array<Point2, 4>>> wallCorners_;
 };
 
@@ -816,7 +867,9 @@ std::string NonFiniteKey(const DxfProp& prop, const StructureRecords& records,
 void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,
                            const std::vector<StructureState>& states, bool withStepLabels) {
   DrawStructure(dxf, prop, records, states, withStepLabels);
-  dxf.Write();
+  dxf.BeginWriting();
+  DrawStructure(dxf, prop, records, states, withStepLabels);
+  dxf.EndWriting();
 }
 
 }  // namespace znDraw

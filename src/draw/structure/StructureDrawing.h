@@ -113,7 +113,7 @@ void DrawStructure(ifDraw& draw, const DxfProp& prop, const StructureRecords& re
 std::string NonFiniteKey(const DxfProp& prop, const StructureRecords& records,
                          const std::vector<StructureState>& states, const DrawOptions& options);
 
-// DrawStructure, then writes the DXF file.
+// Lays the drawing out twice into the DXF writer, the second time writing its file.
 void WriteStructureDrawing(csDxf& dxf, const DxfProp& prop, const StructureRecords& records,
                            const std::vector<StructureState>& states, bool withStepLabels = false);
 

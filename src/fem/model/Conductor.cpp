@@ -17,6 +17,12 @@ namespace {
 // The nodes that a frame or wall element reaches.
 using UsedNodes = csConductor::UsedNodes;
 
+// Gives a list's storage back: assigning {} would empty it but keep its room.
+template <class List>
+void Drop(List& list) {
+  List().swap(list);
+}
+
 // The node of that ID, or nullptr when the manager has none.
 ifNode* FindNode(const csNodeMgr& nodes, const std::string& id) {
   try {
@@ -256,18 +262,15 @@ void csConductor::Build() {
 void csConductor::ReleaseRecords() {
   std::vector<ElementProp> noElements;
   edgeLoad_.SetElements(noElements);
-  std::vector<NodeProp> noNodes;
-  imposedLoad_.SetNodes(noNodes);
   std::vector<SpringSupportProp> noSprings;
   imposedLoad_.SetSpringSupports(noSprings);
-  nodeRecords_ = {};
-  elementRecords_ = {};
-  wallElementRecords_ = {};
-  springSupportRecords_ = {};
-  imposedLoadRecords_ = {};
-  directInputRecords_ = {};
-  concentratedRecords_ = {};
-  distributedRecords_ = {};
+  Drop(elementRecords_);
+  Drop(wallElementRecords_);
+  Drop(springSupportRecords_);
+  Drop(imposedLoadRecords_);
+  Drop(directInputRecords_);
+  Drop(concentratedRecords_);
+  Drop(distributedRecords_);
 }
 
 void csConductor::Fail(const std::string& message) {
@@ -308,6 +311,10 @@ void csConductor::MakeNodes() {
   nodeMgr_.Reserve(nodeRecords_.size());
   std::for_each(nodeRecords_.begin(), nodeRecords_.end(),
                 fnNodeMaker(elementRecords_, nodeRecords_, nodeMgr_));
+  // Every node holds its record now; the list goes before the members are made.
+  std::vector<NodeProp> noNodes;
+  imposedLoad_.SetNodes(noNodes);
+  Drop(nodeRecords_);
 }
 
 void csConductor::MakeElements() {
@@ -317,7 +324,7 @@ void csConductor::MakeElements() {
   }
   for (ElementProp& record : elementRecords_) record.FixCases.assign(LoadCaseCount(), {});
   UsedNodes used;
-  used.reserve(nodeRecords_.size());
+  used.reserve(nodeMgr_.GetNodes().size());
   std::for_each(elementRecords_.begin(), elementRecords_.end(),
                 fnSetNodePtrToElemProp(nodeMgr_, used));
   std::for_each(wallElementRecords_.begin(), wallElementRecords_.end(),

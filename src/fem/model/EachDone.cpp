@@ -113,13 +113,12 @@ void csEachDone::SetWallElements(const std::vector<ifWallElement*>& wallElements
         {nodes.first.first, nodes.first.second, nodes.second.first, nodes.second.second}));
   }
   numbered_ = false;
-  std::vector<PerEnd<std::size_t>> endPositions;
-  for (const PerEnd<Index>& positions : elementNodes_)
-    endPositions.push_back({positions[0], positions[1]});
-  std::vector<std::size_t> walled;
+  std::vector<Index> walled;
   for (const NodeList& positions : wallNodes_)
     walled.insert(walled.end(), positions.begin(), positions.end());
-  joints_.Set(nodes_, elements_, endPositions, walled);
+  joints_.Set(nodes_, elements_, elementNodes_, walled);
+  // Every member and wall has found its nodes: the index is not needed again.
+  std::unordered_map<const ifNode*, Index>().swap(nodeIndex_);
 }
 
 Index csEachDone::PositionOf(const ifNode* node) const {
@@ -204,6 +203,21 @@ void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase
   failure_ = {};
   events_.clear();
   joints_.ReleaseHolds();
+  SolveUnitIncrement(step, loadCase);
+  const znClock::csPhase phase(znClock::Phase::MemberForces);
+  const double ratio = StepRatio(remaining);
+  if (ratio < 0.0) throw exRatioIsUnderZero{step, ratio};
+  if (ratio == kInfinite) throw exRatioReachedToInfinite{step, loadCase};
+  joints_.HoldEnds(ratio);
+  Apply(ratio);
+  FindFailure();
+  GatherEvents();
+  RecordExtremes(ratio);
+}
+
+// The stiffness and the system are gone when this returns, before the members and nodes apply
+// the step and report their totals.
+void csEachDone::SolveUnitIncrement(std::uint32_t step, std::uint32_t loadCase) {
   std::optional<znClock::csPhase> phase(std::in_place, znClock::Phase::Assemble);
   const csBandMatrix K = AssembleStiffness();
   System system = BuildSystem(K);
@@ -221,14 +235,6 @@ void csEachDone::Do(double remaining, std::uint32_t step, std::uint32_t loadCase
   SolveSystem(system, step);
   phase.emplace(znClock::Phase::MemberForces);
   Distribute(system);
-  const double ratio = StepRatio(remaining);
-  if (ratio < 0.0) throw exRatioIsUnderZero{step, ratio};
-  if (ratio == kInfinite) throw exRatioReachedToInfinite{step, loadCase};
-  joints_.HoldEnds(ratio);
-  Apply(ratio);
-  FindFailure();
-  GatherEvents();
-  RecordExtremes(ratio);
 }
 
 // No loads: a singular stiffness fails the solve as it would in a step.

@@ -135,6 +135,7 @@ class csEachDone : public ifEachDone {
   template <class Dofs, class Positions>
   Dofs DofsOf(const Positions& positions) const;
   znMatrix::Index FirstDof(znMatrix::Index position) const;
+  void SolveUnitIncrement(std::uint32_t step, std::uint32_t loadCase);
   znMatrix::csBandMatrix AssembleStiffness() const;
   znSimulEquation::System BuildSystem(const znMatrix::csBandMatrix& K) const;
   void AddEquivalentLoads(znMatrix::Vector& F) const;

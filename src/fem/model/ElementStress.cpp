@@ -33,11 +33,16 @@ class csExtremeSearch {
   }
 
   // Refines every extreme between two neighbouring evaluation points; their own values have
-  // been considered already.
+  // been considered already. Every point the refinement evaluates lies between the two (each
+  // step point is rounded from a sum below the interval's end), so a component linear on the
+  // piece that holds them cannot pass the values at the points: its search is left out.
   void SearchBetween(const StressPoint& from, const StressPoint& to) {
     if (!(to.Position - from.Position > searchLength_)) return;
+    piece_ = profile_.PieceOf(from.Position);
+    onePiece_ = to.Position <= profile_.PieceEnd(piece_);
     for (std::size_t kind = 0; kind < 6; ++kind) {
       const std::size_t c = Component(kind);
+      if (onePiece_ && profile_.IsLinearOnPiece(piece_, c)) continue;
       Refine(kind, from.Position, to.Position, from.Stress[1][c], to.Stress[0][c]);
     }
   }
@@ -69,7 +74,7 @@ class csExtremeSearch {
       double rightValue = atLo;  // the value one step after the best, or at it when it is hi
       double previous = atLo;
       for (std::size_t i = 1; i <= divisions_; ++i) {
-        const double value = i < divisions_ ? profile_.At(lo + i * step)[0][c] : atHi;
+        const double value = i < divisions_ ? ValueAt(lo + i * step, c) : atHi;
         if (best == i - 1) rightValue = value;
         if (sign * value > sign * bestValue) {
           best = i;
@@ -94,7 +99,14 @@ class csExtremeSearch {
     }
   }
 
+  // The I-side value of component c at x between the two points searched.
+  double ValueAt(double x, std::size_t c) const {
+    return onePiece_ ? profile_.ValueOnPiece(piece_, x, c) : profile_.At(x)[0][c];
+  }
+
   const csElementStressProfile& profile_;
+  std::size_t piece_ = 0;  // the piece that holds the points searched, when onePiece_
+  bool onePiece_ = false;
   std::uint32_t divisions_;
   double searchLength_;
   std::array<StressExtreme, 6> best_{};
@@ -111,8 +123,8 @@ std::array<double, 2> ToMemberAxes(double x, double y, double c, double s) {
 csElementStress::csElementStress(std::uint32_t divisionCount, double minimumLength)
     : divisionCount_(divisionCount), minimumLength_(minimumLength) {}
 
-void csElementStress::SetProp(ElementStressProp prop) {
-  prop_ = std::move(prop);
+void csElementStress::SetProp(const ElementStressProp& prop) {
+  prop_ = prop;
   const double dx = prop_.Coordinates[1][0] - prop_.Coordinates[0][0];
   const double dy = prop_.Coordinates[1][1] - prop_.Coordinates[0][1];
   length_ = MemberLength(prop_);
@@ -163,6 +175,13 @@ StressExtremes csElementStress::GetExtremes(const Triple& faceForceI) const {
 
 StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profile) const {
   StressExtremes result;
+  GetExtremes(profile, result);
+  return result;
+}
+
+void csElementStress::GetExtremes(const csElementStressProfile& profile,
+                                  StressExtremes& result) const {
+  result.Points.clear();
   EvaluationPoints(profile, result.Points);
   for (StressPoint& point : result.Points) point.Stress = profile.At(point.Position);
   csExtremeSearch search(profile, divisionCount_, SearchLength());
@@ -171,11 +190,14 @@ StressExtremes csElementStress::GetExtremes(const csElementStressProfile& profil
     search.SearchBetween(result.Points[k], result.Points[k + 1]);
   }
   result.Extremes = search.Result();
-  return result;
 }
 
 csElementStressProfile csElementStress::MakeProfile(const Triple& faceForceI) const {
   return csElementStressProfile(length_, prop_.Lij[0], faceForceI, pointLoads_, linearLoads_);
+}
+
+void csElementStress::MakeProfile(const Triple& faceForceI, csElementStressProfile& profile) const {
+  profile.Make(length_, prop_.Lij[0], faceForceI, pointLoads_, linearLoads_);
 }
 
 void csElementStress::EvaluationPoints(const csElementStressProfile& profile,

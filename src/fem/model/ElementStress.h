@@ -43,7 +43,8 @@ class ifElementStress {
   };
 
   virtual ~ifElementStress() = default;
-  virtual void SetProp(ElementStressProp prop) = 0;
+  // The record is copied into the calculator's own, which keeps the capacity of its lists.
+  virtual void SetProp(const ElementStressProp& prop) = 0;
   // Checks every position first (in list order; the first outside [0, node distance] throws),
   // then returns the forces on both sides of each.
   virtual std::vector<StressPair> GetStressAtPositions(
@@ -67,7 +68,7 @@ class csElementStress : public ifElementStress {
   // the unit of length.
   csElementStress(std::uint32_t divisionCount, double minimumLength);
 
-  void SetProp(ElementStressProp prop) override;
+  void SetProp(const ElementStressProp& prop) override;
   std::vector<StressPair> GetStressAtPositions(const Triple& faceForceI,
                                                const std::vector<double>& positions) const override;
   StressExtremes GetExtremes(const Triple& faceForceI) const override;
@@ -76,8 +77,12 @@ class csElementStress : public ifElementStress {
   double GetLength() const { return length_; }
   // The forces along the whole member for the given I-face force.
   csElementStressProfile MakeProfile(const Triple& faceForceI) const;
+  // The same, made into profile reusing its lists.
+  void MakeProfile(const Triple& faceForceI, csElementStressProfile& profile) const;
   // GetExtremes on a profile made by MakeProfile.
   StressExtremes GetExtremes(const csElementStressProfile& profile) const;
+  // The same, into extremes reusing its list of points.
+  void GetExtremes(const csElementStressProfile& profile, StressExtremes& extremes) const;
 
  private:
   // The I face, the J face, the load points between them and the requested positions between

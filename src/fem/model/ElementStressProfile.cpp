@@ -2,6 +2,7 @@
 #include "fem/model/ElementStressProfile.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace znFEM::znTraceYield2DRahmen {
 
@@ -29,6 +30,14 @@ csElementStressProfile::csElementStressProfile(double length, double faceI,
                                                const Triple& faceForceI,
                                                const std::vector<PointLoad>& pointLoads,
                                                const std::vector<LinearLoad>& linearLoads) {
+  Make(length, faceI, faceForceI, pointLoads, linearLoads);
+}
+
+csElementStressProfile::csElementStressProfile() : csElementStressProfile(0.0, 0.0, {}, {}, {}) {}
+
+void csElementStressProfile::Make(double length, double faceI, const Triple& faceForceI,
+                                  const std::vector<PointLoad>& pointLoads,
+                                  const std::vector<LinearLoad>& linearLoads) {
   length = std::max(length, 0.0);
   faceI = std::clamp(faceI, 0.0, length);
   CollectBreaks(length, faceI, pointLoads, linearLoads);
@@ -53,6 +62,45 @@ bool csElementStressProfile::IsLoadedAround(double x) const {
   auto next = std::upper_bound(breaks_.begin(), breaks_.end(), x);
   if (next == breaks_.begin() || next == breaks_.end()) return false;
   return atBreak_[static_cast<std::size_t>(next - breaks_.begin()) - 1].active > 0;
+}
+
+std::size_t csElementStressProfile::PieceOf(double x) const {
+  auto next = std::upper_bound(breaks_.begin(), breaks_.end(), x);
+  return next == breaks_.begin() ? 0 : static_cast<std::size_t>(next - breaks_.begin()) - 1;
+}
+
+double csElementStressProfile::PieceEnd(std::size_t k) const {
+  return k + 1 < breaks_.size() ? breaks_[k + 1] : breaks_.back();
+}
+
+// The same cases and the same arithmetic as At, so the value is the same to the last bit.
+double csElementStressProfile::ValueOnPiece(std::size_t k, double x, std::size_t c) const {
+  if (breaks_[k] == x) return atBreak_[k].before[c];
+  if (k + 1 >= breaks_.size()) return Carry(atBreak_[k].after, Intensity{}, x - breaks_[k])[c];
+  if (breaks_[k + 1] == x) return atBreak_[k + 1].before[c];
+  return Carry(atBreak_[k].after, atBreak_[k].intensity, x - breaks_[k])[c];
+}
+
+// Carry adds to the start value a term of d (the axial or transverse intensity at the start,
+// or the start shear for the moment) and terms of higher powers whose factors are exactly zero
+// here, so they add exact zeros: the result is a rounded a + b·d, which rounding keeps
+// monotonic in d.
+bool csElementStressProfile::IsLinearOnPiece(std::size_t k, std::size_t c) const {
+  if (k + 1 >= breaks_.size()) return false;
+  const AtBreak& at = atBreak_[k];
+  const Intensity& q = at.intensity;
+  const bool finite = std::isfinite(breaks_[k]) && std::isfinite(breaks_[k + 1]) &&
+                      std::isfinite(at.after[c]) && std::isfinite(at.after[1]) &&
+                      std::isfinite(q.start[0]) && std::isfinite(q.start[1]);
+  if (!finite) return false;
+  switch (c) {
+    case 0:
+      return q.slope[0] == 0.0;
+    case 1:
+      return q.slope[1] == 0.0;
+    default:
+      return q.start[1] == 0.0 && q.slope[1] == 0.0;
+  }
 }
 
 std::size_t csElementStressProfile::BreakIndex(double x) const {
@@ -93,14 +141,8 @@ void csElementStressProfile::AddPointLoads(const std::vector<PointLoad>& pointLo
 // reset to exact zero wherever no load acts, so unloaded pieces stay exactly straight.
 void csElementStressProfile::SweepIntensities(const std::vector<LinearLoad>& linearLoads) {
   const std::size_t n = breaks_.size();
-  // What joins and what leaves at each break.
-  struct Boundary {
-    Intensity joining;
-    Intensity leaving;
-    std::size_t joins = 0;
-    std::size_t leaves = 0;
-  };
-  std::vector<Boundary> at(n);
+  std::vector<Boundary>& at = boundaries_;
+  at.assign(n, Boundary{});
   const double length = breaks_.back();
   for (const LinearLoad& load : linearLoads) {
     if (!IsValid(load, length)) continue;

@@ -39,6 +39,12 @@ class csElementStressProfile {
   csElementStressProfile(double length, double faceI, const Triple& faceForceI,
                          const std::vector<PointLoad>& pointLoads,
                          const std::vector<LinearLoad>& linearLoads);
+  // An unloaded member of no length, to be made with Make.
+  csElementStressProfile();
+  // Makes the profile anew as the constructor does, reusing its lists: a caller going through
+  // many members keeps one profile and allocates nothing once the lists have grown.
+  void Make(double length, double faceI, const Triple& faceForceI,
+            const std::vector<PointLoad>& pointLoads, const std::vector<LinearLoad>& linearLoads);
 
   // x in [0, length]. At a load point the two sides differ by the point load.
   StressPair At(double x) const;
@@ -47,6 +53,19 @@ class csElementStressProfile {
   const std::vector<double>& LoadPoints() const { return breaks_; }
   // Whether a linear load acts between the neighbouring load points around x.
   bool IsLoadedAround(double x) const;
+
+  // The piece that holds x: from the last load point at or before x to the next one (the
+  // first piece for an x before node I).
+  std::size_t PieceOf(double x) const;
+  // Where piece k ends: the next load point (node J for the last piece).
+  double PieceEnd(std::size_t k) const;
+  // At(x)[0][c] for an x on piece k (between its two load points, both included), without
+  // looking the piece up.
+  double ValueOnPiece(std::size_t k, double x, std::size_t c) const;
+  // Whether component c (0 axial, 1 shear, 2 moment) is at most linear along piece k, its
+  // values finite: no load of the order that would bend it acts there. Its computed values
+  // then rise or fall with x also in rounding, so none lies beyond those at the piece's ends.
+  bool IsLinearOnPiece(std::size_t k, std::size_t c) const;
 
  private:
   // Linear intensity over one piece: value at its start and slope, (x, y).
@@ -76,8 +95,17 @@ class csElementStressProfile {
   void WalkStates(double faceI, const Triple& faceForceI);
   static Triple Carry(const Triple& start, const Intensity& q, double d);
 
+  // What joins and what leaves at a break, while the intensities are summed.
+  struct Boundary {
+    Intensity joining;
+    Intensity leaving;
+    std::size_t joins = 0;
+    std::size_t leaves = 0;
+  };
+
   std::vector<double> breaks_;
-  std::vector<AtBreak> atBreak_;  // one per break
+  std::vector<AtBreak> atBreak_;      // one per break
+  std::vector<Boundary> boundaries_;  // one per break, kept for the next Make
 };
 
 }  // namespace znFEM::znTraceYield2DRahmen

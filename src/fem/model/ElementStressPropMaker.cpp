@@ -8,7 +8,7 @@ namespace znFEM::znTraceYield2DRahmen {
 namespace {
 
 template <class Record>
-std::unordered_map<std::string_view, std::uint32_t> IndexByID(const std::vector<Record>& records) {
+std::unordered_map<std::string_view, std::uint32_t> MapByID(const std::vector<Record>& records) {
   std::unordered_map<std::string_view, std::uint32_t> index;
   index.reserve(records.size());
   for (std::size_t k = 0; k < records.size(); ++k) {
@@ -19,14 +19,37 @@ std::unordered_map<std::string_view, std::uint32_t> IndexByID(const std::vector<
 
 }  // namespace
 
+template <class Record>
+csElementStressPropMaker::IndexByID<Record>::IndexByID(const std::vector<Record>& records)
+    : records_(records), index_(MapByID(records)), repeated_(records.size(), false) {
+  for (std::size_t k = 0; k < records.size(); ++k) {
+    repeated_[k] = index_.find(records[k].ID)->second != k;
+  }
+}
+
+// Records are mostly named in input order: the record after the one found last, or that one
+// again, is usually the one asked for, and is checked before hashing.
+template <class Record>
+std::size_t csElementStressPropMaker::IndexByID<Record>::Find(std::string_view id,
+                                                              std::size_t& last) const {
+  for (const std::size_t guess : {last + 1, last}) {
+    if (guess < records_.size() && !repeated_[guess] && records_[guess].ID == id) {
+      return last = guess;
+    }
+  }
+  const auto found = index_.find(id);
+  if (found == index_.end()) return records_.size();
+  return last = found->second;
+}
+
 csElementStressPropMaker::csElementStressPropMaker(
     const std::vector<NodeProp>& nodes, const std::vector<ElementProp>& elements,
     const std::vector<EdgeLoadConcentratedProp>& concentrated,
     const std::vector<EdgeLoadDistributedProp>& distributed)
     : nodes_(nodes),
       elements_(elements),
-      nodeIndex_(IndexByID(nodes)),
-      elementIndex_(IndexByID(elements)),
+      elementIndex_(elements),
+      memberNodes_(MemberNodes()),
       concentrated_(Group(concentrated)),
       distributed_(Group(distributed)) {}
 
@@ -38,10 +61,23 @@ csElementStressPropMaker::csElementStressPropMaker(
       ownElements_(std::move(elements)),
       nodes_(ownNodes_),
       elements_(ownElements_),
-      nodeIndex_(IndexByID(nodes_)),
-      elementIndex_(IndexByID(elements_)),
+      elementIndex_(elements_),
+      memberNodes_(MemberNodes()),
       concentrated_(Group(concentrated)),
       distributed_(Group(distributed)) {}
+
+std::vector<PerEnd<std::uint32_t>> csElementStressPropMaker::MemberNodes() const {
+  const IndexByID<NodeProp> index(nodes_);
+  std::size_t last = SIZE_MAX;
+  std::vector<PerEnd<std::uint32_t>> ends(elements_.size(), {kNoNode, kNoNode});
+  for (std::size_t m = 0; m < elements_.size(); ++m) {
+    for (int end = 0; end < 2; ++end) {
+      const std::size_t node = index.Find(elements_[m].NodeID[end], last);
+      if (node < nodes_.size()) ends[m][end] = static_cast<std::uint32_t>(node);
+    }
+  }
+  return ends;
+}
 
 // A counting sort by member index keeps each member's loads in input order; loads of unknown
 // members are left out.
@@ -53,11 +89,10 @@ csElementStressPropMaker::LoadsByMember<Load> csElementStressPropMaker::Group(
   std::vector<std::uint32_t> member(loads.size(), 0);
   group.First.assign(elements_.size() + 1, 0);
   std::size_t known = 0;
+  std::size_t last = SIZE_MAX;
   for (std::size_t k = 0; k < loads.size(); ++k) {
-    const auto found = elementIndex_.find(loads[k].ID);
-    member[k] =
-        found == elementIndex_.end() ? static_cast<std::uint32_t>(elements_.size()) : found->second;
-    if (found != elementIndex_.end()) {
+    member[k] = static_cast<std::uint32_t>(elementIndex_.Find(loads[k].ID, last));
+    if (member[k] < elements_.size()) {
       ++group.First[member[k] + 1];
       ++known;
     }
@@ -74,33 +109,43 @@ csElementStressPropMaker::LoadsByMember<Load> csElementStressPropMaker::Group(
 }
 
 template <class Load>
-std::vector<Load> csElementStressPropMaker::LoadsOf(const LoadsByMember<Load>& group,
-                                                    std::size_t member) {
-  if (group.First.empty()) return {};
-  return {group.Loads.begin() + group.First[member], group.Loads.begin() + group.First[member + 1]};
+void csElementStressPropMaker::LoadsOf(const LoadsByMember<Load>& group, std::size_t member,
+                                       std::vector<Load>& loads) {
+  if (group.First.empty()) {
+    loads.clear();
+    return;
+  }
+  loads.assign(group.Loads.begin() + group.First[member],
+               group.Loads.begin() + group.First[member + 1]);
 }
 
 ElementStressProp csElementStressPropMaker::Make(const ElementStressProp& definition) const {
-  const auto found = elementIndex_.find(definition.ID);
-  if (found == elementIndex_.end()) throw exSpecifiedElementIsnotExist{definition.ID};
-  return MakeAt(found->second, definition.Positions);
+  std::size_t last = SIZE_MAX;
+  const std::size_t member = elementIndex_.Find(definition.ID, last);
+  if (member == elements_.size()) throw exSpecifiedElementIsnotExist{definition.ID};
+  return MakeAt(member, definition.Positions);
 }
 
 ElementStressProp csElementStressPropMaker::MakeAt(std::size_t member,
                                                    const std::vector<double>& positions) const {
-  const ElementProp& element = elements_[member];
   ElementStressProp prop;
+  MakeAt(member, positions, prop);
+  return prop;
+}
+
+void csElementStressPropMaker::MakeAt(std::size_t member, const std::vector<double>& positions,
+                                      ElementStressProp& prop) const {
+  const ElementProp& element = elements_[member];
   prop.ID = element.ID;
   for (int end = 0; end < 2; ++end) {
-    const auto node = nodeIndex_.find(element.NodeID[end]);
-    if (node == nodeIndex_.end()) throw exSpecifiedNodeIsnotExist{element.ID, element.NodeID[end]};
-    prop.Coordinates[end] = nodes_[node->second].Coordinate;
+    const std::uint32_t node = memberNodes_[member][end];
+    if (node == kNoNode) throw exSpecifiedNodeIsnotExist{element.ID, element.NodeID[end]};
+    prop.Coordinates[end] = nodes_[node].Coordinate;
   }
   prop.Lij = element.Lij;
   prop.Positions = positions;
-  prop.ConcentratedLoads = LoadsOf(concentrated_, member);
-  prop.DistributedLoads = LoadsOf(distributed_, member);
-  return prop;
+  LoadsOf(concentrated_, member, prop.ConcentratedLoads);
+  LoadsOf(distributed_, member, prop.DistributedLoads);
 }
 
 // Positions typed for the end of an inclined member are rounded: one within this fraction of the

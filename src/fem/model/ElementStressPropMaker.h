@@ -2,6 +2,7 @@
 // node coordinates and rigid zones, the positions asked for, and its edge loads.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ class csElementStressPropMaker {
   // The record of the member at this index of the member records, for the positions given: for
   // a caller going through the members in order.
   ElementStressProp MakeAt(std::size_t member, const std::vector<double>& positions) const;
+  // The same, into prop reusing the capacity of its lists.
+  void MakeAt(std::size_t member, const std::vector<double>& positions,
+              ElementStressProp& prop) const;
 
  private:
   // The loads of every member, grouped by member in input order: those of member m are
@@ -72,15 +76,34 @@ class csElementStressPropMaker {
   template <class Load>
   LoadsByMember<Load> Group(const std::vector<Load>& loads) const;
   template <class Load>
-  static std::vector<Load> LoadsOf(const LoadsByMember<Load>& group, std::size_t member);
+  static void LoadsOf(const LoadsByMember<Load>& group, std::size_t member,
+                      std::vector<Load>& loads);
+
+  // The node record of each end of each member, kNoNode where its ID names none.
+  static constexpr std::uint32_t kNoNode = UINT32_MAX;
+  std::vector<PerEnd<std::uint32_t>> MemberNodes() const;
 
   std::vector<NodeProp> ownNodes_;  // the records handed over as temporaries
   std::vector<ElementProp> ownElements_;
   const std::vector<NodeProp>& nodes_;
   const std::vector<ElementProp>& elements_;
   // Record index by ID (the first record of a repeated ID).
-  std::unordered_map<std::string_view, std::uint32_t> nodeIndex_;
-  std::unordered_map<std::string_view, std::uint32_t> elementIndex_;
+  template <class Record>
+  class IndexByID {
+   public:
+    explicit IndexByID(const std::vector<Record>& records);
+    // The index of the record named id, records.size() when there is none; last is the
+    // index found by the call before, SIZE_MAX at first, and is set to the one found.
+    std::size_t Find(std::string_view id, std::size_t& last) const;
+
+   private:
+    const std::vector<Record>& records_;
+    std::unordered_map<std::string_view, std::uint32_t> index_;
+    std::vector<bool> repeated_;  // an earlier record has the same ID
+  };
+
+  IndexByID<ElementProp> elementIndex_;
+  std::vector<PerEnd<std::uint32_t>> memberNodes_;  // by member index
   LoadsByMember<EdgeLoadConcentratedProp> concentrated_;
   LoadsByMember<EdgeLoadDistributedProp> distributed_;
 };

@@ -33,15 +33,23 @@ constexpr double kParallel = 1e-9;
 
 }  // namespace
 
+// The ends are filed by node in two passes, a count and a placement, which keep the members'
+// input order within each node.
 void csJointTies::Set(const std::vector<ifNode*>& nodes, const std::vector<ifElement*>& elements,
-                      const std::vector<PerEnd<std::size_t>>& endPositions,
-                      const std::vector<std::size_t>& walledPositions) {
+                      const std::vector<PerEnd<std::uint32_t>>& endPositions,
+                      const std::vector<std::uint32_t>& walledPositions) {
   nodes_ = nodes;
   elements_ = elements;
   endPositions_ = endPositions;
-  endsAt_.assign(nodes.size(), {});
-  for (std::size_t e = 0; e < endPositions.size(); ++e) {
-    for (std::uint32_t end = 0; end < 2; ++end) endsAt_[endPositions[e][end]].push_back({e, end});
+  endsFirst_.assign(nodes.size() + 1, 0);
+  for (const PerEnd<std::uint32_t>& positions : endPositions) {
+    for (const std::uint32_t p : positions) ++endsFirst_[p + 1];
+  }
+  for (std::size_t p = 0; p < nodes.size(); ++p) endsFirst_[p + 1] += endsFirst_[p];
+  ends_.resize(endsFirst_.back());
+  std::vector<std::uint32_t> next(endsFirst_.begin(), endsFirst_.end() - 1);
+  for (std::uint32_t e = 0; e < endPositions.size(); ++e) {
+    for (std::uint32_t end = 0; end < 2; ++end) ends_[next[endPositions[e][end]]++] = {e, end};
   }
   walled_.assign(nodes.size(), false);
   for (std::size_t p : walledPositions) walled_[p] = true;
@@ -56,7 +64,7 @@ csJointTies::Ties csJointTies::AllTies(std::optional<double> stepRatio) const {
 
 void csJointTies::ReleaseHolds() const {
   const Ties now = AllTies(std::nullopt);
-  for (std::size_t e = 0; e < elements_.size(); ++e) {
+  for (std::uint32_t e = 0; e < elements_.size(); ++e) {
     const PerEnd<bool> held = elements_[e]->GetHeldHinges();
     for (std::uint32_t end = 0; end < 2; ++end) {
       if (held[end] && IsRotationTiedWithout(endPositions_[e][end], {e, end}, now)) {
@@ -88,7 +96,7 @@ void csJointTies::HoldRotation(std::size_t p, double stepRatio, const Ties& now,
   bool tiedNow = false;
   bool tiedAfter = false;
   std::vector<EndAt> hinging;
-  for (const EndAt& at : endsAt_[p]) {
+  for (const EndAt& at : EndsAt(p)) {
     const RotationTie before = now[at.element].Rotation[at.end];
     const RotationTie then = after[at.element].Rotation[at.end];
     tiedNow = tiedNow || before == RotationTie::Tied;
@@ -109,7 +117,7 @@ void csJointTies::HoldTranslation(std::size_t p, double stepRatio, const Ties& n
   if (!IsTranslationTied(p, now, now, std::nullopt)) return;
   while (!IsTranslationTied(p, after, now, std::nullopt)) {
     std::vector<std::size_t> yielding;
-    for (const EndAt& at : endsAt_[p]) {
+    for (const EndAt& at : EndsAt(p)) {
       if (now[at.element].Axial && !after[at.element].Axial) yielding.push_back(at.element);
     }
     const std::optional<std::size_t> later = LaterInSeries(yielding, now);
@@ -133,7 +141,7 @@ std::optional<std::size_t> csJointTies::LaterInSeries(const std::vector<std::siz
 
 bool csJointTies::IsRotationTiedWithout(std::size_t p, EndAt without, const Ties& now) const {
   if (walled_[p] || nodes_[p]->GetIsSupported()[2]) return true;
-  for (const EndAt& at : endsAt_[p]) {
+  for (const EndAt& at : EndsAt(p)) {
     if (at.element == without.element && at.end == without.end) continue;
     if (now[at.element].Rotation[at.end] == RotationTie::Tied) return true;
   }
@@ -149,7 +157,7 @@ bool csJointTies::IsTranslationTied(std::size_t p, const Ties& axial, const Ties
   csDirections directions;
   if (supported[0]) directions.Add(1.0, 0.0);
   if (supported[1]) directions.Add(0.0, 1.0);
-  for (const EndAt& at : endsAt_[p]) {
+  for (const EndAt& at : EndsAt(p)) {
     const double c = std::cos(axial[at.element].Angle);
     const double s = std::sin(axial[at.element].Angle);
     if (axial[at.element].Axial && at.element != without) directions.Add(c, s);

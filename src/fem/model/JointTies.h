@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "fem/model/Element.h"
@@ -22,8 +23,8 @@ class csJointTies {
   // Node positions of each frame element's ends (I, J) in the node list, and the positions
   // of the nodes that a wall element reaches (a wall ties every direction of its nodes).
   void Set(const std::vector<ifNode*>& nodes, const std::vector<ifElement*>& elements,
-           const std::vector<PerEnd<std::size_t>>& endPositions,
-           const std::vector<std::size_t>& walledPositions);
+           const std::vector<PerEnd<std::uint32_t>>& endPositions,
+           const std::vector<std::uint32_t>& walledPositions);
 
   // Ends the holds whose node has another tie; called before the ratios of a step.
   void ReleaseHolds() const;
@@ -33,7 +34,7 @@ class csJointTies {
 
  private:
   struct EndAt {
-    std::size_t element;
+    std::uint32_t element;
     std::uint32_t end;
   };
   using Ties = std::vector<MemberTies>;
@@ -46,11 +47,18 @@ class csJointTies {
   bool IsRotationTiedWithout(std::size_t p, EndAt without, const Ties& now) const;
   bool IsTranslationTied(std::size_t p, const Ties& axial, const Ties& transverse,
                          std::optional<std::size_t> without) const;
+  // The member ends at node position p, members in input order, end I before end J.
+  std::span<const EndAt> EndsAt(std::size_t p) const {
+    return {ends_.data() + endsFirst_[p], ends_.data() + endsFirst_[p + 1]};
+  }
 
   std::vector<ifNode*> nodes_;
   std::vector<ifElement*> elements_;
-  std::vector<PerEnd<std::size_t>> endPositions_;
-  std::vector<std::vector<EndAt>> endsAt_;  // per node, in input order of the members
+  std::vector<PerEnd<std::uint32_t>> endPositions_;
+  // The member ends of every node, node after node: those of node position p start at
+  // endsFirst_[p] and end where the next node's start.
+  std::vector<EndAt> ends_;
+  std::vector<std::uint32_t> endsFirst_;
   std::vector<bool> walled_;
 };
 

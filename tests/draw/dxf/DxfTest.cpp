@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,9 @@ std::string FileOf(const std::function<void(csDxf&)>& draw) {
   std::ostringstream os;
   csDxf dxf(os);
   draw(dxf);
-  dxf.Write();
+  dxf.BeginWriting();
+  draw(dxf);
+  dxf.EndWriting();
   return os.str();
 }
 
@@ -86,6 +89,56 @@ TEST(Dxf, EntitiesCarryThePenStateOfTheirCreation) {
   EXPECT_EQ(Describe(file, {8, 62, 6, 10, 20, 30, 11, 21, 31, 40, 50, 1}),
             "LINE 0 256 BYLAYER 1 2 3 4 5 6   |TEXT NodeID 5  1.5 -2 0.25 1.5 -2 0.25 150 90 N4|"
             "CIRCLE NodeID 5  6.5 -7 0.25    5  |");
+}
+
+// Texts keep their height, rotation and z aside only when these change; each text must still
+// come out with its own, and with all its characters however long it is. A line with both ends
+// at z 0 is flat, whatever the sign of its zeros.
+TEST(Dxf, EntitiesKeepTheirOwnSizesDepthsAndCharacters) {
+  const std::string longText(300, 'w');
+  const std::string file = FileOf([&](csDxf& d) {
+    d.SetTextHeight(2.0);
+    d.Text("a");
+    d.MoveTo(0.0, 0.0, 7.0);
+    d.Text("b");
+    d.SetRotation(45.0);
+    d.Text(longText);
+    d.MoveTo(0.0, 0.0, 0.0);
+    d.SetTextHeight(3.0);
+    d.Text("");
+    d.Text("c");
+    d.SetRotation(0.0);
+    d.Text("d");
+    d.SetRotation(-0.0);
+    d.Text("e");
+    d.LineTo(1.0, 0.0, -0.0);
+    d.LineTo(2.0, 0.0, 5.0);
+  });
+  // The lines come first: the file holds the lines before the texts.
+  EXPECT_EQ(Describe(file, {30, 31, 40, 50, 1}),
+            "LINE 0 0   |LINE -0 5   |TEXT 0 0 2 0 a|TEXT 7 7 2 0 b|TEXT 7 7 2 45 " + longText +
+                "|TEXT 0 0 3 45 |TEXT 0 0 3 45 c|TEXT 0 0 3 0 d|TEXT 0 0 3 -0 e|");
+}
+
+// The file is written from a second layout of the drawing; one that draws other entities or
+// layers than the first would not fit the header written from the first.
+TEST(Dxf, ASecondLayoutUnlikeTheFirstIsRefused) {
+  const std::vector<std::function<void(csDxf&)>> extras = {
+      [](csDxf& d) { d.LineTo(1.0, 1.0, 0.0); }, [](csDxf& d) { d.Text("t"); },
+      [](csDxf& d) { d.Circle(1.0); }, [](csDxf& d) { d.AddLayer("Frame"); },
+      [](csDxf& d) { d.SetLayer("Frame"); }};
+  for (std::size_t k = 0; k < extras.size(); ++k) {
+    std::ostringstream os;
+    csDxf dxf(os);
+    dxf.BeginWriting();
+    extras[k](dxf);
+    try {
+      dxf.EndWriting();
+      ADD_FAILURE() << "extra " << k;
+    } catch (const std::logic_error& e) {
+      EXPECT_STREQ(e.what(), "the drawing written is not the drawing laid out") << k;
+    }
+  }
 }
 
 TEST(Dxf, CodesMapToColoursLineTypesAndAnchors) {

@@ -60,4 +60,17 @@ TEST(ElementStressPropMaker, UnknownMemberOrNodeIsReportedWithItsIDs) {
   }
 }
 
+// Records are looked up in input order first; a repeated ID still names its first record.
+TEST(ElementStressPropMaker, RepeatedIDNamesTheFirstRecord) {
+  const csElementStressPropMaker maker(
+      {Node("N1", 0.0, 0.0), Node("N2", 0.0, 3000.0), Node("N3", 4000.0, 3000.0),
+       Node("N2", 7.0, 7.0)},
+      {Element("B1", "N3", "N2"), Element("B1", "N1", "N3")}, {},
+      {{"B1", 0, {}, {}, 10.0, 0.0, true}, {"B1", 0, {}, {}, 20.0, 0.0, true}});
+  const ElementStressProp prop = maker.MakeAt(0, {});
+  EXPECT_EQ(prop.Coordinates[1], (Point2{0.0, 3000.0}));
+  EXPECT_EQ(prop.DistributedLoads.size(), 2u);
+  EXPECT_TRUE(maker.MakeAt(1, {}).DistributedLoads.empty());
+}
+
 }  // namespace

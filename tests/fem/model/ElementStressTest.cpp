@@ -268,6 +268,22 @@ TEST(ElementStress, ExtremesAreFoundInAnyUnit) {
   }
 }
 
+// A load running from +q at node I to -q at node J bends the axial force and the shear, which
+// then peak inside the span: N = -q·(x - x²/L) and V = q·(x - x²/L), both q·L/4 at L/2. The
+// search must not take them for straight lines.
+TEST(ElementStress, AxialForceAndShearUnderAVaryingLoadPeakInsideTheSpan) {
+  const double L = 6000.0, q = 2.0;
+  ElementStressProp prop = Member(L, 0.0);
+  prop.DistributedLoads = {LineLoad(0, 0, {q, q}, {-q, -q})};
+  const StressExtremes found = Calculator(prop).GetExtremes({0.0, 0.0, 0.0});
+  for (const std::size_t kind : {kMinN, kMaxQ}) {
+    SCOPED_TRACE(kind);
+    const double sign = kind == kMinN ? -1.0 : 1.0;
+    EXPECT_NEAR(found.Extremes[kind].Position, L / 2, L / 1000);
+    EXPECT_NEAR(found.Extremes[kind].Value, sign * q * L / 4, 1e-6 * q * L / 4);
+  }
+}
+
 // The faces, the load points between them and the requested positions between them; requested
 // positions in the rigid zones (50, 980) are not evaluation points, nor is a load on a zone.
 TEST(ElementStress, EvaluationPointsAreTheFacesLoadPointsAndRequestedPositionsBetween) {

@@ -175,12 +175,14 @@ void csEdgeLoadFixCaseLogger::DistributedLoad(const SegmentForces& forces,
 
 std::vector<L::ConcentratedProp> csEdgeLoadFixCaseLogger::GetConcentratedRecords() const {
   std::vector<ConcentratedProp> records;
+  records.reserve(concentrated_.size());
   for (const auto& applied : concentrated_) records.push_back(applied.Record);
   return records;
 }
 
 std::vector<L::DistributedProp> csEdgeLoadFixCaseLogger::GetDistributedRecords() const {
   std::vector<DistributedProp> records;
+  records.reserve(distributed_.size());
   for (const auto& applied : distributed_) records.push_back(applied.Record);
   return records;
 }

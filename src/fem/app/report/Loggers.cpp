@@ -27,8 +27,9 @@ znDraw::StructureState FinalState(const csAnalyzerLogger& analyzer, const csNode
   state.Elements.reserve(elements.Records().Size());
   state.WallElements.reserve(walls.Records().Size());
   nodes.Records().ForEachResult([&](const std::string& id, const csNodeLogger::stResult& result) {
-    state.Nodes[id].PanelState = result.PanelState;
-    state.Nodes[id].Disp = result.Disp;
+    znDraw::NodeResult& drawn = state.Nodes[id];
+    drawn.PanelState = result.PanelState;
+    drawn.Disp = result.Disp;
   });
   elements.Records().ForEachResult(
       [&](const std::string& id, const csElementLogger::stResult& result) {
@@ -146,13 +147,26 @@ void csLoggers::WriteReport() {
 // geometry is drawn alone: there are no forces to show. A drawing that holds a coordinate that
 // is not finite is left out (its files stay empty); after a run with results it ends the run as
 // a drawing error naming the DxfProp key that drives it there, and the report shows no results.
+// This first layout keeps none of the DXF file's entities: the file is written after the report,
+// from a second layout of the same drawing.
 void csLoggers::LayOutDrawing() {
   const znClock::csPhase phase(znClock::Phase::Drawing);
-  const bool results = analyzer_.IsEndedNormally();
-  const std::vector<znDraw::StructureState> states{
-      results ? FinalState(analyzer_, node_, element_, wallElement_) : znDraw::StructureState{}};
-  // The drawing reads the records as its own: they are lent to it, not copied, and given back
-  // for the report.
+  states_ = FinalStates();
+  znDraw::StructureRecords records = LendRecords();
+  DrawStructure(records, states_);
+  CheckDrawing(records, states_);
+  GiveBackRecords(records);
+  if (!drawingLaidOut_ || !dxf_->IsWritable()) states_ = {};
+}
+
+std::vector<znDraw::StructureState> csLoggers::FinalStates() const {
+  if (!analyzer_.IsEndedNormally()) return {znDraw::StructureState{}};
+  return {FinalState(analyzer_, node_, element_, wallElement_)};
+}
+
+// The drawing reads the records as its own: they are lent to it, not copied, and given back for
+// the report.
+znDraw::StructureRecords csLoggers::LendRecords() {
   znDraw::StructureRecords records;
   records.Nodes = node_.LendProps();
   records.Elements = element_.LendProps();
@@ -160,21 +174,38 @@ void csLoggers::LayOutDrawing() {
   records.ElementStresses = elementStress_.GetDefinitions();
   records.ConcentratedLoads = edgeLoad_.GetConcentratedRecords();
   records.DistributedLoads = edgeLoad_.GetDistributedRecords();
-  Draw(records, states);
+  return records;
+}
+
+void csLoggers::GiveBackRecords(znDraw::StructureRecords& records) {
   node_.GiveBackProps(std::move(records.Nodes));
   element_.GiveBackProps(std::move(records.Elements));
   wallElement_.GiveBackProps(std::move(records.WallElements));
 }
 
-void csLoggers::Draw(const znDraw::StructureRecords& records,
-                     const std::vector<znDraw::StructureState>& states) {
-  const bool results = analyzer_.IsEndedNormally();
-  if (results) {
+// Once the report is written, the records of the loggers serve only to build the drawing's
+// inputs; then they make room for the second layout and the entities it keeps.
+void csLoggers::ReleaseRecords() {
+  node_ = csNodeLogger{};
+  element_ = csElementLogger{};
+  wallElement_ = csWallElementLogger{};
+  imposedLoad_ = csImposedLoadAndDispLogger{};
+  edgeLoad_ = csEdgeLoadFixCaseLogger{};
+}
+
+void csLoggers::DrawStructure(const znDraw::StructureRecords& records,
+                              const std::vector<znDraw::StructureState>& states) {
+  if (analyzer_.IsEndedNormally()) {
     znDraw::DrawStructure(*dxf_, dxfProp_, records, states);
   } else {
     csGeometryOnlyDraw geometry(*dxf_);
     znDraw::DrawStructure(geometry, dxfProp_, records, states);
   }
+}
+
+void csLoggers::CheckDrawing(const znDraw::StructureRecords& records,
+                             const std::vector<znDraw::StructureState>& states) {
+  const bool results = analyzer_.IsEndedNormally();
   const std::optional<znDraw::PushoverHistory> history = History(analyzer_);
   const znDraw::PushoverHistory* pushover = history ? &*history : nullptr;
   znDraw::DrawOptions failed;  // the options of the drawing found not finite
@@ -192,8 +223,17 @@ void csLoggers::Draw(const znDraw::StructureRecords& records,
   if (drawingFailed_ != nullptr) *drawingFailed_ = true;
 }
 
+// The second layout gives the same drawing as the first: it is drawn from the same final state,
+// and the records and settings have not changed since.
 void csLoggers::WriteDrawing() {
-  if (drawingLaidOut_) dxf_->Write();
+  if (!drawingLaidOut_ || !dxf_->IsWritable()) return;
+  const znClock::csPhase phase(znClock::Phase::Dxf);
+  const std::vector<znDraw::StructureState> states = std::move(states_);
+  const znDraw::StructureRecords records = LendRecords();
+  ReleaseRecords();
+  dxf_->BeginWriting();
+  DrawStructure(records, states);
+  dxf_->EndWriting();
 }
 
 void csLoggers::Fail(const std::string& text) noexcept {

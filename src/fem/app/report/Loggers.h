@@ -64,8 +64,17 @@ class csLoggers {
  private:
   void WriteReport();
   void LayOutDrawing();
-  void Draw(const znDraw::StructureRecords& records,
-            const std::vector<znDraw::StructureState>& states);
+  // The drawing's inputs: the final state of the analysis (none after a run without results)
+  // and the records.
+  std::vector<znDraw::StructureState> FinalStates() const;
+  znDraw::StructureRecords LendRecords();
+  void GiveBackRecords(znDraw::StructureRecords& records);
+  void ReleaseRecords();
+  void DrawStructure(const znDraw::StructureRecords& records,
+                     const std::vector<znDraw::StructureState>& states);
+  // Whether the DXF drawing and the pictures are finite; ends the run when they are not.
+  void CheckDrawing(const znDraw::StructureRecords& records,
+                    const std::vector<znDraw::StructureState>& states);
   void WriteDrawing();
   void Fail(const std::string& text) noexcept;
 
@@ -87,6 +96,9 @@ class csLoggers {
   std::string* failureSink_ = nullptr;
   bool* drawingFailed_ = nullptr;
   bool drawingLaidOut_ = false;
+  // The final state the drawing shows, kept from its first layout for the second, which writes
+  // the DXF file: it is made once.
+  std::vector<znDraw::StructureState> states_;
 };
 
 }  // namespace znFEM::znTarvex

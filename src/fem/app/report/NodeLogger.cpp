@@ -202,9 +202,11 @@ void csNodeLogger::Prop(const NodeProp& prop) {
   };
   const bool loaded = !zero(prop.ImposedLoads) || !zero(prop.ImposedDisps);
   const NodeProp defaults;
-  Record record{prop.ID, prop.Coordinate, prop.IsSupported};
+  Record record{prop.ID, prop.Coordinate, prop.IsSupported, prop.ExcludedElement == 0};
+  const bool excludedIsKept =
+      prop.ExcludedElement == defaults.ExcludedElement || record.ExcludesFirstElement;
   if (loaded || prop.Myp != defaults.Myp || prop.WithFaceShear != defaults.WithFaceShear ||
-      prop.ExcludedElement != defaults.ExcludedElement || !prop.ElementProps.empty()) {
+      !excludedIsKept || !prop.ElementProps.empty()) {
     record.Rest = static_cast<std::uint32_t>(rests_.size());
     NodeProp& rest = rests_.emplace_back(prop);
     rest.ID.clear();
@@ -229,7 +231,11 @@ std::vector<NodeProp> csNodeLogger::FullProps() const {
   for (std::size_t k = 0; k < props.size(); ++k) {
     const Record& record = records_.GetProps()[k];
     NodeProp& prop = props[k];
-    if (record.Rest != kNoRest) prop = rests_[record.Rest];
+    if (record.Rest != kNoRest) {
+      prop = rests_[record.Rest];
+    } else if (record.ExcludesFirstElement) {
+      prop.ExcludedElement = 0;
+    }
     prop.ID = record.ID;
     prop.Coordinate = record.Coordinate;
     prop.IsSupported = record.IsSupported;

@@ -30,6 +30,8 @@ class csNodeLogger : public znTraceYield2DRahmen::csNode::ifLogger {
     std::string ID;
     std::array<double, 2> Coordinate{0.0, 0.0};
     std::array<bool, 3> IsSupported{false, false, false};
+    // The panel ratio leaves out the first member: what a node without a rigid zone is given.
+    bool ExcludesFirstElement = false;
     std::uint32_t Rest = kNoRest;  // index into the records' rests
   };
   // A node's results: its total force (load, or reaction where it is supported) and total

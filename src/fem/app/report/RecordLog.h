@@ -15,19 +15,20 @@ namespace znFEM::znTarvex {
 template <class Prop, class Result>
 class csRecordLog {
  public:
-  // Keeps a copy of the record and a zero result, so that a run that fails before any step
-  // still has one to show; returns the copy, for the caller to drop what must not be kept.
+  // Keeps a copy of the record; its result reads as zero until one is reported, so that a run
+  // that fails before any step still has one to show. Returns the copy, for the caller to drop
+  // what must not be kept.
   // A record of an ID kept already replaces it in its place (the managers refuse a repeated
   // ID before the record reaches the logger).
   Prop& Add(const Prop& prop) {
     const std::size_t found = Find(prop.ID);
     if (found != kNone) {
       props_[found] = prop;
-      results_[found] = Result{};
+      if (!results_.empty()) results_[found] = Result{};
       return props_[found];
     }
     props_.push_back(prop);
-    results_.emplace_back();
+    if (!results_.empty()) results_.emplace_back();
     if (2 * props_.size() > slots_.size()) {
       Rehash(props_.size());  // indexes the new record too
     } else {
@@ -37,12 +38,13 @@ class csRecordLog {
   }
   void Reserve(std::size_t count) {
     props_.reserve(props_.size() + count);
-    results_.reserve(results_.size() + count);
     Rehash(props_.size() + count);
   }
   // The result of a record never kept goes nowhere. The analysis reports the results record
   // by record in input order, several for one record in a row: the record found last and the
-  // one after it are tried before the index, which then serves only the others.
+  // one after it are tried before the index, which then serves only the others. The results
+  // take their room when the first is reported, at the end of the analysis, once the solver
+  // has given back its own.
   Result& ResultOf(const std::string& id) {
     std::size_t found = kNone;
     for (const std::size_t near : {recent_, recent_ + 1}) {
@@ -57,20 +59,21 @@ class csRecordLog {
       return unkept_;
     }
     recent_ = found;
+    if (results_.empty()) results_.resize(props_.size());
     return results_[found];
   }
 
   std::size_t Size() const { return props_.size(); }
   // std::out_of_range for an ID never kept.
   const Prop& PropOf(const std::string& id) const { return props_[At(id)]; }
-  const Result& ResultOf(const std::string& id) const { return results_[At(id)]; }
-  // The records in input order, and their results in the same order.
+  const Result& ResultOf(const std::string& id) const { return ResultAt(At(id)); }
+  // The records in input order, and the result of the k-th.
   const std::vector<Prop>& GetProps() const { return props_; }
-  const std::vector<Result>& GetResults() const { return results_; }
+  const Result& ResultAt(std::size_t k) const { return results_.empty() ? kZero : results_[k]; }
   // Calls f(id, result) for every record in input order.
   template <class F>
   void ForEachResult(F f) const {
-    for (std::size_t k = 0; k < props_.size(); ++k) f(props_[k].ID, results_[k]);
+    for (std::size_t k = 0; k < props_.size(); ++k) f(props_[k].ID, ResultAt(k));
   }
   // Lends the records to a reader that needs them as its own (the drawing) without a copy;
   // until they are given back, only the results stay, and no record is found by its ID.
@@ -79,6 +82,7 @@ class csRecordLog {
 
  private:
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  static inline const Result kZero{};
 
   // The index is an open-addressed hash table of positions (plus one; 0 is a free slot),
   // hashed by the IDs the records themselves hold, so that no ID is stored twice. It is kept
@@ -114,7 +118,7 @@ class csRecordLog {
   static std::size_t Hash(std::string_view id) { return std::hash<std::string_view>{}(id); }
 
   std::vector<Prop> props_;
-  std::vector<Result> results_;
+  std::vector<Result> results_;  // empty until a result is reported, then one per record
   std::vector<std::uint32_t> slots_;  // the index: ID -> position + 1
   Result unkept_;
   std::size_t recent_ = 0;  // the position ResultOf found last

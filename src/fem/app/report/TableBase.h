@@ -93,7 +93,7 @@ class fnRecordTable : public fnTableBase {
                 const csRecordLog<Prop, Result>& records)
       : fnTableBase(formats, widthIndices), records_(&records) {}
   const Prop& PropAt(std::size_t k) const { return records_->GetProps()[k]; }
-  const Result& ResultAt(std::size_t k) const { return records_->GetResults()[k]; }
+  const Result& ResultAt(std::size_t k) const { return records_->ResultAt(k); }
 
  private:
   const csRecordLog<Prop, Result>* records_;
