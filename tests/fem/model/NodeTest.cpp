@@ -31,7 +31,7 @@ void Moments(csNode& node, double column, double beam, double dColumn, double dB
   node.SetPanelForceIncrement("B", {0.0, 0.0, dBeam});
 }
 
-TEST(NodeTest, ManagerKeepsTheFirstOfTwoIDsAndRejectsUnknownOnes) {
+TEST(NodeTest, ManagerKeepsTheFirstOfTwoIDsAndFindsEveryNodeItKept) {
   csNodeMgr mgr(nullptr);
   NodeProp prop;
   prop.ID = "Z";
@@ -44,6 +44,23 @@ TEST(NodeTest, ManagerKeepsTheFirstOfTwoIDsAndRejectsUnknownOnes) {
   EXPECT_EQ(mgr.GetNodes().size(), 1u);
   first->NextCase();
   EXPECT_EQ(first->GetImposedLoad()[0], 2.0);
+  NodeProp rejected = JointProp();  // a yield moment without both groups of members
+  rejected.ID = "R";
+  rejected.ElementProps.pop_back();
+  EXPECT_THROW(mgr.MakeNode(rejected), csNode::exMypIsSetAtNodeThatHasnotPanel);
+  EXPECT_THROW(mgr.GetNode("R"), csNodeMgr::exSpecifiedNodeIsnotExist);
+  // Many more nodes than any first room: each is found where it was made.
+  std::vector<ifNode*> made;
+  for (int k = 0; k < 500; ++k) {
+    prop.ID = "N" + std::to_string(k);
+    made.push_back(mgr.MakeNode(prop));
+  }
+  ASSERT_EQ(mgr.GetNodes().size(), 501u);
+  EXPECT_EQ(mgr.GetNode("Z"), first);
+  for (int k = 0; k < 500; ++k) {
+    EXPECT_EQ(mgr.GetNode("N" + std::to_string(k)), made[k]);
+    EXPECT_EQ(made[k]->GetProp().ID, "N" + std::to_string(k));
+  }
 }
 
 // Without a panel, or for a member the panel does not list, the panel operations do nothing.
