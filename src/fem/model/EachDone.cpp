@@ -174,14 +174,15 @@ void csEachDone::Number() {
     }
   }
   w_ = anyMember ? kDirections * (spread + 1) : 0;
-  elementDofs_.clear();
-  elementDofs_.reserve(elementNodes_.size());
-  for (const PerEnd<Index>& positions : elementNodes_) {
-    elementDofs_.push_back(DofsOf<FrameDofs>(positions));
-  }
   wallDofs_.clear();
   for (const NodeList& positions : wallNodes_) wallDofs_.push_back(DofsOf<DofList>(positions));
   numbered_ = true;
+}
+
+// A member's six are worked out from its two node positions where they are used, rather than
+// kept for every member.
+csEachDone::FrameDofs csEachDone::ElementDofs(std::size_t e) const {
+  return DofsOf<FrameDofs>(elementNodes_[e]);
 }
 
 Index csEachDone::FirstDof(Index position) const {
@@ -257,7 +258,7 @@ csBandMatrix csEachDone::AssembleStiffness() const {
   csBandMatrix K(n_, w_);
   for (std::size_t e = 0; e < elements_.size(); ++e) {
     elements_[e]->PrepareStiffness();
-    AddMemberStiffness(K, elements_[e]->GetStiffness(), elementDofs_[e]);
+    AddMemberStiffness(K, elements_[e]->GetStiffness(), ElementDofs(e));
   }
   for (std::size_t e = 0; e < wallElements_.size(); ++e) {
     wallElements_[e]->PrepareStiffness();
@@ -287,7 +288,7 @@ void csEachDone::AddEquivalentLoads(Vector& F) const {
   for (Index end = 0; end < 2; ++end) {
     for (std::size_t e = 0; e < elements_.size(); ++e) {
       const Six& load = elements_[e]->GetEquivalentLoad();
-      AddTriple(F, elementDofs_[e][kDirections * end], load, kDirections * end);
+      AddTriple(F, FirstDof(elementNodes_[e][end]), load, kDirections * end);
     }
   }
 }
@@ -317,7 +318,7 @@ void csEachDone::SolveSystem(System& system, std::uint32_t step) const {
 
 void csEachDone::Distribute(const System& system) const {
   for (std::size_t e = 0; e < elements_.size(); ++e) {
-    elements_[e]->SetDispIncrement(GatherSix(system.U, elementDofs_[e]));
+    elements_[e]->SetDispIncrement(GatherSix(system.U, ElementDofs(e)));
   }
   for (std::size_t e = 0; e < wallElements_.size(); ++e) {
     wallElements_[e]->SetDispIncrement(Gather(system.U, wallDofs_[e]));

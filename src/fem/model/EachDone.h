@@ -135,6 +135,7 @@ class csEachDone : public ifEachDone {
   template <class Dofs, class Positions>
   Dofs DofsOf(const Positions& positions) const;
   znMatrix::Index FirstDof(znMatrix::Index position) const;
+  FrameDofs ElementDofs(std::size_t e) const;
   void SolveUnitIncrement(std::uint32_t step, std::uint32_t loadCase);
   znMatrix::csBandMatrix AssembleStiffness() const;
   znSimulEquation::System BuildSystem(const znMatrix::csBandMatrix& K) const;
@@ -157,7 +158,6 @@ class csEachDone : public ifEachDone {
   bool numbered_ = false;
   // The equation block of each node position; empty while the equations follow the node list.
   std::vector<znMatrix::Index> slot_;
-  std::vector<FrameDofs> elementDofs_;
   std::vector<DofList> wallDofs_;  // twelve per wall element: ia, ib, ja, jb
   csJointTies joints_;
   Failure failure_;
