@@ -87,6 +87,34 @@ znMatrix::ZeroTest KindZeroTest(const System& system, const std::vector<Index>& 
 csSimulEquation::csSimulEquation(std::optional<double> balanceTolerance)
     : balanceTolerance_(balanceTolerance) {}
 
+// U with its free entries solved. The reduced matrix and the vectors of the solve are gone
+// when it returns, before the balance check makes its own.
+Vector csSimulEquation::SolveFree(const System& system, const std::vector<Index>& free,
+                                  const std::vector<Index>& order) const {
+  // Only the supported entries of U are input; the free ones start from 0.0 so that a stray
+  // value cannot shift the effective load.
+  Vector u = system.U;
+  for (Index i : free) u[i] = 0.0;
+  Vector b(free.size());
+  {
+    Vector effectiveLoad = system.K.MultiplyVector(u);
+    for (std::size_t r = 0; r < free.size(); ++r) b[r] = system.F[free[r]] - effectiveLoad[free[r]];
+  }
+  const Index firstFree =
+      *std::find_if(order.begin(), order.end(), [&](Index i) { return !system.supported[i]; });
+  csBandMatrix reduced = ReducedStiffness(system.K, system.supported, firstFree);
+  const znMatrix::ZeroTest zero = KindZeroTest(system, free);
+  if (const auto row = FirstZeroRow(reduced, zero, free, order)) throw exThereIsZeroRow{*row};
+  Vector x(free.size());
+  try {
+    reduced.SolveInPlace(x, b, zero);
+  } catch (const znMatrix::exMatrixException&) {
+    throw exFailedToAnalyzeMatrix{};
+  }
+  for (std::size_t r = 0; r < free.size(); ++r) u[free[r]] = x[r];
+  return u;
+}
+
 void csSimulEquation::Solve(System& system) {
   CheckShape(system);
   const std::vector<Index> free = FreeIndices(system.supported);
@@ -97,31 +125,8 @@ void csSimulEquation::Solve(System& system) {
     system.F = std::move(p);
     return;
   }
-  // Only the supported entries of U are input; the free ones start from 0.0 so that a stray
-  // value cannot shift the effective load.
-  Vector u = system.U;
-  for (Index i : free) u[i] = 0.0;
-  Vector effectiveLoad = system.K.MultiplyVector(u);
-  for (std::size_t i = 0; i < effectiveLoad.size(); ++i) {
-    effectiveLoad[i] = system.F[i] - effectiveLoad[i];
-  }
-
   const std::vector<Index> order = SearchOrder(system);
-  const Index firstFree =
-      *std::find_if(order.begin(), order.end(), [&](Index i) { return !system.supported[i]; });
-  csBandMatrix reduced = ReducedStiffness(system.K, system.supported, firstFree);
-  const znMatrix::ZeroTest zero = KindZeroTest(system, free);
-  if (const auto row = FirstZeroRow(reduced, zero, free, order)) throw exThereIsZeroRow{*row};
-  Vector b(free.size());
-  for (std::size_t r = 0; r < free.size(); ++r) b[r] = effectiveLoad[free[r]];
-  Vector x(free.size());
-  try {
-    reduced.SolveInPlace(x, b, zero);
-  } catch (const znMatrix::exMatrixException&) {
-    throw exFailedToAnalyzeMatrix{};
-  }
-  for (std::size_t r = 0; r < free.size(); ++r) u[free[r]] = x[r];
-  system.U = std::move(u);
+  system.U = SolveFree(system, free, order);
 
   Vector p = system.K.MultiplyVector(system.U);
   // Without a tolerance a row balances when its imbalance is at most kRelativeBalance of the

@@ -55,6 +55,9 @@ class csSimulEquation : public ifSimulEquation {
   void Solve(System& system) override;
 
  private:
+  znMatrix::Vector SolveFree(const System& system, const std::vector<znMatrix::Index>& free,
+                             const std::vector<znMatrix::Index>& order) const;
+
   std::optional<double> balanceTolerance_;
 };
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string_view>
+#include <unordered_set>
 
 #include "clock/PhaseClock.h"
 #include "fem/model/ConductorWords.h"
@@ -297,17 +299,7 @@ void csConductor::MakeNodes() {
     if (logger_) logger_->AnyNodeHasNotBeenSet();
     throw exFailed{};
   }
-  const std::size_t cases = LoadCaseCount();
-  for (NodeProp& record : nodeRecords_) {
-    record.ImposedLoads.assign(cases, Triple{});
-    record.ImposedDisps.assign(cases, Triple{});
-  }
-  for (SpringSupportProp& record : springSupportRecords_) {
-    record.ImposedDisp.assign(cases, Triple{});
-  }
-  imposedLoad_.SetNodes(nodeRecords_);
-  imposedLoad_.SetSpringSupports(springSupportRecords_);
-  imposedLoad_.Apply(imposedLoadRecords_);
+  ApplyImposedLoads();
   nodeMgr_.Reserve(nodeRecords_.size());
   std::for_each(nodeRecords_.begin(), nodeRecords_.end(),
                 fnNodeMaker(elementRecords_, nodeRecords_, nodeMgr_));
@@ -315,6 +307,27 @@ void csConductor::MakeNodes() {
   std::vector<NodeProp> noNodes;
   imposedLoad_.SetNodes(noNodes);
   Drop(nodeRecords_);
+}
+
+// Only the nodes that an imposed load record names take a list of loads and displacements per
+// load case; every other node reads zero in every case, and the model of a frame without
+// imposed loads keeps no lists at all.
+void csConductor::ApplyImposedLoads() {
+  const std::size_t cases = LoadCaseCount();
+  for (SpringSupportProp& record : springSupportRecords_) {
+    record.ImposedDisp.assign(cases, Triple{});
+  }
+  if (imposedLoadRecords_.empty()) return;
+  std::unordered_set<std::string_view> named;
+  for (const ImposedLoadAndDispProp& record : imposedLoadRecords_) named.insert(record.ID);
+  for (NodeProp& record : nodeRecords_) {
+    if (named.count(record.ID) == 0) continue;
+    record.ImposedLoads.assign(cases, Triple{});
+    record.ImposedDisps.assign(cases, Triple{});
+  }
+  imposedLoad_.SetNodes(nodeRecords_);
+  imposedLoad_.SetSpringSupports(springSupportRecords_);
+  imposedLoad_.Apply(imposedLoadRecords_);
 }
 
 void csConductor::MakeElements() {

@@ -188,6 +188,7 @@ class csConductor {
   void MakeElements();
   void CheckElementStresses();
   void CheckEveryNodeIsUsed(const UsedNodes& usedNodes);
+  void ApplyImposedLoads();
   void MakeSpringSupports();
   void SetUpAnalyzer();
   void SetUpMonitor();

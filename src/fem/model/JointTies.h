@@ -21,7 +21,8 @@ namespace znFEM::znTraceYield2DRahmen {
 class csJointTies {
  public:
   // Node positions of each frame element's ends (I, J) in the node list, and the positions
-  // of the nodes that a wall element reaches (a wall ties every direction of its nodes).
+  // of the nodes that a wall element reaches (a wall ties every direction of its nodes). The
+  // node, element and end lists are viewed, not copied: they must outlive the check.
   void Set(const std::vector<ifNode*>& nodes, const std::vector<ifElement*>& elements,
            const std::vector<PerEnd<std::uint32_t>>& endPositions,
            const std::vector<std::uint32_t>& walledPositions);
@@ -52,9 +53,10 @@ class csJointTies {
     return {ends_.data() + endsFirst_[p], ends_.data() + endsFirst_[p + 1]};
   }
 
-  std::vector<ifNode*> nodes_;
-  std::vector<ifElement*> elements_;
-  std::vector<PerEnd<std::uint32_t>> endPositions_;
+  // Views of the step solver's lists, which outlive the check.
+  std::span<ifNode* const> nodes_;
+  std::span<ifElement* const> elements_;
+  std::span<const PerEnd<std::uint32_t>> endPositions_;
   // The member ends of every node, node after node: those of node position p start at
   // endsFirst_[p] and end where the next node's start.
   std::vector<EndAt> ends_;

@@ -58,6 +58,13 @@ class fnPropTable : public fnRecordTable<Record, Result> {
   }
 };
 
+bool IsAllZero(const Six& values) {
+  for (double value : values) {
+    if (value != 0.0) return false;
+  }
+  return true;
+}
+
 // Elements without an equivalent edge load are left out.
 class fnEquivalentEdgeLoad : public fnRecordTable<Record, Result> {
  public:
@@ -65,18 +72,21 @@ class fnEquivalentEdgeLoad : public fnRecordTable<Record, Result> {
       : fnRecordTable(formats,
                       {F::kWidthID, F::kWidthForce, F::kWidthForce, F::kWidthForce, F::kWidthForce,
                        F::kWidthForce, F::kWidthForce},
-                      logger.Records()) {
+                      logger.Records()),
+        logger_(logger) {
     Head({"ID", "EdgeLoad", "", "", "", "", ""});
     Head({"", "I_X", "I_Y", "I_M", "J_X", "J_Y", "J_M"});
   }
   void operator()(std::size_t k) {
-    const Result& result = ResultAt(k);
-    const std::string& id = PropAt(k).ID;
-    if (!result.HasEquivalentEdgeLoad) return;
+    const Six& load = logger_.EquivalentEdgeLoadAt(k);
+    if (IsAllZero(load)) return;
     NewRow();
-    Text(id);
-    Numbers(result.EquivalentEdgeLoad, F::kFormatForce);
+    Text(PropAt(k).ID);
+    Numbers(load, F::kFormatForce);
   }
+
+ private:
+  const csElementLogger& logger_;
 };
 
 // Per end: the face force of the end displacements and that of the edge loads.
@@ -134,13 +144,6 @@ Six EdgeDisp(const Result& result) {
   return result.EdgeDisp;
 }
 
-bool IsAllZero(const Six& values) {
-  for (double value : values) {
-    if (value != 0.0) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 // The fixed-end forces of the load cases stay with the element: neither the report nor the
@@ -185,9 +188,10 @@ std::vector<ElementProp> csElementLogger::FullProps() const {
 void csElementLogger::FixCase(const KeptElementProp& prop, const Vector& equivalentLoad,
                               const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
                               const PerEnd<double>&, const PerEnd<double>&) {
-  stResult& result = records_.ResultOf(prop.ID);
-  result.EquivalentEdgeLoad = FirstSix(equivalentLoad);
-  result.HasEquivalentEdgeLoad = !IsAllZero(result.EquivalentEdgeLoad);
+  const std::size_t k = records_.PositionOf(prop.ID);
+  if (k == records_.kNone) return;
+  if (equivalentEdgeLoads_.size() < records_.Size()) equivalentEdgeLoads_.resize(records_.Size());
+  equivalentEdgeLoads_[k] = FirstSix(equivalentLoad);
 }
 
 void csElementLogger::Disp(const KeptElementProp& prop, const Vector& disp) {

@@ -42,14 +42,12 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
     PerEnd<bool> IsRotarySpring{false, false};
     std::uint32_t Rest = kNoRest;  // index into the records' rests
   };
-  // An element's results, six values each (end I, then end J), member axes except the
-  // equivalent edge load, which is in global axes. Zero until the element reports them.
+  // An element's results, six values each (end I, then end J), member axes. Zero until the
+  // element reports them.
   struct stResult {
     Six FaceForce{};     // produced by the end displacements
     Six FixFaceForce{};  // produced by the edge loads (fixed-end state)
     Six EdgeDisp{};
-    Six EquivalentEdgeLoad{};
-    bool HasEquivalentEdgeLoad = false;  // some value of it is not zero
     // Yield states per end, for the drawing's hinge and yield marks.
     PerEnd<std::int32_t> AxialState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
     PerEnd<std::int32_t> HingeState{znTraceYield2DRahmen::kElastic, znTraceYield2DRahmen::kElastic};
@@ -107,6 +105,12 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   // The records keep no node pointers: the nodes die with the analysis. The node IDs name
   // the nodes.
   const csRecordLog<stRecord, stResult>& Records() const { return records_; }
+  // The nodal loads equivalent to the edge loads of the last case, global axes, of the k-th
+  // record; zero until reported.
+  const Six& EquivalentEdgeLoadAt(std::size_t k) const {
+    static const Six kZero{};
+    return k < equivalentEdgeLoads_.size() ? equivalentEdgeLoads_[k] : kZero;
+  }
   // The records as full element records, in input order, for their readers outside the report
   // (the drawing, the element stress calculator). Lent ones are made for the loan and given
   // back only to be dropped: the logger keeps its own.
@@ -126,6 +130,9 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   csFormatTables formats_;
   csRecordLog<stRecord, stResult> records_;
   std::vector<stRest> rests_;
+  // By record position. They are reported before the solve, the results after it: kept
+  // apart, the results need not take their room while the solver holds its own.
+  std::vector<Six> equivalentEdgeLoads_;
   bool resultsAvailable_ = false;
 };
 

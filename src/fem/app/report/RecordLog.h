@@ -46,21 +46,23 @@ class csRecordLog {
   // take their room when the first is reported, at the end of the analysis, once the solver
   // has given back its own.
   Result& ResultOf(const std::string& id) {
-    std::size_t found = kNone;
-    for (const std::size_t near : {recent_, recent_ + 1}) {
-      if (near < props_.size() && props_[near].ID == id) {
-        found = near;
-        break;
-      }
-    }
-    if (found == kNone) found = Find(id);
+    const std::size_t found = PositionOf(id);
     if (found == kNone) {
       unkept_ = Result{};
       return unkept_;
     }
-    recent_ = found;
     if (results_.empty()) results_.resize(props_.size());
     return results_[found];
+  }
+  // The position in input order of the record of the ID; kNone for an ID never kept.
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::size_t PositionOf(const std::string& id) {
+    for (const std::size_t near : {recent_, recent_ + 1}) {
+      if (near < props_.size() && props_[near].ID == id) return recent_ = near;
+    }
+    const std::size_t found = Find(id);
+    if (found != kNone) recent_ = found;
+    return found;
   }
 
   std::size_t Size() const { return props_.size(); }
@@ -81,7 +83,6 @@ class csRecordLog {
   void GiveBackProps(std::vector<Prop> props) { props_ = std::move(props); }
 
  private:
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   static inline const Result kZero{};
 
   // The index is an open-addressed hash table of positions (plus one; 0 is a free slot),
@@ -118,7 +119,7 @@ class csRecordLog {
   static std::size_t Hash(std::string_view id) { return std::hash<std::string_view>{}(id); }
 
   std::vector<Prop> props_;
-  std::vector<Result> results_;  // empty until a result is reported, then one per record
+  std::vector<Result> results_;       // empty until a result is reported, then one per record
   std::vector<std::uint32_t> slots_;  // the index: ID -> position + 1
   Result unkept_;
   std::size_t recent_ = 0;  // the position ResultOf found last
