@@ -353,13 +353,20 @@ void csConductor::MakeElements() {
 }
 
 // Every member is built, so its nodes exist and its length is known. The nodes and members
-// hold their records now: the few models that ask for stresses lend the check copies.
+// hold their records now: the few models that ask for stresses lend the check copies of
+// what it reads, a member's ID, end nodes and rigid zones.
 void csConductor::CheckElementStresses() {
   if (elementStressRecords_.empty()) return;
   std::vector<NodeProp> nodes;
   for (const ifNode* node : nodeMgr_.GetNodes()) nodes.push_back(node->GetProp());
   std::vector<ElementProp> elements;
-  for (const ifElement* element : elementMgr_.GetElements()) elements.push_back(element->GetProp());
+  for (const ifElement* element : elementMgr_.GetElements()) {
+    const KeptElementProp& kept = element->GetProp();
+    ElementProp& prop = elements.emplace_back();
+    prop.ID = kept.ID;
+    for (int end = 0; end < 2; ++end) prop.NodeID[end] = kept.Node[end]->GetProp().ID;
+    prop.Lij = kept.Lij;
+  }
   const csElementStressPropMaker maker(nodes, elements, {}, {});
   for (ElementStressProp& record : elementStressRecords_) record = maker.Check(record);
 }

@@ -77,6 +77,11 @@ Six Rotate(double angle, const Six& x, bool transposed) {
   return y;
 }
 
+// The length between the rigid zones of a member of the given length.
+double ClearLengthOf(double length, const PerEnd<double>& lij) {
+  return length - (lij[0] + lij[1]);
+}
+
 Six ToGlobal(double angle, const Six& x) {
   return Rotate(angle, x, false);
 }
@@ -137,21 +142,21 @@ void csElement::SetProp(ElementProp prop) {
       throw exPreFaceMomentIsSetAtHinge{prop.ID, end};
     }
   }
-  prop_ = std::move(prop);
-  const auto ci = prop_.Node[0]->GetCoordinate();
-  const auto cj = prop_.Node[1]->GetCoordinate();
+  const auto ci = prop.Node[0]->GetCoordinate();
+  const auto cj = prop.Node[1]->GetCoordinate();
   const double dx = cj[0] - ci[0];
   const double dy = cj[1] - ci[1];
   L_ = std::hypot(dx, dy);
-  if (ClearLength() <= 0.0) throw exLnIsUnderOrEqualToZero{prop_.ID};
-  response_.FaceForce = Join(prop_.PreFaceLoad[0], prop_.PreFaceLoad[1]);
+  if (ClearLengthOf(L_, prop.Lij) <= 0.0) throw exLnIsUnderOrEqualToZero{prop.ID};
+  response_.FaceForce = Join(prop.PreFaceLoad[0], prop.PreFaceLoad[1]);
   angle_ = std::atan2(dy, dx);
   const Six v = ToGlobal(angle_, response_.FaceForce);
-  for (int end = 0; end < 2; ++end) prop_.Node[end]->SetPanelForce(prop_.ID, EndTriple(v, end));
-  if (logger_) logger_->Prop(prop_);
+  for (int end = 0; end < 2; ++end) prop.Node[end]->SetPanelForce(prop.ID, EndTriple(v, end));
+  if (logger_) logger_->Prop(prop);
+  prop_ = KeptElementProp(std::move(prop));
 }
 
-const ElementProp& csElement::GetProp() const {
+const KeptElementProp& csElement::GetProp() const {
   return prop_;
 }
 
@@ -160,7 +165,7 @@ PerEnd<ifNode*> csElement::GetNodes() const {
 }
 
 double csElement::ClearLength() const {
-  return L_ - (prop_.Lij[0] + prop_.Lij[1]);
+  return ClearLengthOf(L_, prop_.Lij);
 }
 
 // Spring stiffness as a ratio of the flexible part's bending stiffness 4EI/l0.
@@ -324,9 +329,10 @@ void csElement::ComputeAxialRatio(const Six& c, const Six& g, double remaining) 
     return;
   }
   for (int end = 0; end < 2; ++end) {
-    axialRatio_[end] = IsYielded(axialState_[end]) || axialHeld_
-                           ? kInfinite
-                           : ComponentRatio(c[N(end)], g[N(end)], prop_.Ny[end], remaining);
+    axialRatio_[end] =
+        IsYielded(axialState_[end]) || axialHeld_
+            ? kInfinite
+            : ComponentRatio(c[N(end)], g[N(end)], prop_.Capacities().Ny[end], remaining);
   }
 }
 
@@ -346,7 +352,8 @@ void csElement::ComputeMomentRatio(const Six& c, const Six& g, double remaining)
     } else if (IsYielded(hingeState_[end]) || hingeHeld_[end]) {
       momentRatio_[end] = kInfinite;
     } else {
-      momentRatio_[end] = ComponentRatio(c[M(end)], g[M(end)], prop_.My[end], remaining);
+      momentRatio_[end] =
+          ComponentRatio(c[M(end)], g[M(end)], prop_.Capacities().My[end], remaining);
     }
   }
 }
@@ -379,7 +386,7 @@ PerEnd<double> csElement::GetNextRatio(double remaining) {
   ComputeAxialRatio(c, g, remaining);
   PerEnd<double> shearRatio;
   for (int end = 0; end < 2; ++end) {
-    shearRatio[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Qy[end], remaining);
+    shearRatio[end] = ComponentRatio(c[Q(end)], g[Q(end)], prop_.Capacities().Qy[end], remaining);
   }
   ComputeMomentRatio(c, g, remaining);
   ComputePanelRatio();
@@ -532,7 +539,8 @@ bool csElement::IsFailed() {
   for (std::uint32_t end = 0; end < 2; ++end) {
     const double q = c[Q(end)];
     if (q == 0.0) continue;
-    const double limit = q > 0.0 ? prop_.Qy[end][0] : prop_.Qy[end][1];
+    const Limits& qy = prop_.Capacities().Qy[end];
+    const double limit = q > 0.0 ? qy[0] : qy[1];
     if ((limit - q) / q < kRatioTolerance) {
       if (logger_) logger_->ShearFailed(prop_, end);
       if (failure_ == FailureKind::None)

@@ -40,7 +40,7 @@ bool IsReachedInStep(double eventRatio, double stepRatio);
 class ifElement {
  public:
   virtual ~ifElement() = default;
-  virtual const ElementProp& GetProp() const = 0;
+  virtual const KeptElementProp& GetProp() const = 0;
   virtual PerEnd<ifNode*> GetNodes() const = 0;
   virtual void PrepareStiffness() = 0;
   virtual void PrepareFixCase() = 0;
@@ -93,45 +93,46 @@ class csElement : public ifElement {
     virtual ~ifLogger() = default;
     // Room for the records of count elements to come.
     virtual void Reserve(std::size_t count) { (void)count; }
+    // The full record, once, when the member is made; the other calls pass what it keeps.
     virtual void Prop(const ElementProp& prop) = 0;
     // equivalentLoad is global; the rest are the fixed-end results of the current case.
-    virtual void FixCase(const ElementProp& prop, const Vector& equivalentLoad,
+    virtual void FixCase(const KeptElementProp& prop, const Vector& equivalentLoad,
                          const znMatrixMaker::csEquivalentEdgeLoad& result,
                          const Vector& fixFaceForceIncrement, double fixStretchIncrement,
                          const PerEnd<double>& fixSpringRotationIncrement,
                          const PerEnd<double>& fixPanelRotationIncrement) = 0;
-    virtual void DispIncrement(const ElementProp& prop, const Vector& disp) = 0;
-    virtual void FaceForceIncrement(const ElementProp& prop, const Vector& force) = 0;
-    virtual void StretchIncrement(const ElementProp& prop, double stretch) = 0;
-    virtual void SpringRotationIncrement(const ElementProp& prop,
+    virtual void DispIncrement(const KeptElementProp& prop, const Vector& disp) = 0;
+    virtual void FaceForceIncrement(const KeptElementProp& prop, const Vector& force) = 0;
+    virtual void StretchIncrement(const KeptElementProp& prop, double stretch) = 0;
+    virtual void SpringRotationIncrement(const KeptElementProp& prop,
                                          const PerEnd<double>& rotation) = 0;
-    virtual void PanelRotationIncrement(const ElementProp& prop,
+    virtual void PanelRotationIncrement(const KeptElementProp& prop,
                                         const PerEnd<double>& rotation) = 0;
-    virtual void RotationAngleIncrement(const ElementProp& prop, double angle) = 0;
-    virtual void Disp(const ElementProp& prop, const Vector& disp) = 0;
-    virtual void FaceForce(const ElementProp& prop, const Vector& force,
+    virtual void RotationAngleIncrement(const KeptElementProp& prop, double angle) = 0;
+    virtual void Disp(const KeptElementProp& prop, const Vector& disp) = 0;
+    virtual void FaceForce(const KeptElementProp& prop, const Vector& force,
                            const Vector& fixForce) = 0;
-    virtual void Stretch(const ElementProp& prop, double stretch, double fixStretch,
+    virtual void Stretch(const KeptElementProp& prop, double stretch, double fixStretch,
                          const PerEnd<std::int32_t>& axialState) = 0;
-    virtual void SpringRotation(const ElementProp& prop, const PerEnd<double>& rotation,
+    virtual void SpringRotation(const KeptElementProp& prop, const PerEnd<double>& rotation,
                                 const PerEnd<double>& fixRotation,
                                 const PerEnd<std::int32_t>& hingeState) = 0;
-    virtual void PanelRotation(const ElementProp& prop, const PerEnd<double>& rotation,
+    virtual void PanelRotation(const KeptElementProp& prop, const PerEnd<double>& rotation,
                                const PerEnd<double>& fixRotation,
                                const PerEnd<std::int32_t>& panelState) = 0;
-    virtual void RotationAngle(const ElementProp& prop, double angle) = 0;
-    virtual void AxialRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
-    virtual void MomentRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
-    virtual void ShearRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
-    virtual void PanelRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
-    virtual void NextRatio(const ElementProp& prop, const PerEnd<double>& ratio) = 0;
-    virtual void AxialUnloading(const ElementProp& prop, bool unloading) = 0;
-    virtual void HingeUnloading(const ElementProp& prop, const PerEnd<bool>& unloading) = 0;
-    virtual void PanelUnloading(const ElementProp& prop, const PerEnd<bool>& unloading) = 0;
-    virtual void Update(const ElementProp& prop, double ratio) = 0;
-    virtual void NextCase(const ElementProp& prop, std::uint32_t caseIndex) = 0;
-    virtual void AxialFailed(const ElementProp& prop) = 0;
-    virtual void ShearFailed(const ElementProp& prop, std::uint32_t end) = 0;
+    virtual void RotationAngle(const KeptElementProp& prop, double angle) = 0;
+    virtual void AxialRatio(const KeptElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void MomentRatio(const KeptElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void ShearRatio(const KeptElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void PanelRatio(const KeptElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void NextRatio(const KeptElementProp& prop, const PerEnd<double>& ratio) = 0;
+    virtual void AxialUnloading(const KeptElementProp& prop, bool unloading) = 0;
+    virtual void HingeUnloading(const KeptElementProp& prop, const PerEnd<bool>& unloading) = 0;
+    virtual void PanelUnloading(const KeptElementProp& prop, const PerEnd<bool>& unloading) = 0;
+    virtual void Update(const KeptElementProp& prop, double ratio) = 0;
+    virtual void NextCase(const KeptElementProp& prop, std::uint32_t caseIndex) = 0;
+    virtual void AxialFailed(const KeptElementProp& prop) = 0;
+    virtual void ShearFailed(const KeptElementProp& prop, std::uint32_t end) = 0;
     virtual void AnalysisStarted() = 0;
     virtual void AnalysisEnded() = 0;
     virtual void StepStarted(std::uint32_t step) = 0;
@@ -160,10 +161,10 @@ class csElement : public ifElement {
   csElement(const znMatrixMaker::ifMatrixMaker2DRahmen& maker, ifLogger* logger);
 
   // Called once right after construction; the record's nodes must be set. The member keeps
-  // the record.
+  // what the analysis needs of the record.
   void SetProp(ElementProp prop);
 
-  const ElementProp& GetProp() const override;
+  const KeptElementProp& GetProp() const override;
   PerEnd<ifNode*> GetNodes() const override;
   void PrepareStiffness() override;
   void PrepareFixCase() override;
@@ -237,7 +238,7 @@ class csElement : public ifElement {
 
   const znMatrixMaker::ifMatrixMaker2DRahmen& maker_;
   ifLogger* logger_;
-  ElementProp prop_;
+  KeptElementProp prop_;
   double L_ = 0.0;
   double angle_ = 0.0;
   std::uint32_t caseIndex_ = 0;

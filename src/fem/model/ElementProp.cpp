@@ -1,11 +1,49 @@
 #include "fem/model/ElementProp.h"
 
 #include <ostream>
+#include <utility>
 
 namespace znFEM::znTraceYield2DRahmen {
 
+namespace {
+
+bool IsPinned(bool isRotarySpring, double kij) {
+  return isRotarySpring && kij == 0.0;
+}
+
+const ElementCapacities kUnboundedCapacities{};
+
+}  // namespace
+
 bool IsPinnedByInput(const ElementProp& prop, int end) {
-  return prop.IsRotarySpring[end] && prop.Kij[end] == 0.0;
+  return IsPinned(prop.IsRotarySpring[end], prop.Kij[end]);
+}
+
+bool IsPinnedByInput(const KeptElementProp& prop, int end) {
+  return IsPinned(prop.IsRotarySpring[end], prop.Kij[end]);
+}
+
+KeptElementProp::KeptElementProp(ElementProp&& prop)
+    : ID(std::move(prop.ID)),
+      Node(prop.Node),
+      A(prop.A),
+      E(prop.E),
+      I(prop.I),
+      Poisson(prop.Poisson),
+      Kappa(prop.Kappa),
+      Lij(prop.Lij),
+      Kij(prop.Kij),
+      IsRotarySpring(prop.IsRotarySpring),
+      FixCases(std::move(prop.FixCases)) {
+  const ElementCapacities given{prop.Ny, prop.Qy, prop.My};
+  if (given.Ny != kUnboundedCapacities.Ny || given.Qy != kUnboundedCapacities.Qy ||
+      given.My != kUnboundedCapacities.My) {
+    capacities_ = std::make_unique<const ElementCapacities>(given);
+  }
+}
+
+const ElementCapacities& KeptElementProp::Capacities() const {
+  return capacities_ ? *capacities_ : kUnboundedCapacities;
 }
 
 namespace {

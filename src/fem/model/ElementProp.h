@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,42 @@ struct ElementProp {
   std::vector<FixCaseLoad> FixCases;               // one per load case
 };
 
+// The capacities of a member's ends, as in its record.
+struct ElementCapacities {
+  PerEnd<Limits> Ny{kUnbounded, kUnbounded};
+  PerEnd<Limits> Qy{kUnbounded, kUnbounded};
+  PerEnd<Limits> My{kUnbounded, kUnbounded};
+};
+
+// What a member keeps of its record through the analysis. The node IDs and the pre-face forces
+// are used up when it is made; the capacities, almost always unbounded, are kept on the heap
+// only when some differs from the default.
+struct KeptElementProp {
+  KeptElementProp() = default;
+  // Takes the ID and the fixed-end forces over from the record.
+  explicit KeptElementProp(ElementProp&& prop);
+
+  const ElementCapacities& Capacities() const;
+
+  std::string ID;
+  PerEnd<ifNode*> Node{nullptr, nullptr};
+  double A = 0.0;
+  double E = 0.0;
+  double I = 0.0;
+  double Poisson = 0.0;
+  double Kappa = 0.0;
+  PerEnd<double> Lij{0.0, 0.0};
+  PerEnd<double> Kij{kInfinite, kInfinite};
+  PerEnd<bool> IsRotarySpring{false, false};
+  std::vector<FixCaseLoad> FixCases;
+
+ private:
+  std::unique_ptr<const ElementCapacities> capacities_;  // null: all unbounded
+};
+
 // An end is pinned by input when it carries a spring of stiffness 0.
 bool IsPinnedByInput(const ElementProp& prop, int end);
+bool IsPinnedByInput(const KeptElementProp& prop, int end);
 
 // Debugging dump, one "(Label           ) : value" line per field.
 std::ostream& operator<<(std::ostream& os, const ElementProp& prop);

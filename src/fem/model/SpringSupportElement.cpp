@@ -7,13 +7,10 @@ namespace znFEM::znTraceYield2DRahmen {
 
 namespace {
 
-ElementProp SpringElementProp(const SpringSupportElementProp& prop) {
-  ElementProp element;
+KeptElementProp SpringElementProp(const SpringSupportElementProp& prop) {
+  KeptElementProp element;
   element.ID = prop.ElementID;
   element.Node = prop.Nodes;
-  for (std::size_t end = 0; end < 2; ++end) {
-    if (prop.Nodes[end]) element.NodeID[end] = prop.Nodes[end]->GetProp().ID;
-  }
   return element;
 }
 
@@ -34,7 +31,7 @@ csSpringSupportElement::csSpringSupportElement(const SpringSupportElementProp& p
   if (logger_) logger_->Prop(springProp_);
 }
 
-const ElementProp& csSpringSupportElement::GetProp() const {
+const KeptElementProp& csSpringSupportElement::GetProp() const {
   return elementProp_;
 }
 

@@ -46,7 +46,7 @@ class csSpringSupportElement : public ifElement {
   const SpringSupportElementProp& GetSpringElementProp() const { return springProp_; }
 
   // An ordinary element record with the ID and the two nodes; no section, no edge loads.
-  const ElementProp& GetProp() const override;
+  const KeptElementProp& GetProp() const override;
   PerEnd<ifNode*> GetNodes() const override;
   void PrepareStiffness() override;
   void PrepareFixCase() override;
@@ -70,7 +70,7 @@ class csSpringSupportElement : public ifElement {
 
  private:
   SpringSupportElementProp springProp_;
-  ElementProp elementProp_;
+  KeptElementProp elementProp_;
   ifLogger* logger_;
   Six equivalentLoad_{};
   Six dispIncrement_{};

@@ -37,43 +37,43 @@ Six ToGlobal(const Six& local, double theta) {
 class Recorder : public csElement::ifLogger {
  public:
   void Prop(const ElementProp&) override {}
-  void FixCase(const ElementProp&, const Vector&, const znFEM::znMatrixMaker::csEquivalentEdgeLoad&,
-               const Vector& face, double stretch, const PerEnd<double>& spring,
-               const PerEnd<double>&) override {
+  void FixCase(const KeptElementProp&, const Vector&,
+               const znFEM::znMatrixMaker::csEquivalentEdgeLoad&, const Vector& face,
+               double stretch, const PerEnd<double>& spring, const PerEnd<double>&) override {
     fixFace = face;
     fixStretch = stretch;
     fixSpring = spring;
   }
-  void DispIncrement(const ElementProp&, const Vector&) override {}
-  void FaceForceIncrement(const ElementProp&, const Vector&) override {}
-  void StretchIncrement(const ElementProp&, double) override {}
-  void SpringRotationIncrement(const ElementProp&, const PerEnd<double>& r) override {
+  void DispIncrement(const KeptElementProp&, const Vector&) override {}
+  void FaceForceIncrement(const KeptElementProp&, const Vector&) override {}
+  void StretchIncrement(const KeptElementProp&, double) override {}
+  void SpringRotationIncrement(const KeptElementProp&, const PerEnd<double>& r) override {
     springRotation = r;
   }
-  void PanelRotationIncrement(const ElementProp&, const PerEnd<double>& r) override {
+  void PanelRotationIncrement(const KeptElementProp&, const PerEnd<double>& r) override {
     panelRotation = r;
   }
-  void RotationAngleIncrement(const ElementProp&, double) override {}
-  void Disp(const ElementProp&, const Vector&) override {}
-  void FaceForce(const ElementProp&, const Vector&, const Vector&) override {}
-  void Stretch(const ElementProp&, double, double, const PerEnd<std::int32_t>&) override {}
-  void SpringRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
+  void RotationAngleIncrement(const KeptElementProp&, double) override {}
+  void Disp(const KeptElementProp&, const Vector&) override {}
+  void FaceForce(const KeptElementProp&, const Vector&, const Vector&) override {}
+  void Stretch(const KeptElementProp&, double, double, const PerEnd<std::int32_t>&) override {}
+  void SpringRotation(const KeptElementProp&, const PerEnd<double>&, const PerEnd<double>&,
                       const PerEnd<std::int32_t>&) override {}
-  void PanelRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
+  void PanelRotation(const KeptElementProp&, const PerEnd<double>&, const PerEnd<double>&,
                      const PerEnd<std::int32_t>&) override {}
-  void RotationAngle(const ElementProp&, double) override {}
-  void AxialRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void MomentRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void ShearRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void PanelRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void NextRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void AxialUnloading(const ElementProp&, bool) override {}
-  void HingeUnloading(const ElementProp&, const PerEnd<bool>&) override {}
-  void PanelUnloading(const ElementProp&, const PerEnd<bool>&) override {}
-  void Update(const ElementProp&, double) override {}
-  void NextCase(const ElementProp&, std::uint32_t) override {}
-  void AxialFailed(const ElementProp&) override {}
-  void ShearFailed(const ElementProp&, std::uint32_t) override {}
+  void RotationAngle(const KeptElementProp&, double) override {}
+  void AxialRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void MomentRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void ShearRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void PanelRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void NextRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void AxialUnloading(const KeptElementProp&, bool) override {}
+  void HingeUnloading(const KeptElementProp&, const PerEnd<bool>&) override {}
+  void PanelUnloading(const KeptElementProp&, const PerEnd<bool>&) override {}
+  void Update(const KeptElementProp&, double) override {}
+  void NextCase(const KeptElementProp&, std::uint32_t) override {}
+  void AxialFailed(const KeptElementProp&) override {}
+  void ShearFailed(const KeptElementProp&, std::uint32_t) override {}
   void AnalysisStarted() override {}
   void AnalysisEnded() override {}
   void StepStarted(std::uint32_t) override {}

@@ -185,7 +185,7 @@ std::vector<ElementProp> csElementLogger::FullProps() const {
   return props;
 }
 
-void csElementLogger::FixCase(const ElementProp& prop, const Vector& equivalentLoad,
+void csElementLogger::FixCase(const KeptElementProp& prop, const Vector& equivalentLoad,
                               const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
                               const PerEnd<double>&, const PerEnd<double>&) {
   const std::size_t k = records_.PositionOf(prop.ID);
@@ -194,23 +194,23 @@ void csElementLogger::FixCase(const ElementProp& prop, const Vector& equivalentL
   equivalentEdgeLoads_[k] = FirstSix(equivalentLoad);
 }
 
-void csElementLogger::Disp(const ElementProp& prop, const Vector& disp) {
+void csElementLogger::Disp(const KeptElementProp& prop, const Vector& disp) {
   records_.ResultOf(prop.ID).EdgeDisp = FirstSix(disp);
 }
 
-void csElementLogger::FaceForce(const ElementProp& prop, const Vector& force,
+void csElementLogger::FaceForce(const KeptElementProp& prop, const Vector& force,
                                 const Vector& fixForce) {
   stResult& result = records_.ResultOf(prop.ID);
   result.FaceForce = FirstSix(force);
   result.FixFaceForce = FirstSix(fixForce);
 }
 
-void csElementLogger::Stretch(const ElementProp& prop, double, double,
+void csElementLogger::Stretch(const KeptElementProp& prop, double, double,
                               const PerEnd<std::int32_t>& axialState) {
   records_.ResultOf(prop.ID).AxialState = axialState;
 }
 
-void csElementLogger::SpringRotation(const ElementProp& prop, const PerEnd<double>&,
+void csElementLogger::SpringRotation(const KeptElementProp& prop, const PerEnd<double>&,
                                      const PerEnd<double>&,
                                      const PerEnd<std::int32_t>& hingeState) {
   records_.ResultOf(prop.ID).HingeState = hingeState;

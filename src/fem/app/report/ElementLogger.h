@@ -20,6 +20,7 @@ namespace znFEM::znTarvex {
 class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
  public:
   using ElementProp = znTraceYield2DRahmen::ElementProp;
+  using KeptElementProp = znTraceYield2DRahmen::KeptElementProp;
   template <class T>
   using PerEnd = znTraceYield2DRahmen::PerEnd<T>;
 
@@ -61,36 +62,36 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
 
   void Reserve(std::size_t count) override { records_.Reserve(count); }
   void Prop(const ElementProp& prop) override;
-  void FixCase(const ElementProp& prop, const Vector& equivalentLoad,
+  void FixCase(const KeptElementProp& prop, const Vector& equivalentLoad,
                const znMatrixMaker::csEquivalentEdgeLoad&, const Vector&, double,
                const PerEnd<double>&, const PerEnd<double>&) override;
-  void DispIncrement(const ElementProp&, const Vector&) override {}
-  void FaceForceIncrement(const ElementProp&, const Vector&) override {}
-  void StretchIncrement(const ElementProp&, double) override {}
-  void SpringRotationIncrement(const ElementProp&, const PerEnd<double>&) override {}
-  void PanelRotationIncrement(const ElementProp&, const PerEnd<double>&) override {}
-  void RotationAngleIncrement(const ElementProp&, double) override {}
-  void Disp(const ElementProp& prop, const Vector& disp) override;
-  void FaceForce(const ElementProp& prop, const Vector& force, const Vector& fixForce) override;
-  void Stretch(const ElementProp& prop, double, double,
+  void DispIncrement(const KeptElementProp&, const Vector&) override {}
+  void FaceForceIncrement(const KeptElementProp&, const Vector&) override {}
+  void StretchIncrement(const KeptElementProp&, double) override {}
+  void SpringRotationIncrement(const KeptElementProp&, const PerEnd<double>&) override {}
+  void PanelRotationIncrement(const KeptElementProp&, const PerEnd<double>&) override {}
+  void RotationAngleIncrement(const KeptElementProp&, double) override {}
+  void Disp(const KeptElementProp& prop, const Vector& disp) override;
+  void FaceForce(const KeptElementProp& prop, const Vector& force, const Vector& fixForce) override;
+  void Stretch(const KeptElementProp& prop, double, double,
                const PerEnd<std::int32_t>& axialState) override;
-  void SpringRotation(const ElementProp& prop, const PerEnd<double>&, const PerEnd<double>&,
+  void SpringRotation(const KeptElementProp& prop, const PerEnd<double>&, const PerEnd<double>&,
                       const PerEnd<std::int32_t>& hingeState) override;
-  void PanelRotation(const ElementProp&, const PerEnd<double>&, const PerEnd<double>&,
+  void PanelRotation(const KeptElementProp&, const PerEnd<double>&, const PerEnd<double>&,
                      const PerEnd<std::int32_t>&) override {}
-  void RotationAngle(const ElementProp&, double) override {}
-  void AxialRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void MomentRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void ShearRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void PanelRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void NextRatio(const ElementProp&, const PerEnd<double>&) override {}
-  void AxialUnloading(const ElementProp&, bool) override {}
-  void HingeUnloading(const ElementProp&, const PerEnd<bool>&) override {}
-  void PanelUnloading(const ElementProp&, const PerEnd<bool>&) override {}
-  void Update(const ElementProp&, double) override {}
-  void NextCase(const ElementProp&, std::uint32_t) override {}
-  void AxialFailed(const ElementProp&) override {}
-  void ShearFailed(const ElementProp&, std::uint32_t) override {}
+  void RotationAngle(const KeptElementProp&, double) override {}
+  void AxialRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void MomentRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void ShearRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void PanelRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void NextRatio(const KeptElementProp&, const PerEnd<double>&) override {}
+  void AxialUnloading(const KeptElementProp&, bool) override {}
+  void HingeUnloading(const KeptElementProp&, const PerEnd<bool>&) override {}
+  void PanelUnloading(const KeptElementProp&, const PerEnd<bool>&) override {}
+  void Update(const KeptElementProp&, double) override {}
+  void NextCase(const KeptElementProp&, std::uint32_t) override {}
+  void AxialFailed(const KeptElementProp&) override {}
+  void ShearFailed(const KeptElementProp&, std::uint32_t) override {}
   void AnalysisStarted() override {}
   void AnalysisEnded() override {}
   void StepStarted(std::uint32_t) override {}
