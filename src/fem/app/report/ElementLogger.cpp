@@ -37,7 +37,8 @@ class fnPropTable : public fnRecordTable<Record, Result> {
                       {F::kWidthID, F::kWidthID, F::kWidthID, F::kWidthSection, F::kWidthSection,
                        F::kWidthInertia, F::kWidthSection, F::kWidthSection, F::kWidthRigid,
                        F::kWidthRigid, F::kWidthStiffness, F::kWidthStiffness},
-                      logger.Records()) {
+                      logger.Records()),
+        logger_(logger) {
     Head({"ID", "NodeID", "", "A", "E", "I", "Poisson", "Kappa", "Lij", "", "Kij", ""});
     Head({"", "I", "J", "", "", "", "", "", "I", "J", "I", "J"});
   }
@@ -46,8 +47,8 @@ class fnPropTable : public fnRecordTable<Record, Result> {
     const std::string& id = prop.ID;
     NewRow();
     Text(id);
-    Text(prop.NodeID[0]);
-    Text(prop.NodeID[1]);
+    Text(logger_.NodeIDOf(prop, 0));
+    Text(logger_.NodeIDOf(prop, 1));
     Number(prop.A, F::kFormatSection);
     Number(prop.E, F::kFormatSection);
     Number(prop.I, F::kFormatInertia);
@@ -56,6 +57,9 @@ class fnPropTable : public fnRecordTable<Record, Result> {
     Numbers(prop.Lij, F::kFormatRigid);
     Numbers(prop.Kij, F::kFormatStiffness);
   }
+
+ private:
+  const csElementLogger& logger_;
 };
 
 bool IsAllZero(const Six& values) {
@@ -150,8 +154,11 @@ Six EdgeDisp(const Result& result) {
 // drawing shows them.
 void csElementLogger::Prop(const ElementProp& prop) {
   const ElementProp defaults;
-  Record record{prop.ID,      prop.NodeID, prop.A,   prop.E,   prop.I,
-                prop.Poisson, prop.Kappa,  prop.Lij, prop.Kij, prop.IsRotarySpring};
+  Record record{prop.ID,    {NodeAt(prop.NodeID[0]), NodeAt(prop.NodeID[1])},
+                prop.A,     prop.E,
+                prop.I,     prop.Poisson,
+                prop.Kappa, prop.Lij,
+                prop.Kij,   prop.IsRotarySpring};
   if (prop.Ny != defaults.Ny || prop.Qy != defaults.Qy || prop.My != defaults.My ||
       prop.PreFaceLoad != defaults.PreFaceLoad) {
     record.Rest = static_cast<std::uint32_t>(rests_.size());
@@ -160,13 +167,28 @@ void csElementLogger::Prop(const ElementProp& prop) {
   records_.Add(record);
 }
 
+// A node the node records hold is named by its place there: its ID is not kept twice.
+std::uint32_t csElementLogger::NodeAt(const std::string& id) {
+  using Nodes = csRecordLog<csNodeLogger::stRecord, csNodeLogger::stResult>;
+  const std::size_t found = nodes_ != nullptr ? nodes_->Records().Find(id) : Nodes::kNone;
+  if (found != Nodes::kNone && found < kUnlisted) return static_cast<std::uint32_t>(found);
+  unlistedNodeIDs_.push_back(id);
+  return kUnlisted | static_cast<std::uint32_t>(unlistedNodeIDs_.size() - 1);
+}
+
+const std::string& csElementLogger::NodeIDOf(const stRecord& record, int end) const {
+  const std::uint32_t at = record.Node[static_cast<std::size_t>(end)];
+  if ((at & kUnlisted) != 0) return unlistedNodeIDs_[at & ~kUnlisted];
+  return nodes_->Records().GetProps()[at].ID;
+}
+
 std::vector<ElementProp> csElementLogger::FullProps() const {
   std::vector<ElementProp> props(records_.Size());
   for (std::size_t k = 0; k < props.size(); ++k) {
     const Record& record = records_.GetProps()[k];
     ElementProp& prop = props[k];
     prop.ID = record.ID;
-    prop.NodeID = record.NodeID;
+    prop.NodeID = {NodeIDOf(record, 0), NodeIDOf(record, 1)};
     prop.A = record.A;
     prop.E = record.E;
     prop.I = record.I;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fem/app/report/FormatTables.h"
+#include "fem/app/report/NodeLogger.h"
 #include "fem/app/report/RecordLog.h"
 #include "fem/model/Element.h"
 #include "fem/model/ElementProp.h"
@@ -31,7 +32,9 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   // kept aside for the few records whose values are not the defaults.
   struct stRecord {
     std::string ID;
-    PerEnd<std::string> NodeID;
+    // Each end's node: its position in the node logger's records, or with kUnlisted set, the
+    // place of its ID among the IDs of nodes the node logger does not hold.
+    PerEnd<std::uint32_t> Node{0, 0};
     double A = 0.0;
     double E = 0.0;
     double I = 0.0;
@@ -60,6 +63,11 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
     }
   };
 
+  static constexpr std::uint32_t kUnlisted = 0x80000000u;
+
+  // The node records the element records name their nodes by; without them, each record keeps
+  // its node IDs.
+  void SetNodeLogger(const csNodeLogger* nodes) { nodes_ = nodes; }
   void Reserve(std::size_t count) override { records_.Reserve(count); }
   void Prop(const ElementProp& prop) override;
   void FixCase(const KeptElementProp& prop, const Vector& equivalentLoad,
@@ -105,6 +113,7 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
   // The records keep no node pointers: the nodes die with the analysis. The node IDs name
   // the nodes.
   const csRecordLog<stRecord, stResult>& Records() const { return records_; }
+  const std::string& NodeIDOf(const stRecord& record, int end) const;
   // The nodal loads equivalent to the edge loads of the last case, global axes, of the k-th
   // record; zero until reported.
   const Six& EquivalentEdgeLoadAt(std::size_t k) const {
@@ -127,8 +136,12 @@ class csElementLogger : public znTraceYield2DRahmen::csElement::ifLogger {
     PerEnd<znTraceYield2DRahmen::Triple> PreFaceLoad;
   };
 
+  std::uint32_t NodeAt(const std::string& id);
+
   csFormatTables formats_;
   csRecordLog<stRecord, stResult> records_;
+  const csNodeLogger* nodes_ = nullptr;
+  std::vector<std::string> unlistedNodeIDs_;
   std::vector<stRest> rests_;
   // By record position. They are reported before the solve, the results after it: kept
   // apart, the results need not take their room while the solver holds its own.

@@ -80,7 +80,9 @@ csLoggers::csLoggers(znInOutData::ifOutputDataWriter& writer, ifErrorMessage& er
     : writer_(writer),
       errorMessage_(errorMessage),
       conductor_(errorMessage),
-      dxf_(std::make_unique<znDraw::csDxf>(dxfStream)) {}
+      dxf_(std::make_unique<znDraw::csDxf>(dxfStream)) {
+  element_.SetNodeLogger(&node_);
+}
 
 csLoggers::~csLoggers() {
   try {

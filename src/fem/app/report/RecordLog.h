@@ -66,6 +66,16 @@ class csRecordLog {
   }
 
   std::size_t Size() const { return props_.size(); }
+  // The position of the record of the ID, kNone for an ID never kept.
+  std::size_t Find(std::string_view id) const {
+    if (slots_.empty()) return kNone;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = Hash(id) & mask;; slot = (slot + 1) & mask) {
+      const std::uint32_t entry = slots_[slot];
+      if (entry == 0) return kNone;
+      if (entry <= props_.size() && props_[entry - 1].ID == id) return entry - 1;
+    }
+  }
   // std::out_of_range for an ID never kept.
   const Prop& PropOf(const std::string& id) const { return props_[At(id)]; }
   const Result& ResultOf(const std::string& id) const { return ResultAt(At(id)); }
@@ -88,15 +98,6 @@ class csRecordLog {
   // The index is an open-addressed hash table of positions (plus one; 0 is a free slot),
   // hashed by the IDs the records themselves hold, so that no ID is stored twice. It is kept
   // at most half full, and a search stops at the first free slot.
-  std::size_t Find(std::string_view id) const {
-    if (slots_.empty()) return kNone;
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = Hash(id) & mask;; slot = (slot + 1) & mask) {
-      const std::uint32_t entry = slots_[slot];
-      if (entry == 0) return kNone;
-      if (entry <= props_.size() && props_[entry - 1].ID == id) return entry - 1;
-    }
-  }
   std::size_t At(const std::string& id) const {
     const std::size_t found = Find(id);
     if (found == kNone) throw std::out_of_range("no record of the ID " + id);
