@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "matrix/SameVectorTest.h"
 
@@ -257,21 +258,20 @@ void csBandMatrix::Solve(Vector& x, const Vector& b) const {
   factor.SolveInPlace(x, b);
 }
 
-void csBandMatrix::SolveInPlace(Vector& x, const Vector& b, const ZeroTest& zero) {
+void csBandMatrix::SolveInPlace(Vector& x, Vector b, const ZeroTest& zero) {
   if (x.size() != n_) throw exLeftVectorIsnotEqualToMatrixInSize{};
   if (b.size() != n_) throw exRightVectorIsnotEqualToMatrixInSize{};
   for (Index i = 0; i < n_; ++i) {
     if (w_ == 0 || zero.IsZero(i, i, At(i, i))) throw exDiagonalElementIsZero{{}, i};
   }
   if (HasTwoProportionalRows(zero)) throw exTwoRowsAreSameVector{};
-  Eliminate(x, b, zero);
+  Eliminate(x, std::move(b), zero);
 }
 
 // docs/theory.md "Band solver and its proportional-rows test" (two pivots per pass) and
 // "Band solver: relative zero tests" (the pivot test).
-void csBandMatrix::Eliminate(Vector& x, const Vector& b, const ZeroTest& zero) {
+void csBandMatrix::Eliminate(Vector& x, Vector work, const ZeroTest& zero) {
   std::vector<double>& s = band_;
-  Vector work = b;
   const std::size_t w = w_;
   // The elimination overwrites the diagonals; the pivot test compares with them as they were.
   std::vector<double> diagonal(n_);

@@ -55,7 +55,7 @@ class csBandMatrix : public ifMatrix {
   void Solve(Vector& x, const Vector& b) const override;
   // Solve without a working copy: the band is overwritten by its factor, also when the solve
   // fails part way. Zero diagonals, zero pivots and proportional rows are judged by `zero`.
-  void SolveInPlace(Vector& x, const Vector& b, const ZeroTest& zero = {});
+  void SolveInPlace(Vector& x, Vector b, const ZeroTest& zero = {});
 
   // this·x read from the stored band only, O(n·w); x must have n entries.
   Vector MultiplyVector(const Vector& x) const;
@@ -84,7 +84,8 @@ class csBandMatrix : public ifMatrix {
   bool HasTwoProportionalRows(const ZeroTest& zero) const;
   bool RowsAreProportional(Index p, Index q, const ZeroTest& zero) const;
   // Elimination and back substitution; the checks before it have passed.
-  void Eliminate(Vector& x, const Vector& b, const ZeroTest& zero);
+  // work holds the right-hand side and is used up.
+  void Eliminate(Vector& x, Vector work, const ZeroTest& zero);
 
   Index n_;
   Index w_;

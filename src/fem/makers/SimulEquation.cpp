@@ -107,7 +107,7 @@ Vector csSimulEquation::SolveFree(const System& system, const std::vector<Index>
   if (const auto row = FirstZeroRow(reduced, zero, free, order)) throw exThereIsZeroRow{*row};
   Vector x(free.size());
   try {
-    reduced.SolveInPlace(x, b, zero);
+    reduced.SolveInPlace(x, std::move(b), zero);
   } catch (const znMatrix::exMatrixException&) {
     throw exFailedToAnalyzeMatrix{};
   }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -98,7 +99,8 @@ class csEachDone : public ifEachDone {
   csEachDone& operator=(const csEachDone&) = delete;
 
   // Called once each, in this order, before the first Do. Every node of an element or a
-  // wall must be in the node list.
+  // wall must be in the node list. The lists are viewed, not copied: they must outlive the
+  // step solver.
   void SetNodes(const std::vector<ifNode*>& nodes) override;
   void SetElements(const std::vector<ifElement*>& elements) override;
   void SetWallElements(const std::vector<ifWallElement*>& wallElements) override;
@@ -149,9 +151,10 @@ class csEachDone : public ifEachDone {
   void RecordExtremes(double ratio);
 
   znSimulEquation::ifSimulEquation& solver_;
-  std::vector<ifNode*> nodes_;
-  std::vector<ifElement*> elements_;
-  std::vector<ifWallElement*> wallElements_;
+  // Views of the analyzer's lists, which outlive the step solver.
+  std::span<ifNode* const> nodes_;
+  std::span<ifElement* const> elements_;
+  std::span<ifWallElement* const> wallElements_;
   std::unordered_map<const ifNode*, znMatrix::Index> nodeIndex_;
   std::vector<PerEnd<znMatrix::Index>> elementNodes_;
   std::vector<NodeList> wallNodes_;

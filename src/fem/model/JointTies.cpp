@@ -35,8 +35,8 @@ constexpr double kParallel = 1e-9;
 
 // The ends are filed by node in two passes, a count and a placement, which keep the members'
 // input order within each node.
-void csJointTies::Set(const std::vector<ifNode*>& nodes, const std::vector<ifElement*>& elements,
-                      const std::vector<PerEnd<std::uint32_t>>& endPositions,
+void csJointTies::Set(std::span<ifNode* const> nodes, std::span<ifElement* const> elements,
+                      std::span<const PerEnd<std::uint32_t>> endPositions,
                       const std::vector<std::uint32_t>& walledPositions) {
   nodes_ = nodes;
   elements_ = elements;

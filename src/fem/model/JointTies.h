@@ -23,8 +23,8 @@ class csJointTies {
   // Node positions of each frame element's ends (I, J) in the node list, and the positions
   // of the nodes that a wall element reaches (a wall ties every direction of its nodes). The
   // node, element and end lists are viewed, not copied: they must outlive the check.
-  void Set(const std::vector<ifNode*>& nodes, const std::vector<ifElement*>& elements,
-           const std::vector<PerEnd<std::uint32_t>>& endPositions,
+  void Set(std::span<ifNode* const> nodes, std::span<ifElement* const> elements,
+           std::span<const PerEnd<std::uint32_t>> endPositions,
            const std::vector<std::uint32_t>& walledPositions);
 
   // Ends the holds whose node has another tie; called before the ratios of a step.
