@@ -262,17 +262,12 @@ void csConductor::Build() {
 // Every node, member and support keeps what it needs of its record: the lists are dropped
 // before the analysis, and with them the indexes that viewed them.
 void csConductor::ReleaseRecords() {
-  std::vector<ElementProp> noElements;
-  edgeLoad_.SetElements(noElements);
   std::vector<SpringSupportProp> noSprings;
   imposedLoad_.SetSpringSupports(noSprings);
   Drop(elementRecords_);
   Drop(wallElementRecords_);
   Drop(springSupportRecords_);
   Drop(imposedLoadRecords_);
-  Drop(directInputRecords_);
-  Drop(concentratedRecords_);
-  Drop(distributedRecords_);
 }
 
 void csConductor::Fail(const std::string& message) {
@@ -336,6 +331,17 @@ void csConductor::MakeElements() {
     throw exFailed{};
   }
   for (ElementProp& record : elementRecords_) record.FixCases.assign(LoadCaseCount(), {});
+  LinkElementNodes();
+  ApplyEdgeLoads();
+  elementMgr_.Reserve(elementRecords_.size());
+  for (ElementProp& record : elementRecords_) elementMgr_.MakeElement(std::move(record));
+  for (const WallElementProp& record : wallElementRecords_) {
+    wallElementMgr_.MakeWallElement(record);
+  }
+}
+
+// Every member and wall finds its nodes, and every node must be reached by one of them.
+void csConductor::LinkElementNodes() {
   UsedNodes used;
   used.reserve(nodeMgr_.GetNodes().size());
   std::for_each(elementRecords_.begin(), elementRecords_.end(),
@@ -343,13 +349,18 @@ void csConductor::MakeElements() {
   std::for_each(wallElementRecords_.begin(), wallElementRecords_.end(),
                 fnSetNodePtrToWElemProp(nodeMgr_, used));
   CheckEveryNodeIsUsed(used);
+}
+
+// The edge loads go into the records' fixed-end forces. Their lists and the index of the
+// records by ID go before the members are made.
+void csConductor::ApplyEdgeLoads() {
   edgeLoad_.SetElements(elementRecords_);
   edgeLoad_.Apply(directInputRecords_, concentratedRecords_, distributedRecords_);
-  elementMgr_.Reserve(elementRecords_.size());
-  for (ElementProp& record : elementRecords_) elementMgr_.MakeElement(std::move(record));
-  for (const WallElementProp& record : wallElementRecords_) {
-    wallElementMgr_.MakeWallElement(record);
-  }
+  std::vector<ElementProp> noElements;
+  edgeLoad_.SetElements(noElements);
+  Drop(directInputRecords_);
+  Drop(concentratedRecords_);
+  Drop(distributedRecords_);
 }
 
 // Every member is built, so its nodes exist and its length is known. The nodes and members

@@ -189,6 +189,8 @@ class csConductor {
   void CheckElementStresses();
   void CheckEveryNodeIsUsed(const UsedNodes& usedNodes);
   void ApplyImposedLoads();
+  void LinkElementNodes();
+  void ApplyEdgeLoads();
   void MakeSpringSupports();
   void SetUpAnalyzer();
   void SetUpMonitor();
